@@ -1,0 +1,24 @@
+# Small helpers so that every folder declares its targets the same way.
+
+# vantora_library(<name> SOURCES ... [PUBLIC_DEPS ...] [PRIVATE_DEPS ...])
+# A static library whose public headers are included as "<folder>/<header>.h" from src/.
+function(vantora_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;PUBLIC_DEPS;PRIVATE_DEPS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_include_directories(${name} PUBLIC "${PROJECT_SOURCE_DIR}/src")
+  target_link_libraries(${name} PUBLIC ${ARG_PUBLIC_DEPS} PRIVATE vantora_warnings ${ARG_PRIVATE_DEPS})
+endfunction()
+
+# vantora_test(<name> SOURCES ... DEPS ... [LABELS ...])
+# One GoogleTest executable; every case becomes a CTest test, discovered when the tests run so
+# that the build never has to start test programs. Tests get a fresh VANTORA_HOME of their own.
+function(vantora_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS;LABELS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS} vantora_test_support GTest::gmock GTest::gtest_main vantora_warnings)
+  gtest_discover_tests(${name}
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES LABELS "${ARG_LABELS}"
+               ENVIRONMENT "QT_QPA_PLATFORM=offscreen;VANTORA_SOURCE_DIR=${PROJECT_SOURCE_DIR};VANTORA_NODE_TOOLS=${PROJECT_SOURCE_DIR}/tests/tools")
+endfunction()
