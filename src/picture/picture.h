@@ -3,9 +3,11 @@
 // image. It keeps the bytes exactly as they were loaded, so that saving writes them back unchanged,
 // and decodes them to 32-bit pixels only when someone asks.
 
+#include "picture/decode_limits.h"
 #include "picture/rgba_image.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -34,9 +36,19 @@ public:
     void assign(PictureFormat format, std::vector<std::uint8_t> bytes);
     void clear();
 
+    // Takes `bytes` as the picture, its format told by the magic number. Bytes of no known format
+    // leave the picture unchanged and return false with a reason in `error`.
+    bool loadFromBytes(std::vector<std::uint8_t> bytes, std::string* error = nullptr);
+
+    // Loads a picture file. The bytes decide the format (a PNG named .bmp is a PNG); a file whose
+    // bytes match no format, that cannot be read, or whose picture does not decode leaves the
+    // picture unchanged and returns false with a reason in `error`. Metafiles are taken unchecked.
+    bool loadFromFile(const std::filesystem::path& path, std::string* error = nullptr);
+
     // Decodes to 32-bit pixels with straight alpha. On damaged or unsupported data returns an
     // empty image and, when `error` is given, fills it with a short reason.
     RgbaImage decode(std::string* error = nullptr) const;
+    RgbaImage decode(const DecodeLimits& limits, std::string* error = nullptr) const;
 
 private:
     PictureFormat format_ = PictureFormat::Empty;
