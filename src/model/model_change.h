@@ -20,7 +20,8 @@ enum class ModelChangeKind {
     ObjectAdded,
     ObjectChanged,   // an object's properties: re-render it and redraw
     ObjectRenamed,   // refresh the object selector and the timeline
-    ObjectAnimation, // an object's animation block (no re-render needed)
+    AnimationChanged, // the animation block of an object, or of the scene when object is null
+                      // (no re-render needed)
     ObjectTiming,    // start/end times or the scene length
 };
 
