@@ -7,14 +7,16 @@
 namespace vantora {
 namespace {
 
-// R - (R - from) * remaining / length, in 64 bits: values and step counts typed without a
-// maximum would overflow 32-bit products. The result lies between from and R.
-std::int32_t moveValue(std::int64_t rest, std::int64_t target, std::int64_t distance, std::int64_t length) {
-    return static_cast<std::int32_t>(rest - (rest - target) * distance / length);
-}
-
 std::int32_t narrowToInt32(std::int64_t value) {
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
+}
+
+// R - (R - target) * distance / length, truncating toward zero. 128-bit: values and step counts
+// typed without a maximum overflow even 64-bit products.
+std::int32_t moveValue(std::int64_t rest, std::int64_t target, std::int64_t distance, std::int64_t length) {
+    const __int128 moved = static_cast<__int128>(rest - target) * distance / length;
+    const __int128 value = rest - moved;
+    return static_cast<std::int32_t>(std::clamp<__int128>(value, INT32_MIN, INT32_MAX));
 }
 
 std::int64_t moveFrames(std::int32_t steps, std::int32_t frameRateFactor) {
