@@ -105,6 +105,17 @@ def write_rle4():
     return bmp_file(info_header(W, H, 4, 2, len(pixels), 12), palette_bytes(12), pixels)
 
 
+def write_rle8():
+    # Each row: an encoded run of 3 pixels of the row's first pattern index, an absolute run of
+    # the other 10 pattern pixels, end-of-line; then end-of-bitmap.
+    data = b""
+    for y in reversed(range(H)):
+        indices = [palette_index(x, y, 40) for x in range(W)]
+        data += bytes((3, indices[0], 0, W - 3)) + bytes(indices[3:]) + b"\0\0"
+    data += b"\0\1"
+    return bmp_file(info_header(W, H, 8, 1, len(data), 40), palette_bytes(40), data)
+
+
 def write_rle8_with_delta():
     # 8 x 4, 8-bit RLE, rows counted from the bottom: row 0 a run of 8 x index 1, end-of-line;
     # row 1 an absolute run 2, 3, 4 (padded), a run of 5 x index 5, end-of-line; then a delta of
@@ -192,8 +203,9 @@ def main():
     expect_bmp(out("bmp", "indexed4.bmp"), 4, 0)
     convert([pal[40], "-type", "Palette", "-compress", "None"], out("bmp", "indexed8.bmp"))
     expect_bmp(out("bmp", "indexed8.bmp"), 8, 0)
-    convert([pal[40], "-type", "Palette", "-compress", "RLE"], "BMP3:" + out("bmp", "rle8.bmp"))
-    expect_bmp(out("bmp", "rle8.bmp"), 8, 1)
+    # ImageMagick's RLE8 rows run on into the row padding (16 pixels for a width of 13).
+    convert([pal[40], "-type", "Palette", "-compress", "RLE"], "BMP3:" + out("bmp", "rle8_padded_rows.bmp"))
+    expect_bmp(out("bmp", "rle8_padded_rows.bmp"), 8, 1)
     convert([full, "-type", "TrueColor"], "BMP3:" + out("bmp", "rgb24.bmp"))
     expect_bmp(out("bmp", "rgb24.bmp"), 24, 0)
     convert([alpha, "-type", "TrueColorAlpha"], "BMP:" + out("bmp", "argb32.bmp"))
@@ -202,6 +214,7 @@ def main():
     open(out("bmp", "rgb32.bmp"), "wb").write(write_bmp32_plain())
     open(out("bmp", "rgb32_topdown.bmp"), "wb").write(write_bmp32_plain(top_down=True))
     open(out("bmp", "rle4.bmp"), "wb").write(write_rle4())
+    open(out("bmp", "rle8.bmp"), "wb").write(write_rle8())
     open(out("bmp", "rle8_delta.bmp"), "wb").write(write_rle8_with_delta())
 
     # JPEG.

@@ -1,0 +1,14 @@
+// Fuzz entry for the JPEG decoder.
+
+#include "picture/jpeg_codec.h"
+
+#include "fuzz_limits.h"
+
+#include <string>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    std::string error;
+    const vantora::RgbaImage image = vantora::decodeJpeg(vantora::fuzz::inputBytes(data, size), error, vantora::fuzz::pictureFuzzLimits());
+    vantora::fuzz::checkResult(image, error);
+    return 0;
+}
