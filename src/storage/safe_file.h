@@ -1,0 +1,34 @@
+#pragma once
+// Whole-file reading with a size cap, and writing that never loses the previous file: the bytes go
+// to a temporary file in the target's folder, are flushed to the disk, and only then is the
+// temporary file renamed over the target. A failure at any step removes the temporary file and
+// leaves the old file as it was.
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <vector>
+
+namespace vantora {
+
+struct FileWriteOutcome {
+    enum class Stage { Done, Create, Write, Replace };
+    Stage stage = Stage::Done;
+    int systemError = 0;
+    bool ok() const { return stage == Stage::Done; }
+};
+
+FileWriteOutcome WriteFileSafely(const std::filesystem::path& target, std::span<const std::uint8_t> bytes);
+
+struct FileReadOutcome {
+    enum class Status { Done, OpenFailed, ReadFailed, TooLarge };
+    Status status = Status::Done;
+    int systemError = 0;
+    bool ok() const { return status == Status::Done; }
+};
+
+// Reads the whole file into `bytes`; files (or devices and pipes) longer than `maxBytes` are
+// refused without reading more than maxBytes + 1 bytes.
+FileReadOutcome ReadFileLimited(const std::filesystem::path& path, std::uintmax_t maxBytes, std::vector<std::uint8_t>& bytes);
+
+} // namespace vantora
