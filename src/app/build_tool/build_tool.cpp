@@ -1,0 +1,63 @@
+#include "build_tool/build_tool.h"
+
+#include "build_tool/command_line.h"
+#include "build_tool/project_json.h"
+#include "storage/project_file.h"
+#include "storage/scene_copy.h"
+
+#include <ostream>
+
+#ifndef VANTORA_VERSION
+#define VANTORA_VERSION "0.0.0"
+#endif
+
+namespace vantora::buildtool {
+namespace {
+
+int fail(const StorageResult& result, std::ostream& err) {
+    err << result.message << '\n';
+    return kExitFailed;
+}
+
+int info(const CommandLine& line, std::ostream& out, std::ostream& err) {
+    TVantora demo;
+    const StorageResult loaded = LoadProject(line.project, demo);
+    if (!loaded)
+        return fail(loaded, err);
+    out << ProjectToJson(demo);
+    return kExitOk;
+}
+
+int resave(const CommandLine& line, std::ostream& err) {
+    TVantora demo;
+    const StorageResult loaded = LoadProject(line.project, demo);
+    if (!loaded)
+        return fail(loaded, err);
+    const StorageResult saved = SaveProject(line.output, demo);
+    if (!saved)
+        return fail(saved, err);
+    return kExitOk;
+}
+
+} // namespace
+
+std::string VersionText() { return std::string("vantora-build ") + VANTORA_VERSION; }
+
+int RunBuildTool(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    InstallStorageSceneCopier();
+    const ParseOutcome parsed = ParseCommandLine(arguments);
+    if (!parsed.commandLine) {
+        err << "vantora-build: " << parsed.error << "\n\n" << UsageText();
+        return kExitUsage;
+    }
+    const CommandLine& line = *parsed.commandLine;
+    switch (line.command) {
+    case Command::Help: out << UsageText(); return kExitOk;
+    case Command::Version: out << VersionText() << '\n'; return kExitOk;
+    case Command::Info: return info(line, out, err);
+    case Command::Resave: return resave(line, err);
+    }
+    return kExitUsage;
+}
+
+} // namespace vantora::buildtool

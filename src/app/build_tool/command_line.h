@@ -1,0 +1,35 @@
+#pragma once
+// The arguments of vantora-build. Only parsing lives here, so new options (movie output, scene
+// choice, snapshots, HTML and program targets) join in one table.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vantora::buildtool {
+
+enum class Command {
+    Help,    // --help, -h
+    Version, // --version
+    Info,    // --info PROJECT.vtp
+    Resave,  // --resave PROJECT.vtp -o OUT.vtp
+};
+
+struct CommandLine {
+    Command command = Command::Help;
+    std::string project; // the project file
+    std::string output;  // -o / --output
+};
+
+struct ParseOutcome {
+    std::optional<CommandLine> commandLine; // set when the arguments make sense
+    std::string error;                      // why not, otherwise
+};
+
+// `arguments` excludes the program name.
+ParseOutcome ParseCommandLine(const std::vector<std::string>& arguments);
+
+// The --help text.
+std::string UsageText();
+
+} // namespace vantora::buildtool
