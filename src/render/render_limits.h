@@ -1,0 +1,17 @@
+#pragma once
+// Bounds on the pictures painters make. Project files can hold absurd sizes; an object beyond these
+// gets no picture instead of an allocation of gigabytes.
+
+#include <cstdint>
+
+namespace vantora {
+
+constexpr int kMaxRenderSide = 16384;
+constexpr std::int64_t kMaxRenderPixels = 64LL * 1024 * 1024;
+
+constexpr bool IsRenderableSize(std::int64_t width, std::int64_t height) {
+    return width > 0 && height > 0 && width <= kMaxRenderSide && height <= kMaxRenderSide &&
+           width * height <= kMaxRenderPixels;
+}
+
+} // namespace vantora

@@ -1,0 +1,103 @@
+#include "render/scene_composer.h"
+
+#include "render/font_conversion.h"
+#include "render/image_conversion.h"
+#include "render/object_renderer.h"
+#include "render/render_limits.h"
+#include "render/speaker_icon.h"
+#include "render/text_box.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+namespace vantora {
+namespace {
+
+QImage backgroundPicture(const TDemoFrame& scene) {
+    if (scene.BackImage.empty())
+        return {};
+    RgbaImage decoded = scene.BackImage.decode();
+    return AdoptRgbaImage(std::move(decoded));
+}
+
+void drawTiled(QPainter& painter, const QImage& picture, int width, int height) {
+    const int rows = height / picture.height() + 2;
+    const int columns = width / picture.width() + 2;
+    for (int row = 0; row < rows; ++row) {
+        if (row * picture.height() >= height)
+            break; // further rows fall outside the canvas anyway
+        for (int column = 0; column < columns && column * picture.width() < width; ++column)
+            painter.drawImage(column * picture.width(), row * picture.height(), picture);
+    }
+}
+
+// The object's picture as the canvas uses it: the cache when it matches, else a fresh one.
+QImage objectPicture(const TDemoObject& object) {
+    if (object.Rendered && !object.Rendered->empty()) {
+        const bool sizedByPicture = object.Kind == TObjectKind::Image || object.Kind == TObjectKind::Cursor;
+        if (sizedByPicture || (object.Rendered->width == object.Width && object.Rendered->height == object.Height)) {
+            RgbaImage copy = *object.Rendered;
+            return AdoptRgbaImage(std::move(copy));
+        }
+    }
+    QImage fresh;
+    if (PaintObject(object, fresh))
+        ApplyAlphaPercent(fresh, object.Alpha);
+    return fresh;
+}
+
+void drawObject(QPainter& painter, const TDemoObject& object) {
+    switch (object.Kind) {
+    case TObjectKind::Audio: painter.drawImage(object.Left, object.Top, SpeakerIcon()); return;
+    case TObjectKind::Text:
+    case TObjectKind::InputText: {
+        const bool wrap = object.Kind == TObjectKind::Text;
+        DrawTextBox(painter, object.Text, QRect(object.Left, object.Top, object.Width, object.Height), wrap, tlTop,
+                    wrap ? object.Alignment : int(taLeft), object.Font);
+        return;
+    }
+    default: break;
+    }
+    const QImage picture = objectPicture(object);
+    if (picture.isNull())
+        return;
+    if (object.Kind == TObjectKind::Image) // stretched into the object's box
+        painter.drawImage(QRect(object.Left, object.Top, object.Width, object.Height), picture);
+    else
+        painter.drawImage(object.Left, object.Top, picture);
+}
+
+} // namespace
+
+void ComposeSceneBackground(const TDemoFrame& scene, QImage& canvas) {
+    canvas.fill(ToQColor(scene.BackColor));
+    const QImage picture = backgroundPicture(scene);
+    if (picture.isNull())
+        return;
+    QPainter painter(&canvas);
+    const int width = canvas.width(), height = canvas.height();
+    switch (static_cast<TBackImageStyle>(scene.BackImageStyle)) {
+    case TBackImageStyle::Center:
+        painter.drawImage((width - picture.width()) / 2, (height - picture.height()) / 2, picture);
+        break;
+    case TBackImageStyle::Stretch: painter.drawImage(QRect(0, 0, width, height), picture); break;
+    case TBackImageStyle::Tile: drawTiled(painter, picture, width, height); break;
+    default: painter.drawImage(0, 0, picture); break;
+    }
+}
+
+QImage ComposeScene(const TDemoFrame& scene, int width, int height) {
+    if (!IsRenderableSize(width, height))
+        return {};
+    QImage canvas(width, height, QImage::Format_ARGB32);
+    ComposeSceneBackground(scene, canvas);
+    QPainter painter(&canvas);
+    for (const auto& object : scene.Objects)
+        if (object)
+            drawObject(painter, *object);
+    painter.end();
+    return canvas;
+}
+
+} // namespace vantora

@@ -1,0 +1,112 @@
+#include "render/shape_painter.h"
+
+#include "render/font_conversion.h"
+#include "render/render_limits.h"
+#include "render/rgb_alpha_canvas.h"
+
+#include <QPainter>
+#include <QPolygon>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace vantora {
+namespace {
+
+// The canvas excludes a line's last pixel; QPainter's aliased lines include it, so the end is
+// pulled back one pixel along the line's major axis.
+QLine lineEndingShort(QPoint from, QPoint to) {
+    const int dx = to.x() - from.x();
+    const int dy = to.y() - from.y();
+    const int major = std::max(std::abs(dx), std::abs(dy));
+    if (major == 0)
+        return {};
+    const auto scaled = [major](int d) { return static_cast<int>(std::lround(double(d) * (major - 1) / major)); };
+    return QLine(from, from + QPoint(scaled(dx), scaled(dy)));
+}
+
+void drawLine(QPainter& painter, QPoint from, QPoint to) {
+    const QLine line = lineEndingShort(from, to);
+    if (!line.isNull())
+        painter.drawLine(line);
+}
+
+// (left, top) - (right, bottom) with exclusive right/bottom edges, as the platform canvas takes.
+QRect exclusiveRect(int left, int top, int right, int bottom) { return QRect(left, top, right - left - 1, bottom - top - 1); }
+
+} // namespace
+
+QPen ShapePen(int borderWidth, QColor colour) {
+    if (borderWidth <= 0)
+        return Qt::NoPen;
+    QPen pen(colour, borderWidth);
+    pen.setCapStyle(borderWidth > 1 ? Qt::RoundCap : Qt::FlatCap);
+    pen.setJoinStyle(borderWidth > 1 ? Qt::RoundJoin : Qt::MiterJoin);
+    return pen;
+}
+
+void DrawShapeGeometry(QPainter& painter, TShapeKind shape, int w, int h, int borderWidth, int cornerEllipse) {
+    const int a = std::max(borderWidth, 0) / 2;
+    const auto polygon = [&](std::initializer_list<QPoint> points) { painter.drawPolygon(QPolygon(points)); };
+    switch (shape) {
+    case TShapeKind::Rectangle: {
+        const QRect box = exclusiveRect(a + 1, a + 1, w - a - 1, h - a - 1);
+        const qreal radius = std::max(cornerEllipse, 0) / 2.0;
+        if (radius > 0)
+            painter.drawRoundedRect(box, radius, radius, Qt::AbsoluteSize);
+        else
+            painter.drawRect(box);
+        break;
+    }
+    case TShapeKind::Ellipse: painter.drawEllipse(exclusiveRect(a + 1, a + 1, w - a - 1, h - a - 1)); break;
+    case TShapeKind::Diamond:
+        polygon({{a, h / 2}, {w / 2, a}, {w - a - 1, h / 2}, {w / 2, h - a - 1}});
+        break;
+    case TShapeKind::ArrowLeft:
+        polygon({{a, h / 2}, {w / 3, a}, {w / 3, h / 4}, {w - a - 1, h / 4}, {w - a - 1, 3 * h / 4}, {w / 3, 3 * h / 4},
+                 {w / 3, h - a - 1}});
+        break;
+    case TShapeKind::ArrowRight:
+        polygon({{w - a, h / 2}, {2 * w / 3, a}, {2 * w / 3, h / 4}, {a, h / 4}, {a, 3 * h / 4},
+                 {2 * w / 3, 3 * h / 4}, {2 * w / 3, h - a - 1}});
+        break;
+    case TShapeKind::ArrowUp:
+        polygon({{w / 2, a}, {a, h / 3}, {w / 4, h / 3}, {w / 4, h - a}, {3 * w / 4, h - a}, {3 * w / 4, h / 3},
+                 {w - a - 1, h / 3}});
+        break;
+    case TShapeKind::ArrowDown:
+        polygon({{w / 2, h - a}, {a, 2 * h / 3}, {w / 4, 2 * h / 3}, {w / 4, a}, {3 * w / 4, a},
+                 {3 * w / 4, 2 * h / 3}, {w - a - 1, 2 * h / 3}});
+        break;
+    case TShapeKind::LineHorz: drawLine(painter, {a, h / 2}, {w - a, h / 2}); break;
+    case TShapeKind::LineVert: drawLine(painter, {w / 2, a}, {w / 2, h}); break;
+    case TShapeKind::LineLeftTopToRightBottom: drawLine(painter, {a, a}, {w - a, h}); break;
+    case TShapeKind::LineTopRightToBottomLeft: drawLine(painter, {w - a, a}, {a, h}); break;
+    }
+}
+
+void PaintShape(const TDemoObject& shape, QImage& target) {
+    const int kind = shape.*slot::ShapeKind;
+    if (!IsRenderableSize(shape.Width, shape.Height) || kind < 0 || kind > 10) {
+        target = QImage();
+        return;
+    }
+    const bool solid = (shape.*slot::FillStyle) != static_cast<int>(TFillStyle::Clear);
+    RgbAlphaCanvas canvas(shape.Width, shape.Height);
+    {
+        QPainter colour(&canvas.rgb);
+        colour.setPen(ShapePen(shape.BorderWidth, ToQColor(shape.BorderColor)));
+        colour.setBrush(solid ? QBrush(ToQColor(shape.*slot::FillColor)) : QBrush(Qt::NoBrush));
+        DrawShapeGeometry(colour, static_cast<TShapeKind>(kind), shape.Width, shape.Height, shape.BorderWidth,
+                          2 * (shape.*slot::RoundForRect));
+        QPainter mask(&canvas.alpha);
+        mask.setPen(ShapePen(shape.BorderWidth, Qt::white));
+        mask.setBrush(solid ? QBrush(Qt::white) : QBrush(Qt::NoBrush));
+        DrawShapeGeometry(mask, static_cast<TShapeKind>(kind), shape.Width, shape.Height, shape.BorderWidth,
+                          2 * (shape.*slot::RoundForRect));
+    }
+    canvas.ComposeInto(target);
+}
+
+} // namespace vantora
