@@ -1,0 +1,119 @@
+#pragma once
+// TFlashMovie: builds a movie. It hands out character IDs, creates and owns the high-level objects,
+// records placements, removals and frame ends in one ordered list, and writes that list as the
+// body of the file (MakeStream) before TBasedSWFStream saves it.
+//
+// Ownership: the movie owns every object it creates and returns raw observer pointers that stay
+// valid for the movie's lifetime.
+
+#include "swf/flash_object.h"
+#include "swf/records.h"
+#include "swf/swf_stream.h"
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace swf {
+
+class TFlashImage;
+class TFlashPlaceObject;
+class TFlashShape;
+class TFlashSprite;
+
+class TFlashMovie : public TBasedSWFStream {
+public:
+    TFlashMovie(int32_t xMin, int32_t yMin, int32_t xMax, int32_t yMax, double frameRate, bool pixelUnits);
+    ~TFlashMovie() override;
+
+    // ---- object creation (IDs 1, 2, 3 ... in call order, whatever the kind)
+    TFlashShape* AddShape();
+    TFlashShape* AddRectangle(int32_t xMin, int32_t yMin, int32_t xMax, int32_t yMax);
+    TFlashShape* AddRectangle(const TRect& r) { return AddRectangle(r.Left, r.Top, r.Right, r.Bottom); }
+    TFlashShape* AddRoundRect(int32_t xMin, int32_t yMin, int32_t xMax, int32_t yMax, int32_t radius);
+    TFlashShape* AddRoundRect(const TRect& r, int32_t radius) { return AddRoundRect(r.Left, r.Top, r.Right, r.Bottom, radius); }
+    TFlashShape* AddEllipse(int32_t xMin, int32_t yMin, int32_t xMax, int32_t yMax);
+    TFlashShape* AddEllipse(const TRect& r) { return AddEllipse(r.Left, r.Top, r.Right, r.Bottom); }
+    TFlashShape* AddDiamond(int32_t xMin, int32_t yMin, int32_t xMax, int32_t yMax);
+    TFlashShape* AddLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
+    // The points up to and including `lastIndex`.
+    TFlashShape* AddPolygon(const std::vector<TPoint>& points, int lastIndex);
+    TFlashShape* AddPolygon(const std::vector<TPoint>& points) { return AddPolygon(points, int(points.size()) - 1); }
+    // An empty image when `fileName` is empty; otherwise loaded from the file (may throw).
+    TFlashImage* AddImage(const std::filesystem::path& fileName = {});
+    // A sprite; when `object` is given it is placed inside at depth 1.
+    TFlashSprite* AddSprite(TFlashVisualObject* object = nullptr);
+
+    // Gives a new object the next ID and appends it to the list; the generic form behind the
+    // Add operations, open to the object kinds built elsewhere (sounds, fonts, texts, buttons).
+    template <class T>
+    T* AddCharacter(std::unique_ptr<T> object) {
+        T* raw = object.get();
+        raw->SetCharacterId(nextId_++);
+        objects_.push_back(std::move(object));
+        return raw;
+    }
+    // Appends a raw tag or other item to the timeline.
+    TBasedSWFObject* AppendItem(std::unique_ptr<TBasedSWFObject> item);
+
+    // ---- timeline
+    TFlashPlaceObject* PlaceObject(TFlashVisualObject* object, uint16_t depth);
+    // A modify-only placement (Move flag set, no character) of whatever is at `depth`.
+    TFlashPlaceObject* MoveObject(uint16_t depth);
+    // RemoveObject (character and depth) when `object` is given, else RemoveObject2 (depth only).
+    void RemoveObject(uint16_t depth, TFlashVisualObject* object = nullptr);
+    // Ends the frame; count 0 counts as 1.
+    void ShowFrame(int count = 1);
+    // The label of the frame being built (written by the next ShowFrame).
+    void SetFrameLabel(std::string label, bool namedAnchor = false);
+    // Frame actions of the frame being built: an object that writes DoAction; ShowFrame adds it.
+    void SetPendingFrameActions(std::unique_ptr<TBasedSWFObject> actions) { pendingActions_ = std::move(actions); }
+    TBasedSWFObject* PendingFrameActions() const { return pendingActions_.get(); }
+    int CurrentFrame() const { return currentFrame_; }
+    uint16_t MaxDepth() const { return maxDepth_; }
+
+    TSWFRGB& BackgroundColor();
+    void SetProtect(bool on, std::string passwordHash = {});
+    void SetFileAttributes(bool on, std::string metadata = {});
+
+    // ---- writing
+    // Writes every tag into the body stream (emptied first, so a movie can be written again).
+    virtual void MakeStream();
+    // The version placements and sprites are written at during MakeStream.
+    int WritingVersion() const { return writingVersion_; }
+
+    // ---- the list and the per-kind indexes
+    const std::vector<std::unique_ptr<TBasedSWFObject>>& Objects() const { return objects_; }
+    // Position of `item` in the object list, or -1.
+    ptrdiff_t IndexOf(const TBasedSWFObject* item) const;
+    // Moves `item` to the position of `before` when it comes after it, so that a definition is
+    // written before the object that uses it.
+    void MoveBefore(const TBasedSWFObject* item, const TBasedSWFObject* before);
+    const std::vector<TFlashShape*>& Shapes() const { return shapes_; }
+    const std::vector<TFlashImage*>& Images() const { return images_; }
+    const std::vector<TFlashSprite*>& Sprites() const { return sprites_; }
+
+private:
+    TFlashShape* NewShapeWithBounds(int32_t xMin, int32_t yMin, int32_t xMax, int32_t yMax);
+
+    std::vector<std::unique_ptr<TBasedSWFObject>> objects_;
+    uint16_t nextId_ = 1;
+    std::vector<TFlashShape*> shapes_;
+    std::vector<TFlashImage*> images_;
+    std::vector<TFlashSprite*> sprites_;
+    int currentFrame_ = -1;
+    std::string pendingLabel_;
+    bool pendingAnchor_ = false;
+    std::unique_ptr<TBasedSWFObject> pendingActions_;
+    std::optional<TSWFRGB> background_;
+    bool protect_ = false;
+    std::string password_;
+    bool fileAttributes_ = false;
+    std::string metadata_;
+    uint16_t maxDepth_ = 0;
+    int writingVersion_ = 0;
+};
+
+} // namespace swf

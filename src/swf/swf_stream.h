@@ -1,0 +1,71 @@
+#pragma once
+// TBasedSWFStream: the file writer. Holds the header fields and the body (all tags), puts the
+// header in front, optionally compresses everything after the first 8 bytes, and saves.
+
+#include "swf/records.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <ostream>
+#include <vector>
+
+namespace swf {
+
+class TBasedSWFStream {
+public:
+    // (sender, percent, phase): phase 1 while the movie writes tags, phase 2 while compressing.
+    using ProgressEvent = std::function<void(TBasedSWFStream& sender, int percent, int phase)>;
+
+    TBasedSWFStream(int32_t xMin, int32_t yMin, int32_t xMax, int32_t yMax, double frameRate, bool pixelUnits);
+    virtual ~TBasedSWFStream() = default;
+    TBasedSWFStream(const TBasedSWFStream&) = delete;
+    TBasedSWFStream& operator=(const TBasedSWFStream&) = delete;
+
+    // Multiplier 20 (coordinates in pixels) or 1 (twips). Does not rescale what is stored.
+    void SetUnitsInPixels(bool pixels);
+    bool UnitsInPixels() const { return pixelUnits_; }
+    int32_t UnitsMultiplier() const { return units_; }
+
+    void SetVersion(int version);
+    int Version() const { return version_; }
+    void SetCompressed(bool on);
+    bool Compressed() const { return compressed_; }
+
+    void SetFrameRate(double rate);
+    double FrameRate() const { return (frameRate_ >> 8) + (frameRate_ & 0xFF) / 256.0; }
+    uint16_t FrameRateWord() const { return frameRate_; }
+    const TSWFRect& FrameRect() const { return frameRect_; }
+    void SetFrameRect(const TSWFRect& rect) { frameRect_ = rect; }
+    uint16_t FrameCount() const { return frameCount_; }
+    void SetFrameCount(uint16_t count) { frameCount_ = count; }
+
+    // Size of the header: signature, version, length, RECT, rate and count.
+    uint32_t HeaderSize() const;
+
+    // The movie body: every tag, in file order.
+    std::vector<uint8_t>& BodyStream() { return body_; }
+
+    void SaveToStream(std::ostream& destination);
+    // Replaces the file. Failure to create or write it throws swf::Error with the path and reason.
+    void SaveToFile(const std::filesystem::path& path);
+
+    ProgressEvent OnProgress;
+
+protected:
+    void NotifyProgress(int percent, int phase);
+
+private:
+    void WriteHeaderTail(std::vector<uint8_t>& out) const;
+
+    std::vector<uint8_t> body_;
+    bool compressed_ = false;
+    bool pixelUnits_ = false;
+    int32_t units_ = 1;
+    int version_ = 5;
+    TSWFRect frameRect_;
+    uint16_t frameRate_ = 0;
+    uint16_t frameCount_ = 0;
+};
+
+} // namespace swf
