@@ -10,7 +10,7 @@ namespace {
 
 // Sampling grid per pixel side.
 constexpr int kSamples = 8;
-constexpr double kCornerRadius = 7.0;
+constexpr double kCornerRadius = 9.0;
 
 struct Point {
     double x;

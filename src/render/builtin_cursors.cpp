@@ -126,8 +126,9 @@ QImage draw(TCursorType type) {
             return vertical ? insideRect(t, l, b, r) : insideRect(l, t, r, b);
         };
         const double angle = vertical ? 90 : 0;
-        const auto heads = insideAny({arrowShape(kCentre - 5.5, kCentre, angle, 5.1, 4, 0.5, false),
-                                      arrowShape(kCentre + 5.5, kCentre, angle + 180, 5.1, 4, 0.5, false)});
+        const double dx = vertical ? 0 : 5.5, dy = vertical ? 5.5 : 0;
+        const auto heads = insideAny({arrowShape(kCentre - dx, kCentre - dy, angle, 5.1, 4, 0.5, false),
+                                      arrowShape(kCentre + dx, kCentre + dy, angle + 180, 5.1, 4, 0.5, false)});
         const auto bars = [&](double x, double y) {
             return flip(13, 6, 14, 26)(x, y) || flip(17, 6, 18, 26)(x, y) || heads(x, y);
         };
@@ -142,16 +143,16 @@ QImage draw(TCursorType type) {
     case TCursorType::No: noSign(s, kCentre + kNudge, kCentre + kNudge, 10, 3); break;
     case TCursorType::NoDrop:
         arrowPointer(s);
-        noSign(s, 21.5 + kNudge, 21.5 + kNudge, 6.2, 2);
+        noSign(s, 22 + kNudge, 22 + kNudge, 6.6, 2.2);
         break;
     case TCursorType::SizeAll:
         s.Stamp(insideAny({arrowShape(kCentre, kCentre, 0, 10.5, 3.5, 0.5, true),
                            arrowShape(kCentre, kCentre, 90, 10.5, 3.5, 0.5, true)}),
                 Ink::Black, Ink::White);
         break;
-    case TCursorType::SizeNESW: s.Stamp(inside(arrowShape(kCentre, kCentre, -45, 10.4, 5.6, 0.5, true)), Ink::Black, Ink::White); break;
+    case TCursorType::SizeNESW: s.Stamp(inside(arrowShape(kCentre, kCentre, -45, 10.4, 4.2, 0.5, true)), Ink::Black, Ink::White); break;
     case TCursorType::SizeNS: s.Stamp(inside(arrowShape(kCentre, kCentre, 90, 10.5, 4, 0.5, true)), Ink::Black, Ink::White); break;
-    case TCursorType::SizeNWSE: s.Stamp(inside(arrowShape(kCentre, kCentre, 45, 10.4, 5.6, 0.5, true)), Ink::Black, Ink::White); break;
+    case TCursorType::SizeNWSE: s.Stamp(inside(arrowShape(kCentre, kCentre, 45, 10.4, 4.2, 0.5, true)), Ink::Black, Ink::White); break;
     case TCursorType::SizeWE: s.Stamp(inside(arrowShape(kCentre, kCentre, 0, 10.5, 4, 0.5, true)), Ink::Black, Ink::White); break;
     case TCursorType::UpArrow:
         s.Stamp(inside(arrowShape(kCentre, kCentre, 90, 11.5, 5, 1.5, false)), Ink::White, Ink::Black);

@@ -7,35 +7,46 @@
 namespace vantora {
 namespace {
 
-// Four binder rings: a punched hole in the page and a chrome loop rising out of it over the edge.
+// Four wire rings of a bound pad: each arches over the top edge, goes down into a punched hole
+// in the page on one side and disappears behind the page on the other.
 QImage drawBind() {
     QImage image(kBindWidth, kBindHeight, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     constexpr int kRings = 4;
-    constexpr qreal kPitch = 14.0;
+    constexpr qreal kPitch = 12.0;
+    constexpr qreal kHoleY = 29.0;
     const qreal first = (kBindWidth - kPitch * (kRings - 1)) / 2.0;
+    const QRectF hole(-3.2, kHoleY - 2.4, 6.4, 4.8);
     for (int i = 0; i < kRings; ++i) {
         const qreal cx = first + i * kPitch;
-        // The hole: a dark punched oval with a light lower lip.
-        p.setPen(QPen(QColor(255, 255, 255, 150), 1.0));
-        p.setBrush(QColor(40, 40, 48));
-        p.drawEllipse(QRectF(cx - 3.5, 27.0, 7.0, 5.0));
-        // The loop: a thick chrome stroke, dark rim first, then the metal with a highlight.
-        QPainterPath loop;
-        loop.moveTo(cx - 1.0, 29.5);
-        loop.cubicTo(cx - 6.5, 22.0, cx - 6.5, 3.0, cx + 0.5, 2.5);
-        loop.cubicTo(cx + 5.5, 2.5, cx + 5.0, 12.0, cx + 3.0, 16.0);
+        const qreal legLeft = cx - 3.0, legRight = cx + 3.0;
+        // The hole, with a light lip along its lower edge.
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(30, 30, 38));
+        p.drawEllipse(hole.translated(legLeft, 0));
+        QPainterPath ring;
+        ring.moveTo(legLeft, kHoleY);
+        ring.lineTo(legLeft, 7.0);
+        ring.arcTo(QRectF(legLeft, 4.0, legRight - legLeft, 6.0), 180, -180);
+        ring.lineTo(legRight, 22.0);
         p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(QColor(60, 62, 70), 4.6, Qt::SolidLine, Qt::RoundCap));
-        p.drawPath(loop);
-        QLinearGradient metal(cx - 5, 0, cx + 5, 0);
-        metal.setColorAt(0.0, QColor(150, 154, 162));
-        metal.setColorAt(0.45, QColor(242, 244, 248));
-        metal.setColorAt(1.0, QColor(120, 124, 132));
-        p.setPen(QPen(QBrush(metal), 2.6, Qt::SolidLine, Qt::RoundCap));
-        p.drawPath(loop);
+        p.setPen(QPen(QColor(50, 52, 60), 3.6, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+        p.drawPath(ring);
+        QLinearGradient metal(legLeft - 2, 0, legRight + 2, 0);
+        metal.setColorAt(0.0, QColor(240, 242, 246));
+        metal.setColorAt(0.5, QColor(170, 174, 182));
+        metal.setColorAt(1.0, QColor(222, 226, 232));
+        p.setPen(QPen(QBrush(metal), 1.8, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+        p.drawPath(ring);
+        // The wire vanishes into the hole: its lower half is drawn over the wire's end.
+        p.save();
+        p.setClipRect(QRectF(0, kHoleY, kBindWidth, kBindHeight - kHoleY));
+        p.setPen(QPen(QColor(255, 255, 255, 150), 0.8));
+        p.setBrush(QColor(30, 30, 38));
+        p.drawEllipse(hole.translated(legLeft, 0));
+        p.restore();
     }
     p.end();
     return image.convertToFormat(QImage::Format_ARGB32);
