@@ -88,9 +88,9 @@ TEST_F(AATextTest, RowsStartAtTheTopAndAdvanceByTheirHeight) {
 
 TEST_F(AATextTest, RowPitchScalesTheStep) {
     text.Lines = {"a", "b", "c"};
-    const int h = font.TextExtent(QStringLiteral("a ")).height();
     text.RowPitch = 50;
-    auto rows = text.LayOut(QSize(200, 200), font);
+    auto rows = text.LayOut(QSize(200, 200), font); // also sets the font up
+    const int h = font.TextExtent(QStringLiteral("a ")).height();
     EXPECT_EQ(rows[1].y, static_cast<int>(std::lround(1.5 * h)));
     EXPECT_EQ(rows[2].y, 2 * static_cast<int>(std::lround(1.5 * h)));
     text.RowPitch = -100;
@@ -134,6 +134,7 @@ TEST_F(AATextTest, EmptyLineIsABlankRow) {
 TEST_F(AATextTest, AlignmentPlacesRowsLeftRightOrCentred) {
     text.Lines = {"abc"};
     text.Border = 3;
+    text.LayOut(QSize(100, 50), font); // sets the font up
     const int w = font.TextExtent(QStringLiteral("abc")).width();
     text.Alignment = TAAAlignment::taRightJustify;
     EXPECT_EQ(text.LayOut(QSize(100, 50), font)[0].x, 100 - 3 - w);
