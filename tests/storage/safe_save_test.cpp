@@ -1,0 +1,112 @@
+// A failed save never loses the previous file.
+
+#include "storage/project_file.h"
+
+#include "sample_projects.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace vantora {
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<unsigned char>;
+
+const Bytes kOldContent = {'o', 'l', 'd', ' ', 'p', 'r', 'o', 'j', 'e', 'c', 't'};
+
+std::size_t filesIn(const fs::path& folder) {
+    return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+}
+
+// Limits the size of files this process may write, as a full disk would. Root ignores folder
+// permissions, so this is how the write failure is made for every user.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+
+private:
+    rlimit saved_{};
+    void (*previousHandler_)(int) = nullptr;
+};
+
+TEST(SafeSave, AWriteThatFailsHalfwayLeavesTheOldFileIntact) {
+    test::TempDir dir;
+    const fs::path file = dir / "project.vtp";
+    test::writeFileBytes(file, kOldContent);
+    const auto demo = test::MakeEveryKindDemo();
+    StorageResult result;
+    {
+        FileSizeLimit limit(100);
+        result = SaveProject(file, *demo);
+    }
+    ASSERT_FALSE(result);
+    EXPECT_EQ(result.code, StorageErrorCode::WriteDemo);
+    EXPECT_EQ(result.message.rfind("\"" + file.string() + "\", ", 0), 0u) << result.message;
+    EXPECT_EQ(test::readFileBytes(file), kOldContent);
+    EXPECT_EQ(filesIn(dir.path()), 1u) << "the temporary file is removed";
+}
+
+TEST(SafeSave, AFolderThatDoesNotExistGivesTheCreateError) {
+    test::TempDir dir;
+    const StorageResult result = SaveProject(dir / "missing" / "project.vtp", *test::MakeSmallDemo());
+    ASSERT_FALSE(result);
+    EXPECT_EQ(result.code, StorageErrorCode::CreateFile);
+    EXPECT_NE(result.message.find("(Error Code: 2/1007)"), std::string::npos) << result.message;
+}
+
+TEST(SafeSave, ATargetThatCannotBeReplacedStaysAsItWas) {
+    test::TempDir dir;
+    const fs::path target = dir / "project.vtp";
+    fs::create_directory(target);
+    test::writeFileBytes(target / "inside", kOldContent);
+    const StorageResult result = SaveProject(target, *test::MakeSmallDemo());
+    ASSERT_FALSE(result);
+    EXPECT_EQ(result.code, StorageErrorCode::CreateFile);
+    EXPECT_EQ(test::readFileBytes(target / "inside"), kOldContent);
+    EXPECT_EQ(filesIn(dir.path()), 1u);
+}
+
+TEST(SafeSave, AReadOnlyFolderLeavesTheOldFileIntact) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root writes into read-only folders; the file-size test covers this case";
+    test::TempDir dir;
+    const fs::path file = dir / "project.vtp";
+    test::writeFileBytes(file, kOldContent);
+    fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
+    const StorageResult result = SaveProject(file, *test::MakeSmallDemo());
+    fs::permissions(dir.path(), fs::perms::owner_all);
+    ASSERT_FALSE(result);
+    EXPECT_EQ(result.code, StorageErrorCode::CreateFile);
+    EXPECT_EQ(test::readFileBytes(file), kOldContent);
+}
+
+TEST(SafeSave, ASuccessfulSaveReplacesTheFileAndKeepsItsPermissions) {
+    test::TempDir dir;
+    const fs::path file = dir / "project.vtp";
+    test::writeFileBytes(file, kOldContent);
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    ASSERT_TRUE(SaveProject(file, *test::MakeSmallDemo()));
+    EXPECT_NE(test::readFileBytes(file), kOldContent);
+    EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(filesIn(dir.path()), 1u);
+}
+
+} // namespace
+} // namespace vantora
