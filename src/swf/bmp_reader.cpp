@@ -15,6 +15,13 @@ constexpr size_t kFileHeaderSize = 14;
 constexpr size_t kCoreHeaderSize = 12;
 constexpr size_t kInfoHeaderSize = 40;
 
+// "path" in double quotes (built by appending: GCC 12 warns wrongly on prepending to a temporary).
+std::string quoted(const std::filesystem::path& path) {
+    std::string s(1, '"');
+    s.append(path.string()).push_back('"');
+    return s;
+}
+
 uint16_t le16(const uint8_t* p) { return uint16_t(p[0] | (p[1] << 8)); }
 uint32_t le32(const uint8_t* p) { return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24); }
 
@@ -50,17 +57,17 @@ bool TBMPReader::LoadDIBFromMemory(const uint8_t* data, size_t size) { return Lo
 bool TBMPReader::LoadFromFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
-        return Fail("cannot open \"" + path.string() + "\": " + std::strerror(errno));
+        return Fail("cannot open " + quoted(path) + ": " + std::strerror(errno));
     std::error_code ec;
     const auto fileSize = std::filesystem::file_size(path, ec);
     // A BMP can never be larger than its largest decodable pixel data plus headers and palette.
     if (!ec && fileSize > kMaxDecodedBytes + 64 * 1024)
-        return Fail("\"" + path.string() + "\" is too large for a bitmap (" + std::to_string(fileSize) + " bytes)");
+        return Fail(quoted(path) + " is too large for a bitmap (" + std::to_string(fileSize) + " bytes)");
     std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad())
-        return Fail("cannot read \"" + path.string() + "\": " + std::strerror(errno));
+        return Fail("cannot read " + quoted(path) + ": " + std::strerror(errno));
     if (!LoadFromMemory(bytes.data(), bytes.size())) {
-        error_ = "\"" + path.string() + "\": " + error_;
+        error_ = quoted(path).append(": ").append(error_);
         return false;
     }
     return true;
