@@ -56,7 +56,7 @@ EditResult pickFitSize(const PropertyRow& row, const PropertySubject& subject, s
         return unchanged(row, subject);
     object->Width = object->Rendered->width;
     object->Height = object->Rendered->height;
-    return applied(row, subject);
+    return applied(row, subject, true); // the Width and Height rows show new values
 }
 
 EditResult pickClickAction(const PropertyRow& row, const PropertySubject& subject, std::int32_t code) {
@@ -123,7 +123,7 @@ EditResult ApplyFont(const PropertySubject& subject, const TObjectFont& font) {
     if (!subject.object || subject.object->Font == font)
         return unchanged(row, subject);
     subject.object->Font = font;
-    return applied(row, subject);
+    return applied(row, subject, true); // the FontColor row follows the font
 }
 
 EditResult ApplyColour(const PropertyRow& row, const PropertySubject& subject, TColor colour) {
@@ -139,6 +139,7 @@ EditResult ApplyPicture(const PropertyRow& row, const PropertySubject& subject, 
     Picture* slot = PictureField(subject, row.field);
     if (!slot)
         return unchanged(row, subject);
+    bool resized = false;
     if (resizesToPicture(row, subject) && !picture.empty()) {
         if (!size) {
             const RgbaImage decoded = picture.decode();
@@ -148,10 +149,11 @@ EditResult ApplyPicture(const PropertyRow& row, const PropertySubject& subject, 
         if (size && size->width > 0 && size->height > 0) {
             subject.object->Width = size->width;
             subject.object->Height = size->height;
+            resized = true;
         }
     }
     *slot = std::move(picture);
-    return applied(row, subject);
+    return applied(row, subject, resized);
 }
 
 std::optional<std::string> SoundTypeOfFile(const std::filesystem::path& path) {

@@ -17,7 +17,8 @@ namespace vantora {
 struct EditResult {
     bool changed = false;  // the model was written
     std::string cellText;  // the cell's text afterwards
-    bool refill = false;   // rows of the sheet changed: fill the grid again
+    bool refill = false;   // other rows changed too (their values or the rows themselves): fill the
+                           // grid again
 };
 
 // A typed value, when the cell is left (Typed) or on every change (TypedAtOnce). Numbers are

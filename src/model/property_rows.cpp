@@ -272,7 +272,8 @@ PropertySheet BuildPropertySheet(const PropertySubject& subject) {
     if (object.Kind == TObjectKind::Button) {
         sheet.clickActionRow = static_cast<int>(sheet.rows.size());
         sheet.rows.push_back(pick("ClickAction", F::ClickAction, names::ClickAction, names::ClickActionOffered));
-        sheet.rows.push_back(ActionParamRow(object.Command.Action, subject.demo));
+        const TVantora* demo = subject.demo ? subject.demo : (subject.scene ? subject.scene->Demo : nullptr);
+        sheet.rows.push_back(ActionParamRow(object.Command.Action, demo));
     }
     return sheet;
 }

@@ -269,6 +269,7 @@ TEST_F(ModelPropertyPick, FitSizeTakesTheRenderedSize) {
     EXPECT_EQ(DisplayValue(fit, image), "False");
     const EditResult result = ApplyPick(fit, image, "True");
     EXPECT_TRUE(result.changed);
+    EXPECT_TRUE(result.refill);
     EXPECT_EQ(result.cellText, "True");
     EXPECT_EQ(image.object->Width, 300);
     EXPECT_EQ(image.object->Height, 200);
@@ -316,7 +317,9 @@ TEST_F(ModelPropertyDialog, TextFontAndColourResults) {
     font.Name = "Courier New";
     font.Height = FontHeightFromSize(12);
     font.Italic = true;
-    EXPECT_EQ(ApplyFont(note, font).cellText, "Courier New");
+    const EditResult fontResult = ApplyFont(note, font);
+    EXPECT_EQ(fontResult.cellText, "Courier New");
+    EXPECT_TRUE(fontResult.refill); // the FontColor row shows the new font's colour
     EXPECT_EQ(note.object->Font, font);
     EXPECT_FALSE(ApplyFont(note, font).changed);
 
@@ -329,7 +332,8 @@ TEST_F(ModelPropertyDialog, TextFontAndColourResults) {
 
 TEST_F(ModelPropertyDialog, PicturesResizeImagesAndButtonsOnly) {
     PropertySubject image = add(TObjectKind::Image);
-    ApplyPicture(row(image, "Image"), image, Picture(PictureFormat::Png, {1, 2, 3}), PictureSize{64, 48});
+    EXPECT_TRUE(ApplyPicture(row(image, "Image"), image, Picture(PictureFormat::Png, {1, 2, 3}), PictureSize{64, 48})
+                    .refill);
     EXPECT_EQ(image.object->Picture.format(), PictureFormat::Png);
     EXPECT_EQ(image.object->Width, 64);
     EXPECT_EQ(image.object->Height, 48);

@@ -153,6 +153,8 @@ TEST(ModelPropertyRowsDetail, ClickActionParameterRowFollowsTheAction) {
     EXPECT_EQ(gotoRow.name, "SceneName");
     EXPECT_EQ(gotoRow.route, EditRoute::Pick);
     EXPECT_EQ(gotoRow.pickList, (std::vector<std::string>{"Intro", "Scene1"}));
+    // Without the demo given, the scene's own link finds the scene names.
+    EXPECT_EQ(BuildPropertySheet({nullptr, &scene, &button}).rows.back().pickList, gotoRow.pickList);
     EXPECT_EQ(paramRow(TCommandAction::VisitWebSite).name, "WebSiteURL");
     EXPECT_EQ(paramRow(TCommandAction::VisitWebSite).route, EditRoute::TypedAtOnce);
     EXPECT_EQ(paramRow(TCommandAction::SendEmail).name, "EmailAddress");
