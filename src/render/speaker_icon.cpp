@@ -35,11 +35,11 @@ QImage drawSpeaker() {
     p.setBrush(Qt::NoBrush);
     const QColor wave(30, 110, 210);
     for (int i = 0; i < 3; ++i) {
-        const qreal r = 4.0 + i * 3.8;
+        const qreal r = 4.5 + i * 3.5;
         QColor c = wave;
         c.setAlpha(255 - i * 55);
         p.setPen(QPen(c, 2.0, Qt::SolidLine, Qt::RoundCap));
-        p.drawArc(QRectF(16.5 - r, 16.0 - r, 2 * r, 2 * r), -50 * 16, 100 * 16);
+        p.drawArc(QRectF(17.5 - r, 16.0 - r, 2 * r, 2 * r), -50 * 16, 100 * 16);
     }
     p.end();
     return image.convertToFormat(QImage::Format_ARGB32);

@@ -2,6 +2,11 @@
 
 #include "render/object_renderer.h"
 
+#include <QGuiApplication>
+#include <gtest/gtest.h>
+
+#include <memory>
+
 namespace vantora::test {
 
 TDemoObject MakeObject(TObjectKind kind, int width, int height) {
@@ -20,3 +25,79 @@ QImage Painted(const TDemoObject& object) {
 }
 
 } // namespace vantora::test
+
+namespace vantora::test {
+
+std::vector<std::uint8_t> BmpBytes(const RgbaImage& image) {
+    const int rowSize = (image.width * 3 + 3) & ~3;
+    const std::uint32_t dataSize = std::uint32_t(rowSize) * std::uint32_t(image.height);
+    std::vector<std::uint8_t> bytes;
+    const auto put16 = [&](std::uint32_t v) {
+        bytes.push_back(std::uint8_t(v));
+        bytes.push_back(std::uint8_t(v >> 8));
+    };
+    const auto put32 = [&](std::uint32_t v) {
+        put16(v & 0xFFFF);
+        put16(v >> 16);
+    };
+    bytes.push_back('B');
+    bytes.push_back('M');
+    put32(54 + dataSize);
+    put32(0);
+    put32(54);
+    put32(40);
+    put32(std::uint32_t(image.width));
+    put32(std::uint32_t(image.height));
+    put16(1);
+    put16(24);
+    put32(0);
+    put32(dataSize);
+    put32(2835);
+    put32(2835);
+    put32(0);
+    put32(0);
+    for (int y = image.height - 1; y >= 0; --y) {
+        for (int x = 0; x < image.width; ++x) {
+            const std::uint32_t p = image.pixel(x, y);
+            bytes.push_back(blueOf(p));
+            bytes.push_back(greenOf(p));
+            bytes.push_back(redOf(p));
+        }
+        for (int pad = image.width * 3; pad < rowSize; ++pad)
+            bytes.push_back(0);
+    }
+    return bytes;
+}
+
+RgbaImage SolidImage(int width, int height, std::uint32_t argb) {
+    RgbaImage image;
+    image.width = width;
+    image.height = height;
+    image.pixels.assign(std::size_t(width) * height, argb);
+    return image;
+}
+
+} // namespace vantora::test
+
+namespace {
+
+// Fonts need a QGuiApplication (offscreen in tests); one lives for the whole test program.
+class GuiApplicationEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override {
+        if (QGuiApplication::instance() == nullptr)
+            app_ = std::make_unique<QGuiApplication>(argc_, argv_);
+    }
+    void TearDown() override { app_.reset(); }
+
+private:
+    int argc_ = 1;
+    char name_[16] = "render_tests";
+    char* argv_[2] = {name_, nullptr};
+    std::unique_ptr<QGuiApplication> app_;
+};
+
+[[maybe_unused]] ::testing::Environment* const kGuiEnvironment =
+    ::testing::AddGlobalTestEnvironment(new GuiApplicationEnvironment);
+
+} // namespace

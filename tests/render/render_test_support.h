@@ -3,7 +3,12 @@
 
 #include "model/demo_object.h"
 
+#include "picture/rgba_image.h"
+
 #include <QImage>
+
+#include <cstdint>
+#include <vector>
 
 namespace vantora::test {
 
@@ -14,5 +19,15 @@ QImage Painted(const TDemoObject& object);
 
 inline int AlphaAt(const QImage& image, int x, int y) { return qAlpha(image.pixel(x, y)); }
 inline QRgb RgbAt(const QImage& image, int x, int y) { return image.pixel(x, y) & 0x00FFFFFFu; }
+
+} // namespace vantora::test
+
+namespace vantora::test {
+
+// A 24-bit bottom-up BMP of `image`'s colours (alpha ignored).
+std::vector<std::uint8_t> BmpBytes(const RgbaImage& image);
+
+// An RgbaImage of the given size filled with `argb`.
+RgbaImage SolidImage(int width, int height, std::uint32_t argb);
 
 } // namespace vantora::test

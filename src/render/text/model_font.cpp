@@ -1,6 +1,6 @@
 #include "render/text/model_font.h"
 
-#include <QFontMetrics>
+#include <QFontMetricsF>
 
 #include <algorithm>
 #include <cmath>
@@ -8,33 +8,37 @@
 namespace vantora {
 namespace {
 
-// Pixel (em) size for a cell height: the face's ascent + descent at the trial size scales it.
+int ClampPixels(double pixels) {
+    return std::clamp(static_cast<int>(std::lround(pixels)), 1, kMaxFontPixels);
+}
+
+// A cell height includes the face's internal leading: measure the face at a known size to find
+// the em size that gives that cell.
 int EmPixelsForCellHeight(QFont font, int cellHeight) {
-    font.setPixelSize(cellHeight);
-    const int trialCell = QFontMetrics(font).height();
-    if (trialCell <= 0) {
-        return cellHeight;
-    }
-    return static_cast<int>(std::lround(1.0 * cellHeight * cellHeight / trialCell));
+    constexpr int kProbePixels = 100;
+    font.setPixelSize(kProbePixels);
+    const QFontMetricsF metrics(font);
+    const double cell = metrics.ascent() + metrics.descent();
+    return ClampPixels(cell > 0 ? cellHeight * kProbePixels / cell : cellHeight);
 }
 
 } // namespace
 
 QFont QFontFromModelFont(const TObjectFont& model) {
-    QFont font(QString::fromStdString(model.Name));
+    QFont font(QString::fromStdString(model.Name.empty() ? std::string(kDefaultFontFace) : model.Name));
     font.setBold(model.Bold);
     font.setItalic(model.Italic);
     font.setUnderline(model.Underline);
     font.setStrikeOut(model.StrikeOut);
     font.setKerning(false); // advances add up per character, as the text engine measures them
 
-    int pixels = kDefaultFontHeight < 0 ? -kDefaultFontHeight : kDefaultFontHeight;
+    int pixels = -kDefaultFontHeight;
     if (model.Height < 0) {
-        pixels = model.Height < -kMaxFontPixels ? kMaxFontPixels : -model.Height;
+        pixels = ClampPixels(-static_cast<double>(model.Height)); // INT32_MIN cannot be negated
     } else if (model.Height > 0) {
-        pixels = EmPixelsForCellHeight(font, std::min(model.Height, kMaxFontPixels));
+        pixels = EmPixelsForCellHeight(font, std::min(model.Height, 2 * kMaxFontPixels));
     }
-    font.setPixelSize(std::clamp(pixels, 1, kMaxFontPixels));
+    font.setPixelSize(pixels);
     return font;
 }
 

@@ -91,7 +91,9 @@ void DrawNoteText(QImage& picture, const TDemoObject& note, const QRect& textBox
         !textBox.intersects(picture.rect())) {
         return;
     }
-    if (picture.format() != QImage::Format_ARGB32) {
+    // Both 32-bit layouts keep their top byte: the alpha of ARGB32, the 0xFF of an RGB32 colour
+    // plane. Anything else is brought to ARGB32 first.
+    if (picture.format() != QImage::Format_ARGB32 && picture.format() != QImage::Format_RGB32) {
         picture = picture.convertToFormat(QImage::Format_ARGB32);
     }
     QImage box(textBox.size(), QImage::Format_RGB32);

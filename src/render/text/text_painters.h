@@ -10,9 +10,10 @@ namespace vantora {
 struct TDemoObject;
 
 // Draws the note's text with all its text effects onto a background of the note's BackColor,
-// sized to `textBox`, and copies that box onto `picture` (ARGB32, straight alpha) at the box's
-// top-left corner. Only colours change: the alpha the note body gave those pixels is kept. Parts
-// of the box outside the picture are clipped; an empty box draws nothing.
+// sized to `textBox`, and copies that box onto `picture` (ARGB32 with straight alpha, or an RGB32
+// colour plane) at the box's top-left corner. Only colours change: the alpha the note body gave
+// those pixels is kept. Parts of the box outside the picture are clipped; an empty box draws
+// nothing.
 void DrawNoteText(QImage& picture, const TDemoObject& note, const QRect& textBox);
 
 // Replaces `picture` with the label's picture: Width x Height, ARGB32 with straight alpha, the

@@ -134,6 +134,16 @@ TEST(DrawNoteText, ChangesColoursInsideTheBoxAndKeepsAlpha) {
     EXPECT_EQ(CountPixels(picture, picture.rect(), [](QRgb p) { return qAlpha(p) != 200; }), 0);
 }
 
+TEST(DrawNoteText, ColourPlaneStaysAnOpaqueColourPlane) {
+    const TDemoObject note = NewNote();
+    QImage plane(161, 145, QImage::Format_RGB32);
+    plane.fill(qRgb(90, 90, 90));
+    DrawNoteText(plane, note, QRect(20, 20, 121, 105));
+    EXPECT_EQ(plane.format(), QImage::Format_RGB32);
+    EXPECT_EQ(plane.pixel(140, 124), qRgb(0, 62, 255));
+    EXPECT_EQ(plane.pixel(10, 10), qRgb(90, 90, 90));
+}
+
 TEST(DrawNoteText, EmptyTextDrawsOnlyTheBackground) {
     TDemoObject note = NewNote();
     note.Text.clear();
