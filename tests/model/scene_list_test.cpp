@@ -1,5 +1,6 @@
 // The demo's scene list: new scenes, moving, clearing, duplicating through the installed copier,
 // and the change notifications the editor listens to.
+#include "model/demo_settings.h"
 #include "model/object_operations.h"
 #include "model/scene_operations.h"
 
@@ -169,6 +170,23 @@ TEST(ModelScenes, EditsReportWhatChangedAndAdoptingReportsNothing) {
     TDemoFrame loose; // a scene of no demo reports to nobody
     NewObject(loose, TObjectKind::Note, 0, 0);
     EXPECT_EQ(seen.size(), 1u);
+}
+
+TEST(ModelDemoSettings, SizesAreClampedAndOnlyKnownFrameRatesTaken) {
+    TVantora demo;
+    int reports = 0;
+    demo.Changes.setListener([&](const ModelChange& change) {
+        EXPECT_EQ(change.kind, ModelChangeKind::DemoSettings);
+        ++reports;
+    });
+    ApplyDemoSettings(demo, {"Tour", 0, 10000, clYellow, 4});
+    EXPECT_EQ(DemoSettingsOf(demo), (TDemoSettings{"Tour", 1, 9999, clYellow, 4}));
+    ApplyDemoSettings(demo, {"", 240, 320, clBlack, 3});
+    EXPECT_EQ(DemoSettingsOf(demo), (TDemoSettings{"", 240, 320, clBlack, 4}));
+    EXPECT_EQ(reports, 2);
+    EXPECT_TRUE(demo.Changes.modified());
+    EXPECT_FALSE(IsValidFrameRateFactor(0));
+    EXPECT_TRUE(IsValidFrameRateFactor(1));
 }
 
 } // namespace
