@@ -8,28 +8,15 @@
 #include <QPolygon>
 
 #include <algorithm>
-#include <cmath>
-#include <cstdlib>
 
 namespace vantora {
 namespace {
 
-// The canvas excludes a line's last pixel; QPainter's aliased lines include it, so the end is
-// pulled back one pixel along the line's major axis.
-QLine lineEndingShort(QPoint from, QPoint to) {
-    const int dx = to.x() - from.x();
-    const int dy = to.y() - from.y();
-    const int major = std::max(std::abs(dx), std::abs(dy));
-    if (major == 0)
-        return {};
-    const auto scaled = [major](int d) { return static_cast<int>(std::lround(double(d) * (major - 1) / major)); };
-    return QLine(from, from + QPoint(scaled(dx), scaled(dy)));
-}
-
+// The canvas leaves out a thin line's last pixel; QPainter does the same for aliased one-pixel
+// lines with a flat cap, which ShapePen gives them. Wider pens end in a round cap on the point.
 void drawLine(QPainter& painter, QPoint from, QPoint to) {
-    const QLine line = lineEndingShort(from, to);
-    if (!line.isNull())
-        painter.drawLine(line);
+    if (from != to)
+        painter.drawLine(from, to);
 }
 
 // (left, top) - (right, bottom) with exclusive right/bottom edges, as the platform canvas takes.
