@@ -8,15 +8,43 @@
 #include <QPolygon>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace vantora {
 namespace {
 
-// The canvas leaves out a thin line's last pixel; QPainter does the same for aliased one-pixel
-// lines with a flat cap, which ShapePen gives them. Wider pens end in a round cap on the point.
+// The pixels of a thin line as the canvas sets them: Bresenham steps from `from`, leaving out the
+// last pixel. QPainter's own rule for the end pixel differs by slope, so thin lines are stepped here.
+QPolygon thinLinePixels(QPoint from, QPoint to) {
+    QPolygon pixels;
+    const int dx = std::abs(to.x() - from.x()), sx = from.x() < to.x() ? 1 : -1;
+    const int dy = -std::abs(to.y() - from.y()), sy = from.y() < to.y() ? 1 : -1;
+    int error = dx + dy;
+    QPoint p = from;
+    while (p != to) {
+        pixels << p;
+        const int twice = 2 * error;
+        if (twice >= dy) {
+            error += dy;
+            p.rx() += sx;
+        }
+        if (twice <= dx) {
+            error += dx;
+            p.ry() += sy;
+        }
+    }
+    return pixels;
+}
+
+// Wide pens end in a round cap on the end point, like the platform's geometric pens.
 void drawLine(QPainter& painter, QPoint from, QPoint to) {
-    if (from != to)
+    if (from == to || painter.pen().style() == Qt::NoPen)
+        return;
+    if (painter.pen().width() > 1) {
         painter.drawLine(from, to);
+        return;
+    }
+    painter.drawPoints(thinLinePixels(from, to));
 }
 
 // (left, top) - (right, bottom) with exclusive right/bottom edges, as the platform canvas takes.

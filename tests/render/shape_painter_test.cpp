@@ -92,11 +92,15 @@ TEST(ShapePainter, LinesAreOnePenWideAndStopShortOfTheirEnd) {
     EXPECT_EQ(AlphaAt(horizontal, 30, 19), 0);
     EXPECT_EQ(AlphaAt(horizontal, 30, 21), 0);
     EXPECT_EQ(opaqueCount(horizontal), 60);
-    // A 20 x 10 diagonal from (0, 0) toward (20, 10) stops one step short.
+    // (0, 0) toward (21, 11): one pixel per column, the end point itself (outside) left out.
     const QImage diagonal = Painted(shape(TShapeKind::LineLeftTopToRightBottom, 1, TFillStyle::Solid, 21, 11));
     EXPECT_EQ(AlphaAt(diagonal, 0, 0), 255);
-    EXPECT_EQ(AlphaAt(diagonal, 20, 10), 0);
-    EXPECT_EQ(opaqueCount(diagonal), 20);
+    EXPECT_EQ(AlphaAt(diagonal, 20, 10), 255);
+    EXPECT_EQ(opaqueCount(diagonal), 21);
+    const QImage other = Painted(shape(TShapeKind::LineTopRightToBottomLeft, 1, TFillStyle::Solid, 21, 11));
+    EXPECT_EQ(opaqueCount(other), 20); // (21, 0) starts outside; (0, 11) is the left-out end
+    EXPECT_EQ(AlphaAt(other, 0, 0), 0);
+    EXPECT_EQ(AlphaAt(other, 20, 10), 0);
 }
 
 TEST(ShapePainter, UnknownShapeValuesDrawNothing) {
