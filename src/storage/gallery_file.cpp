@@ -55,6 +55,10 @@ StorageResult ReadGalleryObject(const fs::path& file, TDemoObject& object) {
     if (!outcome.ok())
         return StorageResult::Failure(StorageErrorCode::ReadObject, outcome.systemError,
                                       SystemErrorText(outcome.systemError), file.string());
+    return ParseGalleryObject(bytes, object);
+}
+
+StorageResult ParseGalleryObject(std::span<const std::uint8_t> bytes, TDemoObject& object) {
     ByteReader in(bytes);
     RecordError error;
     ReadObject(in, object, error);

@@ -5,7 +5,9 @@
 #include "model/demo_frame.h"
 #include "storage/storage_result.h"
 
+#include <cstdint>
 #include <filesystem>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -25,6 +27,9 @@ StorageResult SaveGalleryObject(const std::filesystem::path& file, const TDemoOb
 // Reads one object record into an existing object (error 1008 when the file cannot be opened).
 // On a read error the object keeps whatever was read.
 StorageResult ReadGalleryObject(const std::filesystem::path& file, TDemoObject& object);
+
+// The same, from a gallery file's bytes.
+StorageResult ParseGalleryObject(std::span<const std::uint8_t> bytes, TDemoObject& object);
 
 struct GallerySaveReport {
     int saved = 0;

@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 namespace vantora {
 namespace {
 
@@ -215,6 +217,29 @@ TEST(GalleryThumbnail, FitsKeepingTheAspectRatioWithoutEnlarging) {
     EXPECT_EQ(FitThumbnail(10, 100, 32, 32), (ThumbnailRect{14, 0, 3, 32}));    // too tall: 3.2 rounds to 3
     EXPECT_EQ(FitThumbnail(121, 97, 48, 48), (ThumbnailRect{0, 5, 48, 38}));   // 38.48 rounds to 38
     EXPECT_EQ(FitThumbnail(0, 10, 32, 32).width, 0);
+}
+
+} // namespace
+} // namespace vantora
+
+namespace vantora {
+namespace {
+
+// The committed gallery fixture (also the gallery fuzzer's seed) reads and saves to the same bytes.
+// VANTORA_WRITE_FIXTURES=1 rewrites it from the sample demo's button.
+TEST(GalleryFixture, ResavesIdentically) {
+    const auto path = test::dataFile("storage/Button1.vto");
+    if (const char* write = std::getenv("VANTORA_WRITE_FIXTURES"); write && std::string(write) == "1") {
+        ASSERT_TRUE(SaveGalleryObject(path, *test::MakeEveryKindDemo()->Scenes[0]->Objects[7]));
+    }
+    TDemoObject object;
+    const StorageResult result = ReadGalleryObject(path, object);
+    ASSERT_TRUE(result) << result.message;
+    EXPECT_EQ(object.Kind, TObjectKind::Button);
+    ByteWriter out;
+    RecordError error;
+    ASSERT_TRUE(WriteObject(out, object, error));
+    EXPECT_EQ(out.bytes(), test::readFileBytes(path));
 }
 
 } // namespace

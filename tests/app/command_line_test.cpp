@@ -1,0 +1,58 @@
+// Parsing vantora-build's arguments.
+
+#include "build_tool/command_line.h"
+
+#include <gtest/gtest.h>
+
+namespace vantora::buildtool {
+namespace {
+
+CommandLine parsed(const std::vector<std::string>& arguments) {
+    const ParseOutcome outcome = ParseCommandLine(arguments);
+    EXPECT_TRUE(outcome.commandLine.has_value()) << outcome.error;
+    return outcome.commandLine.value_or(CommandLine{});
+}
+
+std::string refused(const std::vector<std::string>& arguments) {
+    const ParseOutcome outcome = ParseCommandLine(arguments);
+    EXPECT_FALSE(outcome.commandLine.has_value());
+    return outcome.error;
+}
+
+TEST(CommandLine, InfoTakesTheProjectInEitherOrder) {
+    EXPECT_EQ(parsed({"--info", "a.vtp"}).project, "a.vtp");
+    const CommandLine after = parsed({"a.vtp", "--info"});
+    EXPECT_EQ(after.command, Command::Info);
+    EXPECT_EQ(after.project, "a.vtp");
+}
+
+TEST(CommandLine, ResaveNeedsAnOutputFile) {
+    const CommandLine line = parsed({"--resave", "in.vtp", "-o", "out.vtp"});
+    EXPECT_EQ(line.command, Command::Resave);
+    EXPECT_EQ(line.project, "in.vtp");
+    EXPECT_EQ(line.output, "out.vtp");
+    EXPECT_EQ(parsed({"--output", "o.vtp", "--resave", "i.vtp"}).output, "o.vtp");
+    EXPECT_NE(refused({"--resave", "in.vtp"}).find("-o"), std::string::npos);
+    EXPECT_NE(refused({"--resave", "in.vtp", "-o"}).find("needs a file name"), std::string::npos);
+}
+
+TEST(CommandLine, HelpAndVersionWinOverEverythingElse) {
+    EXPECT_EQ(parsed({"--info", "a.vtp", "--help"}).command, Command::Help);
+    EXPECT_EQ(parsed({"-h"}).command, Command::Help);
+    EXPECT_EQ(parsed({"--version"}).command, Command::Version);
+}
+
+TEST(CommandLine, NonsenseIsRefusedWithAReason) {
+    EXPECT_NE(refused({}).find("Nothing to do"), std::string::npos);
+    EXPECT_NE(refused({"--info"}).find("No project"), std::string::npos);
+    EXPECT_NE(refused({"--info", "a.vtp", "b.vtp"}).find("one project"), std::string::npos);
+    EXPECT_NE(refused({"--info", "--resave", "a.vtp", "-o", "b"}).find("only one"), std::string::npos);
+    EXPECT_NE(refused({"--frobnicate", "a.vtp"}).find("--frobnicate"), std::string::npos);
+    EXPECT_NE(refused({"--info", "a.vtp", "-o", "x"}).find("no -o"), std::string::npos);
+    EXPECT_NE(refused({"a.vtp", "-o", "movie.swf"}).find("not available yet"), std::string::npos);
+}
+
+TEST(CommandLine, ALoneDashIsAFileName) { EXPECT_EQ(parsed({"--info", "-"}).project, "-"); }
+
+} // namespace
+} // namespace vantora::buildtool
