@@ -23,7 +23,7 @@ QFont baseFont(const TObjectFont& font, FontSmoothing smoothing) {
 }
 
 int clampPixelSize(double pixels) {
-    return std::clamp(static_cast<int>(std::lround(pixels)), 1, kMaxFontPixelSize);
+    return static_cast<int>(std::lround(std::clamp(pixels, 1.0, double(kMaxFontPixelSize))));
 }
 
 // A cell height includes the face's internal leading: scale it down to the em size by measuring

@@ -9,7 +9,7 @@ namespace vantora {
 namespace {
 
 int ClampPixels(double pixels) {
-    return std::clamp(static_cast<int>(std::lround(pixels)), 1, kMaxFontPixels);
+    return static_cast<int>(std::lround(std::clamp(pixels, 1.0, double{kMaxFontPixels})));
 }
 
 // A cell height includes the face's internal leading: measure the face at a known size to find
