@@ -59,6 +59,15 @@ void syncFolder(const fs::path& target) {
     }
 }
 
+// Saving through a symbolic link replaces the file it points to, not the link.
+fs::path resolveLink(const fs::path& requested) {
+    std::error_code error;
+    if (!fs::is_symlink(requested, error))
+        return requested;
+    fs::path resolved = fs::weakly_canonical(requested, error);
+    return error || resolved.empty() ? requested : resolved;
+}
+
 FileWriteOutcome failed(FileWriteOutcome::Stage stage, int systemError, const fs::path& temporary) {
     ::unlink(temporary.c_str());
     return {stage, systemError};
@@ -66,7 +75,8 @@ FileWriteOutcome failed(FileWriteOutcome::Stage stage, int systemError, const fs
 
 } // namespace
 
-FileWriteOutcome WriteFileSafely(const fs::path& target, std::span<const std::uint8_t> bytes) {
+FileWriteOutcome WriteFileSafely(const fs::path& requested, std::span<const std::uint8_t> bytes) {
+    const fs::path target = resolveLink(requested);
     fs::path temporary;
     const int fd = createTemporaryBeside(target, temporary);
     if (fd < 0)
@@ -87,16 +97,22 @@ FileWriteOutcome WriteFileSafely(const fs::path& target, std::span<const std::ui
 
 FileReadOutcome ReadFileLimited(const fs::path& path, std::uintmax_t maxBytes, std::vector<std::uint8_t>& bytes) {
     bytes.clear();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so that opening a pipe nobody writes to cannot hang; only regular files are
+    // read, so that a device cannot feed endless data.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return {FileReadOutcome::Status::OpenFailed, errno};
     struct stat info {};
-    if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        const int error = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
         ::close(fd);
-        return {FileReadOutcome::Status::OpenFailed, EISDIR};
+        return {FileReadOutcome::Status::OpenFailed, error};
     }
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && static_cast<std::uintmax_t>(info.st_size) <= maxBytes)
-        bytes.reserve(static_cast<std::size_t>(info.st_size));
+    if (static_cast<std::uintmax_t>(info.st_size) > maxBytes) {
+        ::close(fd);
+        return {FileReadOutcome::Status::TooLarge, EFBIG};
+    }
+    bytes.reserve(static_cast<std::size_t>(info.st_size));
     std::uint8_t buffer[64 * 1024];
     for (;;) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);

@@ -27,8 +27,8 @@ struct FileReadOutcome {
     bool ok() const { return status == Status::Done; }
 };
 
-// Reads the whole file into `bytes`; files (or devices and pipes) longer than `maxBytes` are
-// refused without reading more than maxBytes + 1 bytes.
+// Reads the whole regular file into `bytes`. Files longer than `maxBytes` are refused without
+// reading more than maxBytes + 1 bytes; folders, devices and pipes are refused unread.
 FileReadOutcome ReadFileLimited(const std::filesystem::path& path, std::uintmax_t maxBytes, std::vector<std::uint8_t>& bytes);
 
 } // namespace vantora

@@ -4,6 +4,7 @@
 #include "storage/object_record.h"
 #include "storage/project_file.h"
 #include "storage/scene_record.h"
+#include "storage/value_codec.h"
 
 #include "model/object_defaults.h"
 #include "model/object_operations.h"
@@ -101,6 +102,124 @@ TEST(RecordLayout, ASceneIs297BytesPlusItsName) {
     ByteWriter named;
     ASSERT_TRUE(WriteScene(named, scene, error));
     EXPECT_EQ(named.size(), 297u + 6 + 2 * 4);
+}
+
+// The expected bytes, appended field by field in the file's order, independently of the writer.
+class Expected {
+public:
+    Expected& i32(std::int32_t v) { return append(le32(v)); }
+    Expected& byte(std::uint8_t v) { return append({v}); }
+    Expected& text(const std::string& t) { return i32(static_cast<std::int32_t>(t.size())).append(Bytes(t.begin(), t.end())); }
+    Expected& channel(std::int32_t first) {
+        for (std::int32_t i = 0; i < 7; ++i)
+            i32(first + i);
+        return *this;
+    }
+    Expected& append(const Bytes& more) {
+        bytes.insert(bytes.end(), more.begin(), more.end());
+        return *this;
+    }
+    Bytes bytes;
+};
+
+// Every field gets its own value, so a swapped or missing field shows.
+TDemoObject distinctObject() {
+    TDemoObject o;
+    o.Name = "Obj";
+    o.Kind = TObjectKind::Button;
+    o.Text = "Txt";
+    o.Font.Name = "Face";
+    o.Font.Color = 0x0A0B0C;
+    o.Font.Height = -16; // 12 points
+    o.Font.Italic = true;
+    o.Font.StrikeOut = true;
+    std::int32_t n = 100;
+    for (std::int32_t* field : {&o.Alignment, &o.Layout, &o.Style, &o.Option, &o.BorderWidth, &o.Alpha, &o.Left, &o.Top,
+                                &o.Width, &o.Height, &o.StartTime, &o.EndTime, &o.Spacing, &o.Margin, &o.Round,
+                                &o.GraphicPlacement, &o.Angle, &o.TextAngle, &o.TextSpray, &o.TextBlur, &o.TextNoise,
+                                &o.TextGradientStyle, &o.MouseDownRedOff, &o.TextShadowBlur, &o.TextShadowXOff,
+                                &o.TextShadowYOff})
+        *field = n++;
+    o.BackColor = 0x111111;
+    o.BorderColor = 0x222222;
+    o.TextGradientColor = 0x333333;
+    o.TextShadowColor = 0x444444;
+    o.BitmapTransparentColor = 0x555555;
+    o.Flat = true;
+    o.Shadow = false;
+    o.HorzMirror = false;
+    o.VertMirror = true;
+    o.TextHorzMirror = true;
+    o.TextVertMirror = false;
+    o.TextOutline = true;
+    o.TextShadow = true;
+    o.BitmapTransparent = false;
+    o.BitmapTransparentMode = 1;
+    o.AudioType = "WAV";
+    o.AudioData = {9, 8, 7};
+    o.Command = {8, "url"};
+    o.Animation.StopWithScene = false;
+    o.Animation.ObjectCenter = 5;
+    o.Animation.CustomCenterX = 6;
+    o.Animation.CustomCenterY = 7;
+    std::int32_t first = 1000;
+    for (auto channel : kStoredChannelOrder) {
+        (o.Animation.*channel) = {first, first + 1, first + 2, first + 3, first + 4, first + 5, first + 6};
+        first += 100;
+    }
+    return o;
+}
+
+TEST(RecordLayout, ObjectBytesFollowTheFileTableFieldByField) {
+    const TDemoObject o = distinctObject();
+    Expected e;
+    e.i32(1).text("Obj").byte(7).text("Txt");
+    e.text("Face").i32(0x0A0B0C).i32(12).byte(0x0A);                     // font: italic + strike-out
+    e.i32(100).i32(101).i32(102).i32(103);                                // Alignment, Layout, Style, Option
+    e.i32(0x111111).i32(0x222222).i32(104).i32(105);                      // BackColor, BorderColor, BorderWidth, Alpha
+    e.text("");                                                           // Picture: empty
+    e.text("WAV").i32(3).append({9, 8, 7});                               // AudioType, AudioData
+    e.i32(106).i32(107).i32(108).i32(109).i32(110).i32(111);             // Left .. EndTime
+    e.i32(112).i32(113).i32(114);                                         // Spacing, Margin, Round
+    e.byte(1).byte(0).i32(115).i32(116).byte(0).byte(1);                  // Flat, Shadow, GraphicPlacement, Angle, mirrors
+    e.i32(117).i32(118).i32(119).i32(120);                                // TextAngle .. TextNoise
+    e.byte(1).byte(0).byte(1).i32(121).i32(0x333333);                     // text mirrors, outline, gradient
+    e.byte(1).i32(0x444444).i32(122).i32(123).i32(124).i32(125);          // TextShadow .. TextShadowYOff
+    e.byte(0).byte(1).i32(0x555555).byte(8).text("url");                 // bitmap transparency, Command
+    e.byte(0).i32(5).i32(6).i32(7);                                       // animation block header
+    for (std::int32_t first = 1000; first < 1900; first += 100)
+        e.channel(first);
+    EXPECT_EQ(writeObject(o), e.bytes);
+}
+
+TEST(RecordLayout, SceneAndDemoBytesFollowTheFileTables) {
+    TVantora demo;
+    demo.Name = "D";
+    demo.Width = 11;
+    demo.Height = 12;
+    demo.BackColor = 13;
+    demo.FrameRateFactor = 4;
+    auto scene = std::make_unique<TDemoFrame>();
+    scene->Name = "S";
+    scene->BackColor = 21;
+    scene->Length = 22;
+    scene->BackImageStyle = 3;
+    scene->StopPoints = {5, 1};
+    scene->Objects.push_back(std::make_unique<TDemoObject>(distinctObject()));
+    AdoptScene(demo, std::move(scene));
+
+    Bytes written;
+    ASSERT_TRUE(SerializeProject(demo, written));
+
+    ByteWriter animation;
+    RecordError error;
+    ASSERT_TRUE(WriteAnimation(animation, demo.Scenes[0]->Animation, error));
+    Expected e;
+    e.i32(1).text("D").i32(11).i32(12).i32(13).i32(4).i32(1);            // demo record
+    e.i32(1).text("S").i32(21).text("").i32(22).i32(3);                 // scene: name, colour, picture, Length, style
+    e.append(animation.bytes()).i32(2).i32(5).i32(1).i32(1);              // animation, stop points, object count
+    e.append(writeObject(distinctObject()));
+    EXPECT_EQ(written, e.bytes);
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include <csignal>
 #include <filesystem>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vantora {
@@ -106,6 +107,25 @@ TEST(SafeSave, ASuccessfulSaveReplacesTheFileAndKeepsItsPermissions) {
     EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     EXPECT_EQ(filesIn(dir.path()), 1u);
+}
+
+TEST(SafeSave, SavingThroughALinkReplacesTheLinkedFile) {
+    test::TempDir dir;
+    fs::create_directory(dir / "real");
+    test::writeFileBytes(dir / "real" / "project.vtp", kOldContent);
+    fs::create_symlink(dir / "real" / "project.vtp", dir / "link.vtp");
+    ASSERT_TRUE(SaveProject(dir / "link.vtp", *test::MakeSmallDemo()));
+    EXPECT_TRUE(fs::is_symlink(dir / "link.vtp"));
+    EXPECT_NE(test::readFileBytes(dir / "real" / "project.vtp"), kOldContent);
+}
+
+TEST(SafeLoad, PipesAndDevicesAreRefusedWithoutWaitingOrReading) {
+    test::TempDir dir;
+    const fs::path pipe = dir / "pipe.vtp";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    TVantora demo;
+    EXPECT_EQ(LoadProject(pipe, demo).code, StorageErrorCode::OpenFile);
+    EXPECT_EQ(LoadProject("/dev/zero", demo).code, StorageErrorCode::OpenFile);
 }
 
 } // namespace
