@@ -2,6 +2,7 @@
 // The buttons and the engine's events are handled in discora_operations.cpp.
 #include "discburn/discora_form.h"
 
+#include "discburn/folder_layout.h"
 #include "discburn/texts.h"
 
 #include <QCloseEvent>
@@ -163,31 +164,13 @@ bool DiscoraForm::start(const std::optional<QString>& folder) {
     return true;
 }
 
-// The folder's subfolders and files go to the root of the disc; "AutoRunSource" (the sources
-// the AutoRun folder was made from) stays behind.
 void DiscoraForm::addFolderContents(const QString& folder) {
-    log(QStringLiteral("========== ADD FILES TO CD/DVD LAYOUT ... "));
-    const QDir dir(folder);
-    const auto skipped = [](const QString& name) { return name == QLatin1String("AutoRunSource"); };
-    const QFileInfoList subfolders =
-        dir.entryInfoList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
-    for (const QFileInfo& sub : subfolders) {
-        if (skipped(sub.fileName()))
-            continue;
-        log(sub.fileName(), log_icon::Folder);
-        if (!engine_.addFolder(sub.absoluteFilePath().toStdString(), sub.fileName().toStdString())) {
-            const std::string pattern = folderPattern(sub.absoluteFilePath().toStdString());
-            message(QStringLiteral("Error"), QString::fromStdString(folderNotAddedText(pattern)));
-        }
-    }
-    const QFileInfoList files = dir.entryInfoList(QDir::Files | QDir::Hidden, QDir::Name);
-    for (const QFileInfo& file : files) {
-        if (skipped(file.fileName()))
-            continue;
-        log(file.fileName(), log_icon::File);
-        if (!engine_.addFile(file.absoluteFilePath().toStdString(), file.fileName().toStdString()))
-            message(QStringLiteral("Error"), QString::fromStdString(fileNotAddedText(file.absoluteFilePath().toStdString())));
-    }
+    LayoutReport report;
+    report.log = [this](const std::string& line, int icon) { log(QString::fromStdString(line), icon); };
+    report.failed = [this](const std::string& errorText) {
+        message(QStringLiteral("Error"), QString::fromStdString(errorText));
+    };
+    discora::addFolderContents(engine_, folder.toStdString(), report);
 }
 
 void DiscoraForm::listDrives() {

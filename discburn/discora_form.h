@@ -4,6 +4,7 @@
 // a BurnEngine; a timer collects its events so the window stays responsive while it works.
 
 #include "discburn/burn_engine.h"
+#include "discburn/log_icon.h"
 
 #include <QIcon>
 #include <QString>
@@ -21,16 +22,6 @@ class QTimer;
 class QTreeWidget;
 
 namespace discora {
-
-// Icons of the log lines.
-namespace log_icon {
-inline constexpr int None = -1;
-inline constexpr int Folder = 1;
-inline constexpr int File = 2;
-inline constexpr int Progress = 3;
-inline constexpr int Error = 4;
-inline constexpr int Success = 5;
-} // namespace log_icon
 
 class DiscoraForm : public QWidget {
 public:

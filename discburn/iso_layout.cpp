@@ -8,9 +8,11 @@ namespace discora {
 
 namespace {
 
-// libisofs reads file names in the local character set; our names are UTF-8 whatever the locale.
-void useUtf8Names() {
+// libisofs is set up once per process (a second iso_init would start its message queue afresh).
+// It reads file names in the local character set; ours are UTF-8 whatever the locale.
+void initializeLibisofs() {
     static const bool done = [] {
+        iso_init();
         char utf8[] = "UTF-8";
         iso_set_local_charset(utf8, 0);
         return true;
@@ -31,8 +33,7 @@ std::string volumeTimeText(std::time_t time) {
 } // namespace
 
 IsoLayout::IsoLayout() {
-    iso_init();
-    useUtf8Names();
+    initializeLibisofs();
     reset();
 }
 
@@ -78,6 +79,7 @@ bool IsoLayout::addFile(const std::string& sourceFile, const std::string& target
     if (!image_)
         return nullptr;
     iso_image_set_volume_id(image_, label_.c_str());
+    iso_image_set_volset_id(image_, label_.c_str());
     iso_image_set_application_id(image_, "DISCORA");
 
     IsoWriteOpts* options = nullptr;

@@ -20,6 +20,9 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr int StdioProfile = 0xffff;
+// libburn's message "A drive operation is still going on".
+constexpr int DriveStillBusyCode = 0x20102;
+constexpr int StartPatienceSeconds = 15;
 
 std::string trimmed(const char* text) {
     std::string s(text);
@@ -53,6 +56,32 @@ const StackMessage* mostSevere(const std::vector<StackMessage>& messages) {
 
 } // namespace
 
+// libburn is started once per process and finished when the process ends. Starting it afresh for
+// every engine would be cheap, but a write thread of the previous run may still be winding down
+// and would then be mistaken for a running operation on the new run's drive.
+class LibburnSession {
+public:
+    static bool start() {
+        if (instance().started_)
+            return true;
+        instance().started_ = burn_initialize() != 0;
+        return instance().started_;
+    }
+    // After burn_abort, which finishes the library itself.
+    static void forgetStarted() { instance().started_ = false; }
+
+private:
+    ~LibburnSession() {
+        if (started_)
+            burn_finish();
+    }
+    static LibburnSession& instance() {
+        static LibburnSession session;
+        return session;
+    }
+    bool started_ = false;
+};
+
 LibburnEngine::Options LibburnEngine::optionsFromEnvironment() {
     Options options;
     if (const char* list = std::getenv("DISCORA_DRIVES")) {
@@ -76,6 +105,8 @@ LibburnEngine::LibburnEngine(Options options) : options_(std::move(options)) {
 LibburnEngine::~LibburnEngine() {
     if (!initialized_)
         return;
+    if (busy() && operation_.startPending)
+        abandonOperation();
     if (busy()) {
         abort();
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
@@ -85,6 +116,7 @@ LibburnEngine::~LibburnEngine() {
         if (burn_drive_get_status(operation_.drive, nullptr) != BURN_DRIVE_IDLE) {
             // The drive ignores us; burn_abort tears the library down without waiting forever.
             burn_abort(2, nullptr, nullptr);
+            LibburnSession::forgetStarted();
             return;
         }
         std::vector<BurnEvent> ignored;
@@ -92,13 +124,12 @@ LibburnEngine::~LibburnEngine() {
     }
     release(current_, false);
     drainBurnMessages();
-    burn_finish();
 }
 
 bool LibburnEngine::initialize() {
     if (initialized_)
         return true;
-    if (!burn_initialize())
+    if (!LibburnSession::start())
         return false;
     queueStackMessages();
     if (options_.driveRoles != 0)
@@ -280,6 +311,15 @@ std::uint64_t LibburnEngine::freeBytes() {
     return bytes > 0 ? static_cast<std::uint64_t>(bytes) : 0;
 }
 
+// After a write libburn's view of the media is stale: it is learnt anew by grabbing again.
+void LibburnEngine::regrabCurrent() {
+    if (!current_.drive)
+        return;
+    const std::string address = current_.address;
+    release(current_, false);
+    grab(current_, address, false);
+}
+
 void LibburnEngine::eject() {
     if (!current_.drive || busy())
         return;
@@ -301,9 +341,13 @@ void LibburnEngine::closeTray() {
 // ---- long operations ----
 
 bool LibburnEngine::beginWrite(burn_drive* drive, int speedValue, Job job) {
+    queueStackMessages();
     const int role = burn_drive_get_drive_role(drive);
     if ((role == 2 || role == 3) && !targetFileUsable(drive, true))
         return false;
+    // Older news is dropped now: once the stream is open, its producer reports on this run.
+    drainBurnMessages();
+    drainImageMessages();
     ::burn_source* stream = layout_.openStream(false);
     if (!stream)
         return false;
@@ -314,40 +358,60 @@ bool LibburnEngine::beginWrite(burn_drive* drive, int speedValue, Job job) {
     burn_disc_add_session(disc, session, BURN_POS_END);
     burn_track_define_data(track, 0, 0, 1, BURN_MODE1);
     const bool sourced = burn_track_set_source(track, streamForBurn(stream)) == BURN_SOURCE_OK;
-    freeStream(stream); // the track holds its own reference
     burn_session_add_track(session, track, BURN_POS_END);
+    operation_.stream = stream; // kept to stop the image producer if the write ends early
+    operation_.disc = disc;
+    operation_.session = session;
+    operation_.track = track;
 
     burn_write_opts* options = burn_write_opts_new(drive);
-    burn_write_opts_set_perform_opc(options, 0);
-    burn_write_opts_set_multi(options, 0);
-    burn_write_opts_set_underrun_proof(options, 1);
     char reasons[BURN_REASONS_LEN] = {};
-    const bool writable = sourced && options &&
-                          burn_write_opts_auto_write_type(options, disc, reasons, 0) != BURN_WRITE_NONE;
+    bool writable = sourced && options;
+    if (writable) {
+        burn_write_opts_set_perform_opc(options, 0);
+        burn_write_opts_set_multi(options, 0);
+        burn_write_opts_set_underrun_proof(options, 1);
+        writable = burn_write_opts_auto_write_type(options, disc, reasons, 0) != BURN_WRITE_NONE;
+    }
     if (!writable) {
         if (options)
             burn_write_opts_free(options);
-        operation_.disc = disc;
-        operation_.session = session;
-        operation_.track = track;
         freeOperation();
         drainBurnMessages();
         drainImageMessages();
         return false;
     }
     burn_drive_set_speed(drive, 0, speedValue);
-    drainBurnMessages();
-    drainImageMessages();
-    burn_disc_write(options, disc);
-    burn_write_opts_free(options);
-
     operation_.job = job;
     operation_.drive = drive;
-    operation_.disc = disc;
-    operation_.session = session;
-    operation_.track = track;
+    operation_.options = options;
+    operation_.startDeadline = std::chrono::steady_clock::now() + std::chrono::seconds(StartPatienceSeconds);
     pending_.push_back(WriteStatusEvent{write_status::Preparing, 0});
+    tryToStartWrite();
     return true;
+}
+
+// After a cancelled or failed write libburn's thread takes a moment to wind down, and until it
+// has, libburn turns a new write on that drive away (and would report the previous run's result
+// as this one's). So the start is repeated on the following polls until libburn takes it.
+void LibburnEngine::tryToStartWrite() {
+    Operation& op = operation_;
+    drainBurnMessages(); // the previous run's last words are not this run's
+    burn_disc_write(op.options, op.disc);
+    bool turnedAway = false;
+    for (StackMessage& message : drainBurnMessages()) {
+        if (message.code == DriveStillBusyCode)
+            turnedAway = true;
+        else if (message.rank >= RankSorry)
+            op.failures.push_back(std::move(message));
+    }
+    op.startPending = turnedAway;
+    if (turnedAway)
+        op.failures.clear();
+    else {
+        burn_write_opts_free(op.options);
+        op.options = nullptr;
+    }
 }
 
 bool LibburnEngine::startWrite(int speedValue) {
@@ -403,7 +467,16 @@ void LibburnEngine::abort() {
         operation_.cancelRequested = true;
         operation_.cancelTime = std::chrono::steady_clock::now();
     }
-    burn_drive_cancel(operation_.drive);
+    if (!operation_.startPending)
+        burn_drive_cancel(operation_.drive);
+}
+
+// libisofs fills its buffer from a thread of its own, which waits forever for a reader that
+// has gone unless the stream is cancelled.
+void LibburnEngine::stopImageProducer() {
+    burn::burn_source* stream = streamForBurn(operation_.stream);
+    if (stream && stream->version >= 1 && stream->cancel)
+        stream->cancel(stream);
 }
 
 // ---- events ----
@@ -418,7 +491,23 @@ std::vector<BurnEvent> LibburnEngine::poll() {
         }
         return events;
     }
+    if (operation_.startPending) {
+        if (operation_.cancelRequested) {
+            events.push_back(WriteStatusEvent{write_status::Cancelled, 0});
+            abandonOperation();
+        } else if (std::chrono::steady_clock::now() > operation_.startDeadline) {
+            events.push_back(WriteErrorEvent{error_kind::System, 0, "The drive is still busy with a previous operation.", {}});
+            events.push_back(WriteStatusEvent{write_status::Failed, 0});
+            abandonOperation();
+        } else {
+            tryToStartWrite();
+        }
+        return events;
+    }
     collectMessages(events);
+    // A cancel that arrives while libburn is still spawning its thread goes unheard: repeat it.
+    if (operation_.cancelRequested)
+        burn_drive_cancel(operation_.drive);
     burn_progress progress{};
     const burn_drive_status status = burn_drive_get_status(operation_.drive, &progress);
     if (status == BURN_DRIVE_IDLE) {
@@ -510,18 +599,27 @@ DriveError LibburnEngine::driveErrorFrom(const StackMessage* message) const {
 void LibburnEngine::finishWrite(bool wroteWell, std::vector<BurnEvent>& events) {
     Operation& op = operation_;
     const bool saving = op.job == Job::SaveIso;
-    const StackMessage* worst = mostSevere(op.failures);
+    const int role = burn_drive_get_drive_role(op.drive);
+    const bool fileTarget = role == 2 || role == 3;
+    // A source file that could not be read explains the rest; otherwise the worst complaint.
+    const auto imageFailure = std::find_if(op.failures.begin(), op.failures.end(),
+                                           [](const StackMessage& m) { return m.fromImage; });
+    const StackMessage* worst = imageFailure != op.failures.end() ? &*imageFailure : mostSevere(op.failures);
     const bool imageFailed = worst && worst->fromImage;
-    const bool driveFailed = worst && !worst->fromImage && worst->rank >= RankFailure;
+    const bool driveFailed = worst && !worst->fromImage;
     bool failed = !wroteWell || imageFailed || driveFailed;
 
     if (saving)
         release(op.isoDrive, false);
+    else
+        regrabCurrent();
+    op.drive = nullptr; // released above; not to be touched again
+
     if (op.cancelRequested) {
         if (saving)
             ::unlink(op.isoTemp.c_str());
-        else if (const int role = burn_drive_get_drive_role(op.drive); role == 2 || role == 3)
-            targetFileUsable(op.drive, true); // a file standing in for a disc is left blank
+        else if (fileTarget && current_.drive)
+            targetFileUsable(current_.drive, true); // a file standing in for a disc is left blank
         events.push_back(WriteStatusEvent{write_status::Cancelled, 0});
         return;
     }
@@ -545,10 +643,9 @@ void LibburnEngine::finishWrite(bool wroteWell, std::vector<BurnEvent>& events) 
     }
     if (saving)
         ::unlink(op.isoTemp.c_str());
-    const int role = op.drive ? burn_drive_get_drive_role(op.drive) : 0;
     if (imageFailed)
         error.kind = error_kind::SourceFile;
-    else if (saving || role != 1)
+    else if (saving || fileTarget)
         error.kind = error_kind::OutputFile;
     else {
         error.kind = error_kind::Drive;
@@ -574,6 +671,7 @@ void LibburnEngine::finishErase(bool wroteWell, std::vector<BurnEvent>& events) 
 void LibburnEngine::tearDownStuckWrite(std::vector<BurnEvent>& events) {
     Operation& op = operation_;
     burn_abort(1, nullptr, nullptr);
+    LibburnSession::forgetStarted();
     // The drives went down with the library: forget them without touching them.
     op.isoDrive = Grab{};
     current_ = Grab{};
@@ -589,8 +687,19 @@ void LibburnEngine::tearDownStuckWrite(std::vector<BurnEvent>& events) {
     events.push_back(WriteStatusEvent{write_status::Cancelled, 0});
 }
 
+// Ends an operation whose write never started.
+void LibburnEngine::abandonOperation() {
+    if (operation_.job == Job::SaveIso)
+        ::unlink(operation_.isoTemp.c_str());
+    freeOperation();
+}
+
 void LibburnEngine::freeOperation() {
     Operation& op = operation_;
+    if (op.options)
+        burn_write_opts_free(op.options);
+    stopImageProducer();
+    freeStream(op.stream);
     if (op.track)
         burn_track_free(op.track);
     if (op.session)

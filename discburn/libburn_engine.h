@@ -12,12 +12,15 @@
 #include <string>
 #include <vector>
 
+struct burn_source;
+
 namespace burn {
 struct burn_drive;
 struct burn_drive_info;
 struct burn_disc;
 struct burn_session;
 struct burn_track;
+struct burn_write_opts;
 } // namespace burn
 
 namespace discora {
@@ -87,6 +90,10 @@ private:
         burn::burn_disc* disc = nullptr;
         burn::burn_session* session = nullptr;
         burn::burn_track* track = nullptr;
+        ::burn_source* stream = nullptr;
+        burn::burn_write_opts* options = nullptr; // until libburn has taken the write
+        bool startPending = false;
+        std::chrono::steady_clock::time_point startDeadline;
         int lastStatus = -1;
         int lastProgress = -1;
         bool cancelRequested = false;
@@ -107,7 +114,11 @@ private:
     void finishWrite(bool wroteWell, std::vector<BurnEvent>& events);
     void finishErase(bool wroteWell, std::vector<BurnEvent>& events);
     void tearDownStuckWrite(std::vector<BurnEvent>& events);
+    void tryToStartWrite();
+    void abandonOperation();
     void freeOperation();
+    void stopImageProducer();
+    void regrabCurrent();
     DriveError driveErrorFrom(const StackMessage* message) const;
 
     Options options_;

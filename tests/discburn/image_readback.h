@@ -1,0 +1,36 @@
+#pragma once
+// Reading a written image back, independently of the code that wrote it: xorriso extracts the
+// Rock Ridge tree, libisofs lists the Joliet names.
+
+#include "discburn/burn_engine.h"
+
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace discora::test {
+
+// Relative path -> file bytes; folders appear with the value "<dir>".
+using Tree = std::map<std::string, std::string>;
+
+Tree readTree(const std::filesystem::path& folder);
+// Extracts the whole image into `into` with xorriso; false (and the tool's output) on failure.
+bool extractImage(const std::filesystem::path& image, const std::filesystem::path& into, std::string& output);
+// The names at the root of the image's Joliet tree.
+std::vector<std::string> jolietRootNames(const std::filesystem::path& image);
+// The volume id of the primary volume descriptor.
+std::string volumeId(const std::filesystem::path& image);
+
+// Polls until the engine has finished its operation, with a deadline; the events in order.
+std::vector<BurnEvent> runToEnd(BurnEngine& engine, std::chrono::seconds timeout = std::chrono::seconds(60));
+
+// Helpers to look at collected events.
+std::vector<int> writeStatuses(const std::vector<BurnEvent>& events);
+const WriteErrorEvent* firstWriteError(const std::vector<BurnEvent>& events);
+
+void writeText(const std::filesystem::path& path, const std::string& text);
+
+} // namespace discora::test
