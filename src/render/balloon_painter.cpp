@@ -45,26 +45,33 @@ void horizontalLine(QImage& rgb, int y, int from, int to, QRgb colour) {
     if (y < 0 || y >= rgb.height())
         return;
     auto* row = reinterpret_cast<QRgb*>(rgb.scanLine(y));
-    for (int x = std::max(from, 0); x < std::min(to, rgb.width()); ++x)
-        row[x] = colour;
+    std::fill(row + std::max(from, 0), row + std::max(std::min(to, rgb.width()), std::max(from, 0)), colour);
 }
 
 void verticalLine(QImage& rgb, int x, int from, int to, QRgb colour) {
     if (x < 0 || x >= rgb.width())
         return;
+    uchar* bits = rgb.bits();
+    const qsizetype stride = rgb.bytesPerLine();
     for (int y = std::max(from, 0); y < std::min(to, rgb.height()); ++y)
-        reinterpret_cast<QRgb*>(rgb.scanLine(y))[x] = colour;
+        reinterpret_cast<QRgb*>(bits + y * stride)[x] = colour;
 }
 
-void fillRows(QImage& plane, int left, int top, int right, int bottom, auto write) {
-    for (int y = std::max(top, 0); y <= std::min(bottom, plane.height() - 1); ++y)
-        for (int x = std::max(left, 0); x <= std::min(right, plane.width() - 1); ++x)
-            write(y, x);
+// Fills the inclusive rectangle (left, top) - (right, bottom), clipped, with `value`.
+template <typename Pixel>
+void fillRect(QImage& plane, int left, int top, int right, int bottom, Pixel value) {
+    left = std::max(left, 0);
+    right = std::min(right, plane.width() - 1);
+    if (left > right)
+        return;
+    for (int y = std::max(top, 0); y <= std::min(bottom, plane.height() - 1); ++y) {
+        auto* row = reinterpret_cast<Pixel*>(plane.scanLine(y));
+        std::fill(row + left, row + right + 1, value);
+    }
 }
 
 void paintBodyAndBevel(RgbAlphaCanvas& canvas, const BodyEdges& b, const std::array<QRgb, 256>& ramp, QRgb back) {
-    fillRows(canvas.rgb, b.left, b.top, b.right, b.bottom,
-             [&](int y, int x) { reinterpret_cast<QRgb*>(canvas.rgb.scanLine(y))[x] = back; });
+    fillRect<QRgb>(canvas.rgb, b.left, b.top, b.right, b.bottom, back);
     const auto both = [&](int row, int column, QRgb colour) {
         horizontalLine(canvas.rgb, row, b.left, b.right, colour);
         verticalLine(canvas.rgb, column, b.top, b.bottom, colour);
@@ -77,8 +84,7 @@ void paintBodyAndBevel(RgbAlphaCanvas& canvas, const BodyEdges& b, const std::ar
     both(b.bottom - 2, b.right - 2, outline);
     both(b.bottom - 1, b.right - 1, outline);
     both(b.top + 1, b.left + 1, outline);
-    fillRows(canvas.alpha, b.left + 1, b.top + 1, b.right - 2, b.bottom - 2,
-             [&](int y, int x) { canvas.alpha.scanLine(y)[x] = 255; });
+    fillRect<uchar>(canvas.alpha, b.left + 1, b.top + 1, b.right - 2, b.bottom - 2, 255);
 }
 
 QRgb maskColour(int code, const std::array<QRgb, 256>& ramp) {
@@ -93,6 +99,7 @@ QRgb maskColour(int code, const std::array<QRgb, 256>& ramp) {
 // mask is read column by column (mask row = table column).
 void applyMask(RgbAlphaCanvas& canvas, const BalloonMask& mask, int top, int left, bool transposed,
                const std::array<QRgb, 256>& ramp) {
+    const int canvasWidth = canvas.width();
     const int rows = transposed ? mask.columns : mask.rows;
     const int columns = transposed ? mask.rows : mask.columns;
     for (int r = 0; r < rows; ++r) {
@@ -103,7 +110,7 @@ void applyMask(RgbAlphaCanvas& canvas, const BalloonMask& mask, int top, int lef
         uchar* alpha = canvas.alpha.scanLine(y);
         for (int c = 0; c < columns; ++c) {
             const int x = left + c;
-            if (x < 0 || x >= canvas.width())
+            if (x < 0 || x >= canvasWidth)
                 continue;
             const std::uint32_t entry = transposed ? mask.at(c, r) : mask.at(r, c);
             colour[x] = maskColour(MaskColourCode(entry), ramp);

@@ -42,7 +42,7 @@ bool paintPictureFace(const TDemoObject& button, RgbAlphaCanvas& canvas) {
         const auto* source = reinterpret_cast<const QRgb*>(stretched.constScanLine(y));
         auto* colour = reinterpret_cast<QRgb*>(canvas.rgb.scanLine(y));
         uchar* alpha = canvas.alpha.scanLine(y);
-        for (int x = 0; x < canvas.width(); ++x) {
+        for (int x = 0, w = canvas.width(); x < w; ++x) {
             colour[x] = source[x] | 0xFF000000u;
             alpha[x] = uchar(qAlpha(source[x]));
         }

@@ -57,7 +57,7 @@ void ApplyAlphaPercent(QImage& picture, int percent) {
         return;
     for (int y = 0; y < picture.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
-        for (int x = 0; x < picture.width(); ++x) {
+        for (int x = 0, w = picture.width(); x < w; ++x) {
             const QRgb alpha = (row[x] >> 24) * QRgb(percent) / 100;
             row[x] = (row[x] & 0x00FFFFFFu) | (alpha << 24);
         }

@@ -15,7 +15,7 @@ template <typename Rule>
 void setAlpha(QImage& image, Rule rule) {
     for (int y = 0; y < image.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x)
+        for (int x = 0, w = image.width(); x < w; ++x)
             row[x] = (row[x] & kRgbMask) | (QRgb(rule(row[x])) << 24);
     }
 }
@@ -71,12 +71,15 @@ QImage TurnQuarters(const QImage& image, int angle) {
     for (int turn = 0; turn < turns; ++turn) {
         // A quarter turn clockwise: source (x, y) lands on (oldHeight - 1 - y, x).
         const QImage source = result;
-        QImage turned(source.height(), source.width(), QImage::Format_ARGB32);
-        for (int y = 0; y < source.height(); ++y) {
+        const int width = source.width(), height = source.height();
+        QImage turned(height, width, QImage::Format_ARGB32);
+        uchar* bits = turned.bits();
+        const qsizetype stride = turned.bytesPerLine();
+        for (int y = 0; y < height; ++y) {
             const auto* row = reinterpret_cast<const QRgb*>(source.constScanLine(y));
-            const int column = source.height() - 1 - y;
-            for (int x = 0; x < source.width(); ++x)
-                reinterpret_cast<QRgb*>(turned.scanLine(x))[column] = row[x];
+            const int column = height - 1 - y;
+            for (int x = 0; x < width; ++x)
+                reinterpret_cast<QRgb*>(bits + x * stride)[column] = row[x];
         }
         result = turned;
     }
@@ -86,12 +89,13 @@ QImage TurnQuarters(const QImage& image, int angle) {
 QImage MirrorPicture(const QImage& image, bool horizontal, bool vertical) {
     if (!horizontal && !vertical)
         return image;
-    QImage result(image.width(), image.height(), QImage::Format_ARGB32);
-    for (int y = 0; y < image.height(); ++y) {
-        const auto* source = reinterpret_cast<const QRgb*>(image.constScanLine(vertical ? image.height() - 1 - y : y));
+    const int width = image.width(), height = image.height();
+    QImage result(width, height, QImage::Format_ARGB32);
+    for (int y = 0; y < height; ++y) {
+        const auto* source = reinterpret_cast<const QRgb*>(image.constScanLine(vertical ? height - 1 - y : y));
         auto* row = reinterpret_cast<QRgb*>(result.scanLine(y));
-        for (int x = 0; x < image.width(); ++x)
-            row[x] = source[horizontal ? image.width() - 1 - x : x];
+        for (int x = 0; x < width; ++x)
+            row[x] = source[horizontal ? width - 1 - x : x];
     }
     return result;
 }

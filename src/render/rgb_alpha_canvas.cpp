@@ -23,7 +23,7 @@ void RgbAlphaCanvas::ComposeInto(QImage& target) const {
         const auto* colour = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
         const uchar* opacity = alpha.constScanLine(y);
         auto* out = reinterpret_cast<QRgb*>(target.scanLine(y));
-        for (int x = 0; x < width(); ++x)
+        for (int x = 0, w = width(); x < w; ++x)
             out[x] = (colour[x] & 0x00FFFFFFu) | (QRgb(opacity[x]) << 24);
     }
 }

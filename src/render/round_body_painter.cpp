@@ -87,7 +87,7 @@ void deriveAlpha(const QImage& black, const QImage& white, QImage& alpha) {
         const auto* onBlack = reinterpret_cast<const QRgb*>(black.constScanLine(y));
         const auto* onWhite = reinterpret_cast<const QRgb*>(white.constScanLine(y));
         uchar* out = alpha.scanLine(y);
-        for (int x = 0; x < alpha.width(); ++x)
+        for (int x = 0, w = alpha.width(); x < w; ++x)
             out[x] = (onBlack[x] & 0xFFFFFFu) == (onWhite[x] & 0xFFFFFFu) ? 255 : uchar(qBlue(onBlack[x]));
     }
 }
@@ -120,14 +120,15 @@ void paintBodyRings(const TDemoObject& object, const MarkedSides& sides, RgbAlph
 
 // The decoration is blended over the body; its alpha only ever raises the body's.
 void drawDecoration(RgbAlphaCanvas& canvas, const QImage& decoration) {
-    const int left = (canvas.width() - decoration.width()) >> 1; // floor, also for narrow notes
+    const int canvasWidth = canvas.width();
+    const int left = (canvasWidth - decoration.width()) >> 1; // floor, also for narrow notes
     for (int dy = 0; dy < decoration.height() && dy < canvas.height(); ++dy) {
         const auto* source = reinterpret_cast<const QRgb*>(decoration.constScanLine(dy));
         auto* colour = reinterpret_cast<QRgb*>(canvas.rgb.scanLine(dy));
         uchar* alpha = canvas.alpha.scanLine(dy);
-        for (int dx = 0; dx < decoration.width(); ++dx) {
+        for (int dx = 0, w = decoration.width(); dx < w; ++dx) {
             const int x = left + dx;
-            if (x < 0 || x >= canvas.width())
+            if (x < 0 || x >= canvasWidth)
                 continue;
             const int a = qAlpha(source[dx]);
             const QRgb under = colour[x];

@@ -14,7 +14,9 @@ public:
     void Apply(TAAMask& mask, int strength);
 
 private:
-    std::vector<int> rowSums_; // kept between calls: horizontal 5-pixel sums of every row
+    // Kept between calls: horizontal 5-pixel sums of every row, and the running 5-row sums.
+    std::vector<int> rowSums_;
+    std::vector<int> columnSums_;
 };
 
 } // namespace vantora

@@ -108,13 +108,12 @@ void AddNoise(QImage& fill, int amplitude, TAARandom& random) {
         return;
     }
     for (int y = 0; y < fill.height(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(fill.scanLine(y));
-        for (int x = 0; x < fill.width(); ++x) {
-            const QRgb p = row[x];
-            const std::uint8_t r = NoisyByte(qRed(p), amplitude, random);
-            const std::uint8_t g = NoisyByte(qGreen(p), amplitude, random);
-            const std::uint8_t b = NoisyByte(qBlue(p), amplitude, random);
-            row[x] = qRgb(r, g, b);
+        // Blue, green, red bytes of each 32-bit pixel; the fourth byte is not colour.
+        std::uint8_t* bytes = fill.scanLine(y);
+        for (int x = 0; x < fill.width(); ++x, bytes += 4) {
+            bytes[0] = NoisyByte(bytes[0], amplitude, random);
+            bytes[1] = NoisyByte(bytes[1], amplitude, random);
+            bytes[2] = NoisyByte(bytes[2], amplitude, random);
         }
     }
 }

@@ -14,20 +14,8 @@ void TAAMask::SetSize(int width, int height) {
     bits_.assign(bytes, 0); // assign keeps the capacity already reserved
 }
 
-void TAAMask::CheckRow(int row) const {
-    if (row < 0 || row >= height_) {
-        throw TAAError(kInvalidLine);
-    }
-}
-
-std::uint8_t* TAAMask::ScanLine(int row) {
-    CheckRow(row);
-    return bits_.data() + static_cast<std::size_t>(height_ - 1 - row) * static_cast<std::size_t>(stride_);
-}
-
-const std::uint8_t* TAAMask::ScanLine(int row) const {
-    CheckRow(row);
-    return bits_.data() + static_cast<std::size_t>(height_ - 1 - row) * static_cast<std::size_t>(stride_);
+void TAAMask::ThrowInvalidLine() {
+    throw TAAError(kInvalidLine);
 }
 
 void TAAMask::Fill(std::uint8_t value) {

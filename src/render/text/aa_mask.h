@@ -4,6 +4,7 @@
 // the row counted from the top. Resizing keeps the storage when it is large enough, so one mask
 // serves every line of a text.
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -23,8 +24,14 @@ public:
     bool Empty() const { return width_ == 0 || height_ == 0; }
 
     // Row `row` (0 = top). Raises TAAError "Invalid line!" outside 0..Height()-1.
-    std::uint8_t* ScanLine(int row);
-    const std::uint8_t* ScanLine(int row) const;
+    std::uint8_t* ScanLine(int row) {
+        CheckRow(row);
+        return bits_.data() + static_cast<std::size_t>(height_ - 1 - row) * static_cast<std::size_t>(stride_);
+    }
+    const std::uint8_t* ScanLine(int row) const {
+        CheckRow(row);
+        return bits_.data() + static_cast<std::size_t>(height_ - 1 - row) * static_cast<std::size_t>(stride_);
+    }
 
     std::uint8_t Value(int x, int y) const { return ScanLine(y)[x]; }
     void SetValue(int x, int y, std::uint8_t value) { ScanLine(y)[x] = value; }
@@ -32,7 +39,12 @@ public:
     void Fill(std::uint8_t value);
 
 private:
-    void CheckRow(int row) const;
+    void CheckRow(int row) const {
+        if (row < 0 || row >= height_) {
+            ThrowInvalidLine();
+        }
+    }
+    [[noreturn]] static void ThrowInvalidLine();
 
     int width_ = 0;
     int height_ = 0;

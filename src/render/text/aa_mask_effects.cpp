@@ -33,15 +33,21 @@ void SprayMask(TAAMask& mask, int amount, TAARandom& random) {
     }
     const int width = mask.Width();
     const int height = mask.Height();
+    // Row y of the mask is ScanLine(y); rows are stored bottom-up, so row y + dy sits dy strides
+    // lower in memory.
+    const std::ptrdiff_t stride = mask.Stride();
     for (int y = 0; y < height; ++y) {
         std::uint8_t* row = mask.ScanLine(y);
         for (int x = 0; x < width; ++x) {
             const int c = random.Random(amount + 1);
+            if (c == 0) {
+                continue; // both offsets are 0: the pixel reads itself
+            }
             const int dx = c - random.Random(2 * c);
             const int dy = c - random.Random(2 * c);
             const int sx = std::clamp(x + dx, 0, width - 1);
             const int sy = std::clamp(y + dy, 0, height - 1);
-            row[x] = mask.ScanLine(sy)[sx];
+            row[x] = row[(y - sy) * stride + sx];
         }
     }
 }

@@ -8,9 +8,10 @@ namespace vantora {
 
 class TAARandom {
 public:
-    explicit TAARandom(std::uint64_t seed = 0x5EED5EEDULL) : state_(seed) {}
+    explicit TAARandom(std::uint64_t seed = 0x5EED5EEDULL) { Seed(seed); }
 
-    void Seed(std::uint64_t seed) { state_ = seed; }
+    // Every seed works; 0 (which xorshift cannot leave) is replaced by a fixed non-zero state.
+    void Seed(std::uint64_t seed) { state_ = seed != 0 ? seed : 0x9E3779B97F4A7C15ULL; }
 
     // A value in 0..range-1; 0 when range is not positive.
     int Random(int range) {
@@ -21,12 +22,12 @@ public:
     }
 
 private:
-    // SplitMix64: tiny, fast and well mixed even from small seeds.
+    // xorshift64*: a few shifts and one multiply per value, plenty for pixel noise and spray.
     std::uint32_t Next32() {
-        std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ULL);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-        return static_cast<std::uint32_t>((z ^ (z >> 31)) >> 32);
+        state_ ^= state_ >> 12;
+        state_ ^= state_ << 25;
+        state_ ^= state_ >> 27;
+        return static_cast<std::uint32_t>((state_ * 0x2545F4914F6CDD1DULL) >> 32);
     }
 
     std::uint64_t state_;

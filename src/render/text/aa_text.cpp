@@ -72,8 +72,12 @@ std::vector<TAATextRow> TAAText::LayOut(QSize clientSize, TAAFontEx& font) const
 }
 
 void TAAText::Paint(QImage& bitmap, TAARandom& random) const {
-    bitmap.fill(Color | 0xFF000000u);
     TAAFontEx font(random);
+    Paint(bitmap, font);
+}
+
+void TAAText::Paint(QImage& bitmap, TAAFontEx& font) const {
+    bitmap.fill(Color | 0xFF000000u);
     TAACanvas canvas{&bitmap, std::nullopt};
     for (const TAATextRow& row : LayOut(bitmap.size(), font)) {
         font.TextOut(canvas, row.x, row.y, row.text);

@@ -39,6 +39,8 @@ public:
 
     // Fills `bitmap` (Format_RGB32, the client area) with Color and draws every row.
     void Paint(QImage& bitmap, TAARandom& random) const;
+    // The same with a font the caller keeps, so its work bitmaps serve many paints.
+    void Paint(QImage& bitmap, TAAFontEx& font) const;
 
     // The rows Paint draws into a client area of `clientSize`, in order, with their positions.
     std::vector<TAATextRow> LayOut(QSize clientSize, TAAFontEx& font) const;

@@ -1,6 +1,7 @@
 #include "render/text/note_text.h"
 
 #include "model/demo_object.h"
+#include "render/text/aa_work_bitmap.h"
 #include "render/text/model_font.h"
 #include "render/text/text_painters.h"
 
@@ -96,9 +97,17 @@ void DrawNoteText(QImage& picture, const TDemoObject& note, const QRect& textBox
     if (picture.format() != QImage::Format_ARGB32 && picture.format() != QImage::Format_RGB32) {
         picture = picture.convertToFormat(QImage::Format_ARGB32);
     }
-    QImage box(textBox.size(), QImage::Format_RGB32);
-    TAARandom random(kNoteTextSeed);
-    NoteTextControl(note).Paint(box, random);
+    // Work bitmaps are kept between notes; the generator restarts so every note draws the same
+    // each time it is painted.
+    struct Workspace {
+        TAARandom random;
+        TAAFontEx font{random};
+        TAAWorkBitmap box{QImage::Format_RGB32};
+    };
+    thread_local Workspace workspace;
+    workspace.random.Seed(kNoteTextSeed);
+    QImage& box = workspace.box.Resize(textBox.width(), textBox.height());
+    NoteTextControl(note).Paint(box, workspace.font);
     CopyColours(box, picture, textBox.topLeft());
 }
 
