@@ -13,7 +13,7 @@ namespace vantora::fuzz {
 
 inline DecodeLimits pictureFuzzLimits() {
     DecodeLimits limits;
-    limits.maxPixels = std::int64_t{2048} * 2048;
+    limits.maxPixels = std::int64_t{1024} * 1024;
     return limits;
 }
 

@@ -1,5 +1,6 @@
 #include "picture/bmp_decoder.h"
 
+#include "picture/byte_view.h"
 #include "swf/bmp_reader.h"
 
 #include <algorithm>
@@ -14,6 +15,19 @@ bool allAlphaZero(const RgbaImage& image) {
 void makeOpaque(RgbaImage& image) {
     for (std::uint32_t& pixel : image.pixels)
         pixel |= 0xFF000000u;
+}
+
+// The size the headers claim, checked before the reader allocates its rows. Core headers (12
+// bytes) hold 16-bit sizes; the others signed 32-bit ones, a negative height meaning top-down rows.
+bool claimedSizeFits(std::span<const std::uint8_t> bytes, const DecodeLimits& limits, std::string& error) {
+    constexpr std::size_t kInfoStart = 14;
+    const ByteView view(bytes);
+    if (!view.has(kInfoStart, 12))
+        return true; // too short for a header: the reader says what is wrong
+    const bool core = view.le32(kInfoStart) == 12;
+    const std::int64_t width = core ? view.le16(kInfoStart + 4) : view.le32s(kInfoStart + 4);
+    const std::int64_t height = core ? view.le16(kInfoStart + 6) : view.le32s(kInfoStart + 8);
+    return checkPictureSize(width, height < 0 ? -height : height, limits, error);
 }
 
 } // namespace
@@ -43,6 +57,8 @@ RgbaImage decodeBmp(std::span<const std::uint8_t> bytes, std::string& error, con
         error = "The data is not a bitmap picture.";
         return {};
     }
+    if (!claimedSizeFits(bytes, limits, error))
+        return {};
     swf::TBMPReader reader;
     if (!reader.LoadFromMemory(bytes.data(), bytes.size())) {
         error = "The bitmap picture cannot be read: " + reader.ErrorText();

@@ -59,6 +59,8 @@ RgbaImage decodeIconBitmap(std::span<const std::uint8_t> entry, std::string& err
         return {};
     }
     const int height = doubledHeight / 2;
+    if (!checkPictureSize(dib.le32s(4), height, limits, error))
+        return {};
     // The header's height covers colour rows and mask rows; the BMP reader gets the colour rows only.
     std::vector<std::uint8_t> colourPart;
     try {
