@@ -4,6 +4,7 @@
 #include "storage/editor_settings.h"
 #include "storage/ini_file.h"
 #include "storage/program_folder.h"
+#include "storage/project_dialog_folder.h"
 #include "storage/recent_projects.h"
 
 #include "test_support.h"
@@ -209,6 +210,20 @@ TEST(ProgramFolderLocation, FollowsVantoraHomeThenTheUserDataFolder) {
 
     savedHome ? ::setenv("VANTORA_HOME", restoreHome.c_str(), 1) : ::unsetenv("VANTORA_HOME");
     savedData ? ::setenv("XDG_DATA_HOME", restoreData.c_str(), 1) : ::unsetenv("XDG_DATA_HOME");
+}
+
+TEST(ProjectDialogFolderChoice, CurrentFileFolderThenVantoraProjectsIfItExists) {
+    test::TempDir documents;
+    const char* saved = std::getenv("XDG_DOCUMENTS_DIR");
+    const std::string restore = saved ? saved : "";
+    ::setenv("XDG_DOCUMENTS_DIR", documents.path().c_str(), 1);
+
+    EXPECT_EQ(ProjectDialogFolder("/work/demos/a.vtp"), fs::path("/work/demos"));
+    EXPECT_EQ(ProjectDialogFolder(""), fs::path()) << "no Vantora Projects folder yet";
+    fs::create_directory(documents / "Vantora Projects");
+    EXPECT_EQ(ProjectDialogFolder(""), documents / "Vantora Projects");
+
+    saved ? ::setenv("XDG_DOCUMENTS_DIR", restore.c_str(), 1) : ::unsetenv("XDG_DOCUMENTS_DIR");
 }
 
 } // namespace
