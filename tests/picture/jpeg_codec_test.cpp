@@ -103,5 +103,37 @@ TEST(PictureJpeg, DamagedEntropyDataFailsInsteadOfGreyingOut) {
     EXPECT_NE(error.find("damaged"), std::string::npos) << error;
 }
 
+// Start of the last scan (its SOS marker) and the end-of-image marker of a JPEG file.
+std::pair<std::size_t, std::size_t> lastScan(const std::vector<std::uint8_t>& bytes) {
+    std::size_t scan = 0;
+    for (std::size_t i = 0; i + 1 < bytes.size(); ++i)
+        if (bytes[i] == 0xFF && bytes[i + 1] == 0xDA)
+            scan = i;
+    return {scan, bytes.size() - 2};
+}
+
+TEST(PictureJpeg, ProgressiveFileWithEndlessScansIsRefused) {
+    // Repeating a scan is only a warning to libjpeg, but each repeat walks the whole picture again.
+    const std::vector<std::uint8_t> original = pictureBytes("jpeg/progressive.jpg");
+    const auto [scan, end] = lastScan(original);
+    ASSERT_GT(scan, 0u);
+    std::vector<std::uint8_t> bytes(original.begin(), original.begin() + static_cast<std::ptrdiff_t>(end));
+    for (int i = 0; i < 600; ++i)
+        bytes.insert(bytes.end(), original.begin() + static_cast<std::ptrdiff_t>(scan),
+                     original.begin() + static_cast<std::ptrdiff_t>(end));
+    bytes.push_back(0xFF);
+    bytes.push_back(0xD9);
+    std::string error;
+    EXPECT_TRUE(decodeJpeg(bytes, error).empty());
+    EXPECT_NE(error.find("too many scans"), std::string::npos) << error;
+
+    // A few repeats are harmless and still decode.
+    std::vector<std::uint8_t> few(original.begin(), original.begin() + static_cast<std::ptrdiff_t>(end));
+    few.insert(few.end(), original.begin() + static_cast<std::ptrdiff_t>(scan), original.begin() + static_cast<std::ptrdiff_t>(end));
+    few.push_back(0xFF);
+    few.push_back(0xD9);
+    expectBlocks(decodeJpeg(few, error), 6);
+}
+
 } // namespace
 } // namespace vantora::test
