@@ -7,7 +7,7 @@
 namespace vantora {
 
 constexpr int kMaxRenderSide = 16384;
-constexpr std::int64_t kMaxRenderPixels = 64LL * 1024 * 1024;
+constexpr std::int64_t kMaxRenderPixels = 16LL * 1024 * 1024; // a few hundred MB of work images at most
 
 constexpr bool IsRenderableSize(std::int64_t width, std::int64_t height) {
     return width > 0 && height > 0 && width <= kMaxRenderSide && height <= kMaxRenderSide &&
