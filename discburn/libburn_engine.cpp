@@ -528,9 +528,10 @@ void LibburnEngine::collectMessages(std::vector<BurnEvent>& events) {
         if (message.rank >= RankMishap)
             operation_.failures.push_back(std::move(message));
         else if (message.rank >= RankWarning && operation_.job != Job::Erase) {
+            // libisofs names the file in quotes within its text.
             std::string fileName;
-            const std::size_t open = message.text.find('\'');
-            const std::size_t close = open == std::string::npos ? open : message.text.find('\'', open + 1);
+            const std::size_t open = message.text.find_first_of("\"'");
+            const std::size_t close = open == std::string::npos ? open : message.text.find(message.text[open], open + 1);
             if (close != std::string::npos)
                 fileName = message.text.substr(open + 1, close - open - 1);
             events.push_back(TrackFileWarningEvent{message.code, message.text, fileName});
