@@ -134,8 +134,8 @@ BalloonMask makeCorner(BalloonCorner corner) {
     return {};
 }
 
-// The arrow leans toward its corner: its tip sits one and a half pixels in from the window's outer
-// column, its base spans 13 pixels of the edge, and its far sides run on into the body.
+// The arrow points away from the body next to its corner: its tip sits two pixels in from the
+// window's outer column, its base spans 13 pixels of the edge, and its sides run on into the body.
 Point pointOnLine(Point a, Point b, double y) {
     return {a.x + (b.x - a.x) * (y - a.y) / (b.y - a.y), y};
 }
@@ -152,8 +152,10 @@ BalloonMask makeArrow(BalloonCorner corner) {
     // Base on the outline's outer edge, tip on the window's outer edge.
     const double baseY = bottom ? kEdge - 1 : 17;
     const double tipY = bottom ? kEdge + 16 : 0;
-    const double tipX = left ? firstColumn + 1.5 : firstColumn + 18 - 1.5;
+    // The near side runs straight along a pixel edge, so its outline stays crisp; the far side
+    // slants back to the body.
     const double baseNear = left ? firstColumn + 2.0 : firstColumn + 16.0;
+    const double tipX = baseNear;
     const double baseFar = left ? firstColumn + 15.0 : firstColumn + 3.0;
     const Point tip{tipX, tipY};
     const double deepY = bottom ? baseY - 20 : baseY + 20;
