@@ -1,0 +1,135 @@
+#include "movie/movie_builder.h"
+
+#include "movie/movie_limits.h"
+#include "movie/object_timing.h"
+#include "movie/scene_plan.h"
+#include "storage/program_folder.h"
+#include "swf/colors.h"
+#include "swf/errors.h"
+#include "swf/movie.h"
+#include "swf/shape.h"
+
+#include <system_error>
+
+namespace vantora {
+namespace {
+
+void CheckDemoSize(const TVantora& demo) {
+    if (demo.Width < 1 || demo.Width > kMaxMovieSide || demo.Height < 1 || demo.Height > kMaxMovieSide)
+        throw MovieBuildError("The demo size " + std::to_string(demo.Width) + " x " + std::to_string(demo.Height) +
+                              " is outside 1 to 9999 pixels; set it in the demo properties.");
+}
+
+void CheckFrameCount(const TVantora& demo, const TDemoFrame* only) {
+    const std::int32_t factor = EffectiveFrameRateFactor(demo.FrameRateFactor);
+    std::int64_t frames = 0;
+    for (const auto& scene : demo.Scenes)
+        if (only == nullptr || only == scene.get())
+            frames += SceneFrameCount(*scene, factor);
+    if (frames > kMaxMovieFrames)
+        throw MovieBuildError("The movie would have " + std::to_string(frames) +
+                              " frames, more than the 65535 a movie can hold; shorten the scenes.");
+}
+
+// Rectangle (0, 0)-(Width - 1, Height - 1) in the demo colour at depth 0.
+void PlaceDemoBackground(swf::TFlashMovie& movie, const TVantora& demo) {
+    swf::TFlashShape* background = CheckedCharacter(movie.AddRectangle(0, 0, demo.Width - 1, demo.Height - 1));
+    const std::uint32_t colour = swf::ColorToRGB(demo.BackColor);
+    background->SetLineStyle(0, colour);
+    background->SetSolidColor(colour);
+    movie.PlaceObject(background, 0);
+}
+
+// Writes next to the target first, so an old movie survives a failed write.
+void SaveMovie(swf::TFlashMovie& movie, const std::filesystem::path& file) {
+    movie.MakeStream();
+    std::filesystem::path partial = file;
+    partial += ".part";
+    movie.SaveToFile(partial);
+    std::error_code error;
+    std::filesystem::rename(partial, file, error);
+    if (error) {
+        std::filesystem::remove(partial, error);
+        throw MovieBuildError("Cannot replace " + file.string() + ": " + error.message());
+    }
+}
+
+template <class Work>
+MovieBuildResult Guarded(Work&& work) {
+    try {
+        work();
+        return {true, {}};
+    } catch (const MovieBuildError& e) {
+        return {false, e.what()};
+    } catch (const swf::Error& e) {
+        return {false, std::string("The movie could not be written: ") + e.what()};
+    } catch (const std::bad_alloc&) {
+        return {false, "Not enough memory to build the movie."};
+    } catch (const std::exception& e) {
+        return {false, std::string("The movie could not be built: ") + e.what()};
+    }
+}
+
+} // namespace
+
+std::unique_ptr<swf::TFlashMovie> CreateDemoMovie(const TVantora& demo) {
+    CheckDemoSize(demo);
+    auto movie = std::make_unique<swf::TFlashMovie>(0, 0, demo.Width * 20, demo.Height * 20,
+                                                    MovieFrameRate(demo.FrameRateFactor), false);
+    movie->SetUnitsInPixels(true);
+    movie->SetVersion(6);
+    movie->SetCompressed(true);
+    PlaceDemoBackground(*movie, demo);
+    return movie;
+}
+
+std::unique_ptr<swf::TFlashMovie> BuildWholeDemo(const TVantora& demo, const ProgressObserver* progress) {
+    CheckDemoSize(demo);
+    CheckFrameCount(demo, nullptr);
+    auto movie = CreateDemoMovie(demo);
+    MovieBuildSession session(*movie, demo, WorkFiles());
+    ProgressScope scope(progress, kCreateMovieLabel, static_cast<int>(demo.Scenes.size()));
+    int k = 0;
+    for (const auto& scene : demo.Scenes) {
+        scope.advance(++k);
+        AppendScene(session, *scene);
+    }
+    return movie;
+}
+
+std::unique_ptr<swf::TFlashMovie> BuildOneScene(const TVantora& demo, int sceneIndex) {
+    if (sceneIndex < 0 || std::size_t(sceneIndex) >= demo.Scenes.size())
+        throw MovieBuildError("There is no scene " + std::to_string(sceneIndex + 1) + "; the demo has " +
+                              std::to_string(demo.Scenes.size()) + " scene(s).");
+    const TDemoFrame& scene = *demo.Scenes[std::size_t(sceneIndex)];
+    CheckDemoSize(demo);
+    CheckFrameCount(demo, &scene);
+    auto movie = CreateDemoMovie(demo);
+    MovieBuildSession session(*movie, demo, WorkFiles());
+    AppendScene(session, scene);
+    return movie;
+}
+
+MovieBuildResult BuildAndSaveWholeDemo(const TVantora& demo, const std::filesystem::path& file,
+                                       const ProgressObserver* progress) {
+    return Guarded([&] {
+        auto movie = BuildWholeDemo(demo, progress);
+        SaveMovie(*movie, file);
+    });
+}
+
+MovieBuildResult BuildAndSaveOneScene(const TVantora& demo, int sceneIndex, const std::filesystem::path& file) {
+    return Guarded([&] {
+        auto movie = BuildOneScene(demo, sceneIndex);
+        SaveMovie(*movie, file.empty() ? ProgramFolder() / kPreviewMovieName : file);
+    });
+}
+
+MovieBuildResult BuildMovieFile(const TVantora& demo, const std::filesystem::path& file,
+                                const MovieBuildOptions& options, const ProgressObserver* progress) {
+    if (options.sceneIndex)
+        return BuildAndSaveOneScene(demo, *options.sceneIndex, file);
+    return BuildAndSaveWholeDemo(demo, file, progress);
+}
+
+} // namespace vantora

@@ -1,0 +1,33 @@
+#include "movie/work_files.h"
+
+#include "movie/movie_limits.h"
+#include "storage/program_folder.h"
+
+#include <fstream>
+#include <string>
+#include <system_error>
+
+namespace vantora {
+
+WorkFiles::WorkFiles() : WorkFiles(ProgramFolder() / "Temp") {}
+
+WorkFiles::WorkFiles(std::filesystem::path folder) : folder_(std::move(folder)) {
+    std::error_code error;
+    std::filesystem::create_directories(folder_, error);
+    if (error || !std::filesystem::is_directory(folder_))
+        throw MovieBuildError("Cannot create the work folder " + folder_.string() + ": " +
+                              (error ? error.message() : std::string("not a folder")));
+}
+
+std::filesystem::path WorkFiles::Write(std::span<const std::uint8_t> bytes, const char* extension) {
+    ++number_;
+    const std::filesystem::path file = folder_ / ("t" + std::to_string(number_) + extension);
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out)
+        throw MovieBuildError("Cannot write the work file " + file.string());
+    return file;
+}
+
+} // namespace vantora

@@ -1,0 +1,95 @@
+// Damaged projects and failing writes: clear errors, no huge allocations, old files kept.
+
+#include "movie_test_support.h"
+
+#include "picture/png_codec.h"
+
+#include <chrono>
+
+namespace vantora::test {
+namespace {
+
+class BuildGuards : public MovieTest {};
+
+TEST_F(BuildGuards, AbsurdDemoSizeIsRefusedWithAClearMessage) {
+    demo_.Width = 200000;
+    AddScene(2);
+    const auto file = home_.path() / "big.swf";
+    const MovieBuildResult result = BuildMovieFile(demo_, file);
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.message.find("200000 x 480"), std::string::npos) << result.message;
+    EXPECT_FALSE(std::filesystem::exists(file));
+    demo_.Width = 0;
+    EXPECT_FALSE(BuildMovieFile(demo_, file).ok);
+}
+
+TEST_F(BuildGuards, MoreFramesThanAMovieHoldsIsRefusedBeforeBuilding) {
+    AddScene(2'000'000'000);
+    const auto start = std::chrono::steady_clock::now();
+    const MovieBuildResult result = BuildMovieFile(demo_, home_.path() / "long.swf");
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.message.find("65535"), std::string::npos) << result.message;
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+}
+
+TEST_F(BuildGuards, NegativeLengthSceneAddsNoFrames) {
+    AddScene(-5);
+    AddScene(2);
+    EXPECT_EQ(Build().frameCount, 4);
+}
+
+TEST_F(BuildGuards, MissingSceneIsReported) {
+    AddScene(2);
+    const MovieBuildResult result = BuildMovieFile(demo_, home_.path() / "x.swf", MovieBuildOptions{4});
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.message.find("no scene 5"), std::string::npos) << result.message;
+}
+
+TEST_F(BuildGuards, ExistingMovieIsReplacedOnSuccessAndKeptOnFailure) {
+    AddScene(2);
+    const auto file = home_.path() / "movie.swf";
+    writeFileBytes(file, {'o', 'l', 'd'});
+    ASSERT_TRUE(BuildMovieFile(demo_, file).ok);
+    EXPECT_EQ(checkSwf(file).frameCount, 4);
+    const auto built = readFileBytes(file);
+    demo_.Height = -1;
+    EXPECT_FALSE(BuildMovieFile(demo_, file).ok);
+    EXPECT_EQ(readFileBytes(file), built);
+}
+
+TEST_F(BuildGuards, UnwritableTargetFailsWithThePath) {
+    AddScene(2);
+    const auto file = home_.path() / "no-such-folder" / "movie.swf";
+    const MovieBuildResult result = BuildMovieFile(demo_, file);
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.message.find("no-such-folder"), std::string::npos) << result.message;
+}
+
+TEST_F(BuildGuards, ProgressCountsScenesUnderTheCreateMovieLabel) {
+    AddScene(1);
+    AddScene(1);
+    AddScene(1);
+    std::vector<std::string> events;
+    ProgressObserver observer;
+    observer.open = [&](std::string_view label, int maximum) { events.push_back(std::string(label) + " 0.." + std::to_string(maximum)); };
+    observer.advance = [&](int position) { events.push_back(std::to_string(position)); };
+    observer.close = [&] { events.push_back("close"); };
+    ASSERT_TRUE(BuildMovieFile(demo_, home_.path() / "p.swf", {}, &observer).ok);
+    EXPECT_EQ(events, (std::vector<std::string>{"Create Movie 0..3", "1", "2", "3", "close"}));
+}
+
+TEST_F(BuildGuards, WorkFilesStartAgainAtOneInEveryBuild) {
+    demo_.Width = 16;
+    demo_.Height = 16;
+    RgbaImage picture;
+    picture.width = picture.height = 4;
+    picture.pixels.assign(16, 0xFF00FF00u);
+    AddScene(1).BackImage.assign(PictureFormat::Png, encodePng(picture));
+    ASSERT_TRUE(BuildMovieFile(demo_, home_.path() / "a.swf").ok);
+    ASSERT_TRUE(BuildMovieFile(demo_, home_.path() / "b.swf").ok);
+    EXPECT_TRUE(std::filesystem::exists(home_.path() / "Temp" / "t1.jpg"));
+    EXPECT_FALSE(std::filesystem::exists(home_.path() / "Temp" / "t2.jpg"));
+}
+
+} // namespace
+} // namespace vantora::test
