@@ -65,6 +65,28 @@ TEST(RenderObject, CachesTheObjectSizedPictureWithAlphaApplied) {
     EXPECT_EQ(qAlpha(fresh.pixel(20, 15)), 255);
 }
 
+TEST(RenderObject, CacheHoldsExactlyWhatPaintObjectDrawsAtFullOpacity) {
+    for (TObjectKind kind : {TObjectKind::Balloon, TObjectKind::RoundBalloon, TObjectKind::Note, TObjectKind::Shape,
+                             TObjectKind::Button, TObjectKind::Cursor, TObjectKind::Label}) {
+        TDemoObject object = MakeObject(kind, 120, 90);
+        object.Text = "Cached";
+        object.Option = 1;
+        object.Style = 2;
+        RenderObject(object);
+        const QImage fresh = test::Painted(object);
+        if (fresh.isNull()) { // Label without the text engine
+            EXPECT_FALSE(object.Rendered.has_value());
+            continue;
+        }
+        ASSERT_TRUE(object.Rendered.has_value()) << ObjectKindName(kind);
+        ASSERT_EQ(object.Rendered->width, fresh.width());
+        ASSERT_EQ(object.Rendered->height, fresh.height());
+        for (int y = 0; y < fresh.height(); ++y)
+            for (int x = 0; x < fresh.width(); ++x)
+                ASSERT_EQ(object.Rendered->pixel(x, y), fresh.pixel(x, y)) << ObjectKindName(kind) << " " << x << "," << y;
+    }
+}
+
 TEST(RenderObject, KindsWithoutAPainterLoseTheirPicture) {
     for (TObjectKind kind : {TObjectKind::Text, TObjectKind::InputText, TObjectKind::Audio}) {
         TDemoObject object = MakeObject(kind, 50, 50);

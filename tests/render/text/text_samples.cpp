@@ -93,6 +93,11 @@ int main(int argc, char** argv) {
         {"center_pitch", [](TDemoObject& n) { n.Alignment = 1; n.Spacing = 50; }},
         {"right_italic", [](TDemoObject& n) { n.Alignment = 2; n.Font.Italic = true; n.Font.Bold = false; }},
         {"small_regular", [](TDemoObject& n) { n.Font.Bold = false; n.Font.Height = -11; n.Font.Color = RGB(0, 0, 0); n.BackColor = RGB(255, 255, 200); }},
+        {"outline_gradient", [](TDemoObject& n) { n.TextOutline = true; n.TextGradientStyle = 3; n.TextGradientColor = RGB(255, 255, 0); n.Font.Height = -28; }},
+        {"rotated_shadow", [](TDemoObject& n) { n.TextAngle = -20; n.TextShadow = true; n.TextShadowXOff = 4; n.TextShadowYOff = 4; n.Font.Height = -18; }},
+        {"mirror_shadow_blur", [](TDemoObject& n) { n.TextHorzMirror = true; n.TextShadow = true; n.TextShadowBlur = 100; n.TextBlur = 20; }},
+        {"angle45_wrap", [](TDemoObject& n) { n.TextAngle = 45; n.Alignment = 1; }},
+        {"quotes_and_apostrophes", [](TDemoObject& n) { n.Text = "Don't press \"Cancel\" until the copy has finished, or the file you're saving won't be complete."; }},
         {"all", [](TDemoObject& n) { n = AllEffects(); }},
     };
     for (auto& [name, change] : variants) {
