@@ -9,6 +9,8 @@
 #include "render/scene_composer.h"
 #include "render/speaker_icon.h"
 
+#include "model/object_defaults.h"
+
 #include <QGuiApplication>
 #include <QPainter>
 
@@ -140,6 +142,19 @@ int main(int argc, char** argv) {
     cursors.push_back(NoteDecoration(TNoteGraphic::Bind));
     cursors.push_back(NoteDecoration(TNoteGraphic::Pad));
     sheet("cursors_and_icons", cursors, 8, 80, 48);
+
+    // Every kind as a new object starts out, as the editor would place it.
+    TDemoFrame defaults;
+    defaults.BackColor = RGB(212, 208, 200);
+    int column = 0;
+    for (int code = 0; code < kObjectKindCount; ++code) {
+        auto o = std::make_unique<TDemoObject>(MakeDefaultObject(static_cast<TObjectKind>(code), 10 + (column % 4) * 170,
+                                                                 10 + (column / 4) * 150));
+        RenderObject(*o);
+        defaults.Objects.push_back(std::move(o));
+        ++column;
+    }
+    ComposeScene(defaults, 700, 460).save(folder + "/new_objects.png");
 
     TDemoFrame scene;
     scene.BackColor = RGB(58, 110, 165);
