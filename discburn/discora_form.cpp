@@ -219,8 +219,7 @@ void DiscoraForm::setControlsIdle(bool idle) {
 
 void DiscoraForm::log(const QString& line, int icon) {
     auto* item = new QTreeWidgetItem(logList_, QStringList{line});
-    if (icon != log_icon::None)
-        item->setIcon(0, logIcon(icon));
+    item->setIcon(0, logIcon(icon)); // a blank one for None keeps all texts in one column
     item->setData(0, Qt::UserRole, icon);
     logList_->scrollToItem(item);
     panel_->setText(line);

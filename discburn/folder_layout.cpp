@@ -5,6 +5,7 @@
 #include "discburn/texts.h"
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <vector>
 
@@ -18,6 +19,17 @@ struct Entries {
     std::vector<fs::path> folders;
     std::vector<fs::path> files;
 };
+
+// Names in the order a file manager shows them: letters regardless of case.
+bool byName(const fs::path& a, const fs::path& b) {
+    const std::string x = a.filename().string();
+    const std::string y = b.filename().string();
+    const auto lower = [](unsigned char c) { return static_cast<char>(std::tolower(c)); };
+    std::string lx(x.size(), '\0'), ly(y.size(), '\0');
+    std::transform(x.begin(), x.end(), lx.begin(), lower);
+    std::transform(y.begin(), y.end(), ly.begin(), lower);
+    return lx != ly ? lx < ly : x < y;
+}
 
 // Folders and plain files (links followed), each sorted by name; other kinds of entries (sockets,
 // devices, dangling links) have no place on a disc.
@@ -34,8 +46,8 @@ Entries listFolder(const fs::path& folder) {
         else if (fs::is_regular_file(path, typeError))
             entries.files.push_back(path);
     }
-    std::sort(entries.folders.begin(), entries.folders.end());
-    std::sort(entries.files.begin(), entries.files.end());
+    std::sort(entries.folders.begin(), entries.folders.end(), byName);
+    std::sort(entries.files.begin(), entries.files.end(), byName);
     return entries;
 }
 

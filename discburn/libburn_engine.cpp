@@ -292,7 +292,10 @@ MediaInfo LibburnEngine::refreshMedia() {
     media.writable = media.present && accepts && role != 4;
     if (media.writable && (role == 2 || role == 3))
         media.writable = targetFileUsable(drive, false);
-    media.rewritable = burn_disc_erasable(drive) != 0;
+    // libburn can blank a write-only file drive (role 5) that holds data, though it does not
+    // call that media erasable.
+    const bool holdsData = status == BURN_DISC_APPENDABLE || status == BURN_DISC_FULL;
+    media.rewritable = burn_disc_erasable(drive) != 0 || (role == 5 && holdsData);
     drainBurnMessages();
     return media;
 }
@@ -387,17 +390,20 @@ bool LibburnEngine::beginWrite(burn_drive* drive, int speedValue, Job job) {
     operation_.options = options;
     operation_.startDeadline = std::chrono::steady_clock::now() + std::chrono::seconds(StartPatienceSeconds);
     pending_.push_back(WriteStatusEvent{write_status::Preparing, 0});
-    tryToStartWrite();
+    tryToStart();
     return true;
 }
 
 // After a cancelled or failed write libburn's thread takes a moment to wind down, and until it
-// has, libburn turns a new write on that drive away (and would report the previous run's result
+// has, libburn turns new work on that drive away (and would report the previous run's result
 // as this one's). So the start is repeated on the following polls until libburn takes it.
-void LibburnEngine::tryToStartWrite() {
+void LibburnEngine::tryToStart() {
     Operation& op = operation_;
     drainBurnMessages(); // the previous run's last words are not this run's
-    burn_disc_write(op.options, op.disc);
+    if (op.job == Job::Erase)
+        burn_disc_erase(op.drive, 1);
+    else
+        burn_disc_write(op.options, op.disc);
     bool turnedAway = false;
     for (StackMessage& message : drainBurnMessages()) {
         if (message.code == DriveStillBusyCode)
@@ -406,9 +412,9 @@ void LibburnEngine::tryToStartWrite() {
             op.failures.push_back(std::move(message));
     }
     op.startPending = turnedAway;
-    if (turnedAway)
+    if (turnedAway) {
         op.failures.clear();
-    else {
+    } else if (op.options) {
         burn_write_opts_free(op.options);
         op.options = nullptr;
     }
@@ -450,13 +456,14 @@ bool LibburnEngine::startIsoFile(const std::string& path) {
 }
 
 bool LibburnEngine::startQuickErase() {
-    if (busy() || !current_.drive || !burn_disc_erasable(current_.drive))
+    if (busy() || !current_.drive || !canQuickErase(refreshMedia()))
         return false;
     drainBurnMessages();
-    burn_disc_erase(current_.drive, 1);
     operation_.job = Job::Erase;
     operation_.drive = current_.drive;
+    operation_.startDeadline = std::chrono::steady_clock::now() + std::chrono::seconds(StartPatienceSeconds);
     pending_.push_back(EraseStatusEvent{erase_status::Started, 0});
+    tryToStart();
     return true;
 }
 
@@ -496,11 +503,17 @@ std::vector<BurnEvent> LibburnEngine::poll() {
             events.push_back(WriteStatusEvent{write_status::Cancelled, 0});
             abandonOperation();
         } else if (std::chrono::steady_clock::now() > operation_.startDeadline) {
-            events.push_back(WriteErrorEvent{error_kind::System, 0, "The drive is still busy with a previous operation.", {}});
-            events.push_back(WriteStatusEvent{write_status::Failed, 0});
+            const std::string text = "The drive is still busy with a previous operation.";
+            if (operation_.job == Job::Erase) {
+                events.push_back(EraseErrorEvent{{0, text, currentName_, "SORRY"}});
+                events.push_back(EraseStatusEvent{erase_status::Failed, 0});
+            } else {
+                events.push_back(WriteErrorEvent{error_kind::System, 0, text, {}});
+                events.push_back(WriteStatusEvent{write_status::Failed, 0});
+            }
             abandonOperation();
         } else {
-            tryToStartWrite();
+            tryToStart();
         }
         return events;
     }
@@ -658,7 +671,7 @@ void LibburnEngine::finishWrite(bool wroteWell, std::vector<BurnEvent>& events) 
 
 void LibburnEngine::finishErase(bool wroteWell, std::vector<BurnEvent>& events) {
     const StackMessage* worst = mostSevere(operation_.failures);
-    if (wroteWell && !(worst && worst->rank >= RankFailure)) {
+    if (wroteWell && !worst) {
         events.push_back(EraseStatusEvent{erase_status::Progress, 100});
         events.push_back(EraseStatusEvent{erase_status::Completed, 100});
         return;

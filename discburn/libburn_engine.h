@@ -114,7 +114,7 @@ private:
     void finishWrite(bool wroteWell, std::vector<BurnEvent>& events);
     void finishErase(bool wroteWell, std::vector<BurnEvent>& events);
     void tearDownStuckWrite(std::vector<BurnEvent>& events);
-    void tryToStartWrite();
+    void tryToStart();
     void abandonOperation();
     void freeOperation();
     void stopImageProducer();

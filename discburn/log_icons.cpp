@@ -123,7 +123,7 @@ QIcon logIcon(int icon) {
     case log_icon::Progress: picture = progressPicture(); break;
     case log_icon::Error: picture = errorPicture(); break;
     case log_icon::Success: picture = successPicture(); break;
-    default: return QIcon();
+    default: picture = blank(); break;
     }
     return cache.emplace(icon, QIcon(picture)).first->second;
 }

@@ -33,6 +33,7 @@ TEST(DiscoraFolderLayout, FoldersFirstThenFilesEachByNameAtTheRoot) {
     vantora::test::TempDir dir;
     writeText(dir / "b.txt", "b");
     writeText(dir / "a.txt", "a");
+    writeText(dir / "C.txt", "c"); // letters sort regardless of case
     writeText(dir / "zeta" / "x", "x");
     writeText(dir / "alpha" / "y", "y");
     writeText(dir / "AutoRunSource" / "z", "z");
@@ -44,13 +45,16 @@ TEST(DiscoraFolderLayout, FoldersFirstThenFilesEachByNameAtTheRoot) {
 
     using Pairs = std::vector<std::pair<std::string, std::string>>;
     EXPECT_EQ(engine.folders, (Pairs{{(dir / "alpha").string(), "alpha"}, {(dir / "zeta").string(), "zeta"}}));
-    EXPECT_EQ(engine.files, (Pairs{{(dir / "a.txt").string(), "a.txt"}, {(dir / "b.txt").string(), "b.txt"}}));
+    EXPECT_EQ(engine.files, (Pairs{{(dir / "a.txt").string(), "a.txt"},
+                                   {(dir / "b.txt").string(), "b.txt"},
+                                   {(dir / "C.txt").string(), "C.txt"}}));
     using Lines = std::vector<std::pair<std::string, int>>;
     EXPECT_EQ(logged.lines, (Lines{{"========== ADD FILES TO CD/DVD LAYOUT ... ", log_icon::None},
                                    {"alpha", log_icon::Folder},
                                    {"zeta", log_icon::Folder},
                                    {"a.txt", log_icon::File},
-                                   {"b.txt", log_icon::File}}));
+                                   {"b.txt", log_icon::File},
+                                   {"C.txt", log_icon::File}}));
     EXPECT_TRUE(logged.failures.empty());
 }
 

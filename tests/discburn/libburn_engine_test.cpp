@@ -287,6 +287,39 @@ TEST_F(DiscoraEngine, OutputThatRunsOutOfSpaceFailsTheWrite) {
     EXPECT_EQ(error->kind, error_kind::OutputFile);
 }
 
+TEST_F(DiscoraEngine, QuickEraseBlanksAWriteOnlyFileDrive) {
+    // libburn erases only real drives and write-only files ("role 5"): a descriptor opened for
+    // writing alone makes one, and roles flag 8 lets one with data count as written media.
+    const fs::path medium = dir / "medium.bin";
+    writeText(medium, randomBytes(256 * 1024, 8));
+    const int fd = ::open(medium.c_str(), O_WRONLY);
+    ASSERT_GE(fd, 0);
+    auto engine = engineWith({"stdio:/dev/fd/" + std::to_string(fd)}, 1 | 2 | 8);
+    ASSERT_EQ(engine->drives().size(), 1u);
+    ASSERT_TRUE(engine->selectDrive(0));
+    const MediaInfo media = engine->refreshMedia();
+    ASSERT_TRUE(media.present);
+    ASSERT_TRUE(media.rewritable);
+    ASSERT_TRUE(engine->canQuickErase(media));
+
+    ASSERT_TRUE(engine->startQuickErase());
+    const std::vector<BurnEvent> events = runToEnd(*engine);
+
+    std::vector<int> statuses;
+    for (const BurnEvent& event : events)
+        if (const auto* status = std::get_if<EraseStatusEvent>(&event))
+            statuses.push_back(status->status);
+    ASSERT_GE(statuses.size(), 2u);
+    EXPECT_EQ(statuses.front(), erase_status::Started);
+    EXPECT_EQ(statuses.back(), erase_status::Completed);
+    EXPECT_EQ(fs::file_size(medium), 0u);
+    // Blank now: nothing more to erase.
+    EXPECT_FALSE(engine->refreshMedia().rewritable);
+    EXPECT_FALSE(engine->startQuickErase());
+    engine.reset();
+    ::close(fd);
+}
+
 TEST_F(DiscoraEngine, EngineCanBeUsedAgainAfterAnOperation) {
     writeText(source / "a.txt", "first");
     auto engine = discEngine();
