@@ -50,6 +50,9 @@ public:
     RgbaImage decode(std::string* error = nullptr) const;
     RgbaImage decode(const DecodeLimits& limits, std::string* error = nullptr) const;
 
+    // Same format and same bytes.
+    friend bool operator==(const Picture&, const Picture&) = default;
+
 private:
     PictureFormat format_ = PictureFormat::Empty;
     std::vector<std::uint8_t> bytes_;

@@ -29,7 +29,7 @@ TEST(PictureLoad, EveryTestFileLoadsWithItsBytesUnchanged) {
         EXPECT_EQ(picture.format(), pictureFormatFromFileName(file));
         // Saving writes bytes(); a copy made from them is the same picture.
         const Picture copy(picture.format(), picture.bytes());
-        EXPECT_EQ(copy.bytes(), picture.bytes());
+        EXPECT_EQ(copy, picture);
         if (picture.format() != PictureFormat::Metafile) {
             EXPECT_FALSE(picture.decode().empty());
         }
@@ -101,6 +101,17 @@ TEST(PictureDecode, CallerLimitsApply) {
     std::string error;
     EXPECT_TRUE(picture.decode(limits, &error).empty());
     EXPECT_FALSE(error.empty());
+}
+
+TEST(PictureBytes, EqualityComparesFormatAndBytes) {
+    const std::vector<std::uint8_t> bytes = pictureBytes("gif/transparent.gif");
+    EXPECT_EQ(Picture(PictureFormat::Gif, bytes), Picture(PictureFormat::Gif, bytes));
+    EXPECT_NE(Picture(PictureFormat::Gif, bytes), Picture(PictureFormat::Png, bytes));
+    std::vector<std::uint8_t> changed = bytes;
+    changed.back() ^= 1;
+    EXPECT_NE(Picture(PictureFormat::Gif, bytes), Picture(PictureFormat::Gif, changed));
+    // Empty bytes make an empty picture whatever format was named.
+    EXPECT_EQ(Picture(PictureFormat::Png, {}), Picture());
 }
 
 TEST(PictureBytes, LoadFromBytesRejectsUnknownDataAndKeepsTheOldPicture) {
