@@ -22,6 +22,10 @@ public:
             const std::size_t bytes = static_cast<std::size_t>(bytesPerLine) * static_cast<std::size_t>(height);
             if (bits_.size() < bytes) {
                 bits_.resize(bytes);
+            } else if (bits_.size() > kKeepBytes && bits_.size() / 4 > bytes) {
+                // One huge line should not pin its storage for the rest of the program.
+                image_ = QImage();
+                bits_ = std::vector<std::uint8_t>(bytes);
             }
             image_ = QImage(bits_.data(), width, height, bytesPerLine, format_);
         }
@@ -29,6 +33,11 @@ public:
     }
 
     QImage& Image() { return image_; }
+
+    // Storage up to this size is kept whatever the next size is.
+    static constexpr std::size_t kKeepBytes = 4u << 20;
+    std::size_t StorageBytes() const { return bits_.size(); }
+    const std::uint8_t* Storage() const { return bits_.data(); }
 
 private:
     QImage::Format format_;

@@ -3,6 +3,7 @@
 #include "render/text/aa_downsample.h"
 #include "render/text/aa_error.h"
 #include "render/text/aa_mask.h"
+#include "render/text/aa_work_bitmap.h"
 
 #include <QImage>
 
@@ -115,6 +116,31 @@ TEST(AADownsample, ReadsOnlyTheTopLeftPartOfALargerDrawing) {
     DownsampleToMask(drawing, 3, mask);
     EXPECT_EQ(mask.Value(1, 1), 255);
     EXPECT_THROW(DownsampleToMask(Grey(5, 6), 3, mask), std::invalid_argument);
+}
+
+TEST(AAWorkBitmap, SmallerSizesReuseTheStorage) {
+    TAAWorkBitmap bitmap(QImage::Format_Grayscale8);
+    QImage& first = bitmap.Resize(90, 30);
+    EXPECT_EQ(first.size(), QSize(90, 30));
+    EXPECT_EQ(first.format(), QImage::Format_Grayscale8);
+    const std::uint8_t* storage = bitmap.Storage();
+    QImage& second = bitmap.Resize(41, 17);
+    EXPECT_EQ(second.size(), QSize(41, 17));
+    EXPECT_EQ(bitmap.Storage(), storage) << "no new allocation for a smaller line";
+    EXPECT_EQ(second.constBits(), storage);
+    EXPECT_EQ(second.bytesPerLine() % 4, 0);
+    second.fill(7);
+    EXPECT_EQ(second.constScanLine(16)[40], 7);
+}
+
+TEST(AAWorkBitmap, HugeStorageIsLetGoOfAfterwards) {
+    TAAWorkBitmap bitmap(QImage::Format_RGB32);
+    bitmap.Resize(2000, 1000);
+    EXPECT_GE(bitmap.StorageBytes(), 8000000u);
+    QImage& small = bitmap.Resize(100, 20);
+    EXPECT_EQ(bitmap.StorageBytes(), 8000u);
+    small.fill(qRgb(1, 2, 3));
+    EXPECT_EQ(small.pixel(99, 19), qRgb(1, 2, 3));
 }
 
 } // namespace
