@@ -84,7 +84,9 @@ TEST(PaintLabel, TextWiderThanTheLabelIsClippedNotWrapped) {
     QImage picture;
     PaintLabel(label, picture);
     // The text box is (0, 0, W-1, H-1) with exclusive right and bottom edges.
-    EXPECT_EQ(LastInkedColumn(picture), 58);
+    const int last = LastInkedColumn(picture);
+    EXPECT_LE(last, 58) << "column W-1 lies outside the text box";
+    EXPECT_GE(last, 52) << "the text runs on to the edge";
     int inkedRowsBelowFirstLine = 0;
     for (int y = 20; y < 40; ++y) {
         for (int x = 0; x < 60; ++x) {
@@ -92,6 +94,24 @@ TEST(PaintLabel, TextWiderThanTheLabelIsClippedNotWrapped) {
         }
     }
     EXPECT_EQ(inkedRowsBelowFirstLine, 0) << "no second row";
+}
+
+TEST(PaintLabel, TallTextIsClippedAboveTheLastRow) {
+    TDemoObject label = NewLabel();
+    label.Text = "Hgjy";
+    label.Font.Height = -20;
+    label.Height = 12;
+    QImage picture;
+    PaintLabel(label, picture);
+    auto rowInk = [&](int y) {
+        int ink = 0;
+        for (int x = 0; x < picture.width(); ++x) {
+            ink += qAlpha(picture.pixel(x, y)) != 0;
+        }
+        return ink;
+    };
+    EXPECT_GT(rowInk(10), 0);
+    EXPECT_EQ(rowInk(11), 0) << "row H-1 lies outside the text box";
 }
 
 TEST(PaintLabel, EmptyCaptionIsFullyTransparent) {
