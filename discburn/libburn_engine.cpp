@@ -263,7 +263,8 @@ bool LibburnEngine::targetFileUsable(burn_drive* drive, bool truncate) {
         return false;
     struct stat info {};
     const bool exists = ::stat(path.c_str(), &info) == 0;
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT, 0644);
+    // Without O_NONBLOCK a named pipe nobody reads would hold the window here for good.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK, 0644);
     if (fd < 0)
         return false;
     bool usable = true;

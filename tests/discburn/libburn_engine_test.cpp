@@ -12,6 +12,7 @@
 #include <fcntl.h>
 #include <fstream>
 #include <random>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace discora {
@@ -212,6 +213,26 @@ TEST_F(DiscoraEngine, AbortedSaveKeepsTheEarlierFileAndLeavesNoPartialOne) {
     EXPECT_EQ(left, (std::vector<std::string>{"folder", "keep.iso"}));
 }
 
+TEST_F(DiscoraEngine, AbortedDiscWriteLeavesTheFileDiscBlank) {
+    {
+        const int fd = ::open((source / "big.bin").c_str(), O_WRONLY | O_CREAT, 0644);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::ftruncate(fd, 1536LL * 1024 * 1024), 0);
+        ::close(fd);
+    }
+    auto engine = discEngine();
+    layOut(*engine);
+
+    ASSERT_TRUE(engine->startWrite(0));
+    engine->abort();
+    const std::vector<BurnEvent> events = runToEnd(*engine);
+
+    EXPECT_EQ(lastStatus(events), write_status::Cancelled);
+    EXPECT_EQ(firstWriteError(events), nullptr);
+    EXPECT_EQ(fs::file_size(disc), 0u);
+    EXPECT_TRUE(engine->refreshMedia().writable);
+}
+
 TEST_F(DiscoraEngine, SaveIsoRefusesPathsItCannotWrite) {
     writeText(source / "a.txt", "a");
     auto engine = engineWith({});
@@ -242,6 +263,19 @@ TEST_F(DiscoraEngine, DriveWhoseFileCannotBeWrittenHasNoWritableMedia) {
     EXPECT_FALSE(engine->refreshMedia().writable);
     writeText(source / "a.txt", "a");
     layOut(*engine);
+    EXPECT_FALSE(engine->startWrite(0));
+    EXPECT_FALSE(engine->busy());
+}
+
+TEST_F(DiscoraEngine, PipeWithoutReaderIsNoWritableMediaAndBlocksNothing) {
+    const fs::path pipe = dir / "pipe";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+    auto engine = engineWith({"stdio:" + pipe.string()});
+    ASSERT_EQ(engine->drives().size(), 1u);
+    engine->selectDrive(0);
+    writeText(source / "a.txt", "a");
+    layOut(*engine);
+    EXPECT_FALSE(engine->refreshMedia().writable);
     EXPECT_FALSE(engine->startWrite(0));
     EXPECT_FALSE(engine->busy());
 }
