@@ -117,16 +117,16 @@ void TAAFontEx::DrawShadow(TAACanvas& canvas, int x, int y) {
 }
 
 void TAAFontEx::FillAndBlend(TAACanvas& canvas, int x, int y) {
+    // The first fill that applies: texture, gradient, noise alone, else the plain font colour.
     const int noise = std::clamp(Effect.Noise, 0, 255);
     const TAATexture& texture = Effect.Texture;
-    if (!texture.Enabled || texture.Picture.isNull()) {
-        if (!Effect.Gradual.Enabled && noise == 0) {
-            TAABlend::BlendColor(canvas, mask_, x, y, Color, Effect.Alpha);
-            return;
-        }
+    const bool textured = texture.Enabled && !texture.Picture.isNull();
+    if (!textured && !Effect.Gradual.Enabled && noise == 0) {
+        TAABlend::BlendColor(canvas, mask_, x, y, Color, Effect.Alpha);
+        return;
     }
     QImage& fill = fill_.Resize(mask_.Width(), mask_.Height());
-    if (texture.Enabled && !texture.Picture.isNull()) {
+    if (textured) {
         FillTexture(fill, texture, Color);
         AddNoise(fill, noise, random_);
     } else if (Effect.Gradual.Enabled) {

@@ -193,6 +193,34 @@ TEST(AATexture, EnabledWithoutPictureFallsBackToTheFontColour) {
     EXPECT_TRUE(sawFontColour);
 }
 
+TEST(AATexture, TexturedTextShowsThePictureWhereFullyCovered) {
+    TAARandom random(1);
+    TAAFontEx font(random);
+    QFont arial(QStringLiteral("Arial"));
+    arial.setPixelSize(40);
+    arial.setBold(true);
+    font.SetFont(arial);
+    font.Color = qRgb(0, 0, 200);
+    font.Effect.Texture.Enabled = true;
+    QImage red(1, 1, QImage::Format_RGB32);
+    red.fill(qRgb(220, 0, 0));
+    font.Effect.Texture.Picture = red;
+    font.Effect.Gradual.Enabled = true; // the texture comes first
+    QImage image(60, 60, QImage::Format_RGB32);
+    image.fill(kWhite);
+    TAACanvas canvas{&image, std::nullopt};
+    font.TextOut(canvas, 5, 5, QStringLiteral("I"));
+    int redPixels = 0, bluePixels = 0;
+    for (int y = 0; y < 60; ++y) {
+        for (int x = 0; x < 60; ++x) {
+            redPixels += image.pixel(x, y) == qRgb(220, 0, 0);
+            bluePixels += image.pixel(x, y) == qRgb(0, 0, 200);
+        }
+    }
+    EXPECT_GT(redPixels, 50);
+    EXPECT_EQ(bluePixels, 0);
+}
+
 // --- blending ---
 
 TEST(AABlend, WeightDecidesBetweenFillPartialMixAndNothing) {
