@@ -144,7 +144,8 @@ void applyArrow(RgbAlphaCanvas& canvas, const BodyEdges& b, TBalloonArrow arrow,
 }
 
 QRect textBox(const TDemoObject& balloon, TBalloonArrow arrow) {
-    QRect box(balloon.Margin, balloon.Margin, balloon.Width - 2 * balloon.Margin, balloon.Height - 2 * balloon.Margin);
+    const int margin = ClampedDistance(balloon.Margin);
+    QRect box(margin, margin, balloon.Width - 2 * margin, balloon.Height - 2 * margin);
     if (onLeft(arrow))
         box.adjust(kBalloonArrowBand, 0, 0, 0);
     if (onTop(arrow))

@@ -21,12 +21,12 @@ void paintPlainFace(const TDemoObject& button, RgbAlphaCanvas& canvas) {
     QPainter colour(&canvas.rgb);
     colour.setPen(ShapePen(button.BorderWidth, ToQColor(button.BorderColor)));
     colour.setBrush(solid ? QBrush(ToQColor(button.*slot::FillColor)) : QBrush(Qt::NoBrush));
-    DrawShapeGeometry(colour, TShapeKind::Rectangle, button.Width, button.Height, button.BorderWidth, 2 * button.Round);
+    DrawShapeGeometry(colour, TShapeKind::Rectangle, button.Width, button.Height, button.BorderWidth, 2 * ClampedDistance(button.Round));
     DrawTextBox(colour, button.Text, wholePicture(button), true, button.Layout, button.Alignment, button.Font);
     QPainter mask(&canvas.alpha);
     mask.setPen(ShapePen(button.BorderWidth, Qt::white));
     mask.setBrush(solid ? QBrush(Qt::white) : QBrush(Qt::NoBrush));
-    DrawShapeGeometry(mask, TShapeKind::Rectangle, button.Width, button.Height, button.BorderWidth, 2 * button.Round);
+    DrawShapeGeometry(mask, TShapeKind::Rectangle, button.Width, button.Height, button.BorderWidth, 2 * ClampedDistance(button.Round));
     DrawTextBox(mask, button.Text, wholePicture(button), true, button.Layout, button.Alignment, button.Font, Qt::white);
 }
 

@@ -14,4 +14,10 @@ constexpr bool IsRenderableSize(std::int64_t width, std::int64_t height) {
            width * height <= kMaxRenderPixels;
 }
 
+// Distances read from an object (margins, roundings, pen widths) kept to a range where the
+// painters' integer geometry cannot overflow; anything beyond it looks the same anyway.
+constexpr int ClampedDistance(std::int32_t value) {
+    return value < -2 * kMaxRenderSide ? -2 * kMaxRenderSide : value > 2 * kMaxRenderSide ? 2 * kMaxRenderSide : value;
+}
+
 } // namespace vantora

@@ -71,7 +71,7 @@ void paintRing(std::initializer_list<QPainter*> painters, const TDemoObject& obj
                int offset, QColor brush) {
     const QRect body = bodyRing(object, sides, ring, offset);
     const QPolygon pointer = RoundBalloonArrowRing(object, ring, offset);
-    const qreal radius = std::max(object.Round, 0) / 2.0;
+    const qreal radius = std::max(ClampedDistance(object.Round), 0) / 2.0;
     for (QPainter* painter : painters) {
         painter->setBrush(brush);
         if (body.width() > 0 && body.height() > 0)
@@ -188,7 +188,8 @@ QPolygon RoundBalloonArrowRing(const TDemoObject& balloon, int ring, int offset)
 
 QRect RoundBodyTextBox(const TDemoObject& object) {
     const MarkedSides sides = RoundBodyMarkedSides(object);
-    QRect box(object.Margin, object.Margin, object.Width - 2 * object.Margin, object.Height - 2 * object.Margin);
+    const int margin = ClampedDistance(object.Margin);
+    QRect box(margin, margin, object.Width - 2 * margin, object.Height - 2 * margin);
     box.adjust(sides.left ? kTextShift : 0, sides.top ? kTextShift : 0, sides.right ? -kTextShift : 0,
                sides.bottom ? -kTextShift : 0);
     return box;

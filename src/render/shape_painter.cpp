@@ -55,19 +55,19 @@ QRect exclusiveRect(int left, int top, int right, int bottom) { return QRect(lef
 QPen ShapePen(int borderWidth, QColor colour) {
     if (borderWidth <= 0)
         return Qt::NoPen;
-    QPen pen(colour, borderWidth);
+    QPen pen(colour, ClampedDistance(borderWidth));
     pen.setCapStyle(borderWidth > 1 ? Qt::RoundCap : Qt::FlatCap);
     pen.setJoinStyle(borderWidth > 1 ? Qt::RoundJoin : Qt::MiterJoin);
     return pen;
 }
 
 void DrawShapeGeometry(QPainter& painter, TShapeKind shape, int w, int h, int borderWidth, int cornerEllipse) {
-    const int a = std::max(borderWidth, 0) / 2;
+    const int a = std::max(ClampedDistance(borderWidth), 0) / 2;
     const auto polygon = [&](std::initializer_list<QPoint> points) { painter.drawPolygon(QPolygon(points)); };
     switch (shape) {
     case TShapeKind::Rectangle: {
         const QRect box = exclusiveRect(a + 1, a + 1, w - a - 1, h - a - 1);
-        const qreal radius = std::max(cornerEllipse, 0) / 2.0;
+        const qreal radius = std::max(ClampedDistance(cornerEllipse), 0) / 2.0;
         if (radius > 0)
             painter.drawRoundedRect(box, radius, radius, Qt::AbsoluteSize);
         else
@@ -114,12 +114,12 @@ void PaintShape(const TDemoObject& shape, QImage& target) {
         colour.setPen(ShapePen(shape.BorderWidth, ToQColor(shape.BorderColor)));
         colour.setBrush(solid ? QBrush(ToQColor(shape.*slot::FillColor)) : QBrush(Qt::NoBrush));
         DrawShapeGeometry(colour, static_cast<TShapeKind>(kind), shape.Width, shape.Height, shape.BorderWidth,
-                          2 * (shape.*slot::RoundForRect));
+                          2 * ClampedDistance(shape.*slot::RoundForRect));
         QPainter mask(&canvas.alpha);
         mask.setPen(ShapePen(shape.BorderWidth, Qt::white));
         mask.setBrush(solid ? QBrush(Qt::white) : QBrush(Qt::NoBrush));
         DrawShapeGeometry(mask, static_cast<TShapeKind>(kind), shape.Width, shape.Height, shape.BorderWidth,
-                          2 * (shape.*slot::RoundForRect));
+                          2 * ClampedDistance(shape.*slot::RoundForRect));
     }
     canvas.ComposeInto(target);
 }

@@ -5,6 +5,7 @@
 #include "render/text/aa_mask_effects.h"
 #include "render/text/aa_rotation.h"
 
+#include <QFontInfo>
 #include <QPainter>
 
 #include <algorithm>
@@ -15,8 +16,13 @@ namespace vantora {
 namespace {
 
 constexpr int kMaxShadowOffset = 20;
+// Extents are kept below this so that sums and rotations of them cannot overflow; a line that
+// long cannot be drawn anyway (see kMaxSupersampledPixels).
+constexpr long long kMaxExtent = 1LL << 24;
 
-int CeilDiv(int value, int divisor) { return (value + divisor - 1) / divisor; }
+int CeilDiv(long long value, int divisor) {
+    return static_cast<int>(std::clamp((value + divisor - 1) / divisor, 0LL, kMaxExtent));
+}
 
 QFont ScaledFont(const QFont& font, int factor) {
     QFont scaled = font;
@@ -53,7 +59,12 @@ int TAAFontEx::ShadowOffsetY() const { return std::clamp(Effect.Shadow.OffsetY, 
 
 QSize TAAFontEx::PlainExtent(const QString& text) {
     const int factor = SupersamplingFactor(quality_);
-    int width = CeilDiv(scaledMetrics_->horizontalAdvance(text), factor);
+    // The toolkit measures in 32-bit fixed point (up to 2^25 pixels); a line that could pass that
+    // counts as the longest extent without being measured.
+    const long long emPixels = std::max(1, scaledFont_.pixelSize() > 0 ? scaledFont_.pixelSize()
+                                                                         : QFontInfo(scaledFont_).pixelSize());
+    const bool measurable = 2LL * text.size() * emPixels < (1LL << 25);
+    int width = measurable ? CeilDiv(scaledMetrics_->horizontalAdvance(text), factor) : static_cast<int>(kMaxExtent);
     const int height = CeilDiv(scaledMetrics_->height(), factor);
     if (font_.italic() && !text.isEmpty()) {
         width += static_cast<int>(std::lround(0.3 * width / text.size()));

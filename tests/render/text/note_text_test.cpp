@@ -171,6 +171,26 @@ TEST(DrawNoteText, BoxesPartlyOutsideOrEmptyAreHandled) {
     EXPECT_TRUE(none.isNull());
 }
 
+TEST(DrawNoteText, EnormousTextFillsTheBoxAndStops) {
+    TDemoObject note = NewNote();
+    note.Font.Height = -100000; // taken as the largest size
+    note.Text = std::string(200000, 'W');
+    QImage picture = BodyPicture(161, 145, qRgb(0, 0, 0), 255);
+    DrawNoteText(picture, note, QRect(20, 20, 121, 105));
+    EXPECT_EQ(picture.pixel(0, 0), qRgba(0, 0, 0, 255));
+
+    note.Font.Height = -13;
+    std::string words;
+    for (int i = 0; i < 40000; ++i) {
+        words += "word ";
+    }
+    note.Text = words;
+    picture = BodyPicture(161, 145, qRgb(0, 0, 0), 255);
+    DrawNoteText(picture, note, QRect(20, 20, 121, 105));
+    EXPECT_GT(CountPixels(picture, QRect(20, 110, 121, 15), [](QRgb p) { return p == qRgba(255, 255, 255, 255); }), 5)
+        << "rows down to the bottom of the box";
+}
+
 TEST(DrawNoteText, SprayAndNoiseDrawTheSameEveryTime) {
     TDemoObject note = NewNote();
     note.TextSpray = 3;
