@@ -161,6 +161,7 @@ std::vector<DriveEntry> LibburnEngine::drives() {
     release(current_, false); // a scan refuses to run while a drive is held
     known_.clear();
     if (options_.scanDrives) {
+        burn_drive_clear_whitelist(); // grabbing by address leaves one behind that would hide drives
         burn_drive_info* infos = nullptr;
         unsigned count = 0;
         int scanned = 0;
