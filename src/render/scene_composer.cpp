@@ -10,9 +10,14 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cstdint>
+#include <cstdlib>
 
 namespace vantora {
 namespace {
+
+// Cursors and the speaker icon show at their own size, whatever the object's size says.
+constexpr int kBuiltinSize = 32;
 
 QImage backgroundPicture(const TDemoFrame& scene) {
     if (scene.BackImage.empty())
@@ -47,13 +52,24 @@ QImage objectPicture(const TDemoObject& object) {
     return fresh;
 }
 
+// Whether any part of the object's box can land on a canvas of the given size; positions and
+// sizes from damaged files may be anywhere in the 32-bit range.
+bool mayShow(const TDemoObject& object, int width, int height) {
+    const std::int64_t left = object.Left, top = object.Top;
+    const std::int64_t right = left + std::max<std::int64_t>(object.Width, kBuiltinSize);
+    const std::int64_t bottom = top + std::max<std::int64_t>(object.Height, kBuiltinSize);
+    return right > 0 && bottom > 0 && left < width && top < height && std::abs(left) <= kMaxRenderSide &&
+           std::abs(top) <= kMaxRenderSide;
+}
+
 void drawObject(QPainter& painter, const TDemoObject& object) {
     switch (object.Kind) {
     case TObjectKind::Audio: painter.drawImage(object.Left, object.Top, SpeakerIcon()); return;
     case TObjectKind::Text:
     case TObjectKind::InputText: {
         const bool wrap = object.Kind == TObjectKind::Text;
-        DrawTextBox(painter, object.Text, QRect(object.Left, object.Top, object.Width, object.Height), wrap, tlTop,
+        const QRect box(object.Left, object.Top, ClampedDistance(object.Width), ClampedDistance(object.Height));
+        DrawTextBox(painter, object.Text, box, wrap, tlTop,
                     wrap ? object.Alignment : int(taLeft), object.Font);
         return;
     }
@@ -62,10 +78,12 @@ void drawObject(QPainter& painter, const TDemoObject& object) {
     const QImage picture = objectPicture(object);
     if (picture.isNull())
         return;
-    if (object.Kind == TObjectKind::Image) // stretched into the object's box
-        painter.drawImage(QRect(object.Left, object.Top, object.Width, object.Height), picture);
-    else
+    if (object.Kind == TObjectKind::Image) { // stretched into the object's box
+        if (IsRenderableSize(object.Width, object.Height))
+            painter.drawImage(QRect(object.Left, object.Top, object.Width, object.Height), picture);
+    } else {
         painter.drawImage(object.Left, object.Top, picture);
+    }
 }
 
 } // namespace
@@ -94,7 +112,7 @@ QImage ComposeScene(const TDemoFrame& scene, int width, int height) {
     ComposeSceneBackground(scene, canvas);
     QPainter painter(&canvas);
     for (const auto& object : scene.Objects)
-        if (object)
+        if (object && mayShow(*object, width, height))
             drawObject(painter, *object);
     painter.end();
     return canvas;

@@ -10,6 +10,7 @@
 
 #include <QFontInfo>
 #include <climits>
+#include <tuple>
 
 namespace vantora {
 namespace {
@@ -139,6 +140,25 @@ TEST(SceneComposer, AudioShowsTheSpeakerAndBadSizesGiveNothing) {
     EXPECT_EQ(SpeakerIcon().size(), QSize(32, 32));
     EXPECT_TRUE(ComposeScene(scene, 0, 10).isNull());
     EXPECT_TRUE(ComposeScene(scene, 100000, 100000).isNull());
+}
+
+TEST(SceneComposer, ObjectsFarAwayOrHugeAreSkippedSafely) {
+    TDemoFrame scene = sceneWith(RGB(1, 2, 3));
+    for (auto [left, top, w, h] : {std::tuple{INT_MAX, 0, 10, 10}, {INT_MIN, INT_MIN, 10, 10}, {-5, -5, INT_MAX, 20},
+                                   {0, 0, 100000, 100000}, {3, 3, -10, -10}}) {
+        for (TObjectKind kind : {TObjectKind::Shape, TObjectKind::Image, TObjectKind::Text, TObjectKind::Audio,
+                                 TObjectKind::Cursor}) {
+            auto object = std::make_unique<TDemoObject>(MakeObject(kind, w, h));
+            object->Left = left;
+            object->Top = top;
+            object->Text = "far";
+            object->Picture = Picture(PictureFormat::Bitmap, test::BmpBytes(test::SolidImage(2, 2, 0xFFFF0000u)));
+            scene.Objects.push_back(std::move(object));
+        }
+    }
+    scene.Objects.push_back(nullptr);
+    const QImage canvas = ComposeScene(scene, 40, 30);
+    ASSERT_EQ(canvas.size(), QSize(40, 30));
 }
 
 } // namespace
