@@ -28,12 +28,12 @@ void writeText(const std::filesystem::path& path, const std::string& text) {
     vantora::test::writeFileBytes(path, std::vector<unsigned char>(text.begin(), text.end()));
 }
 
-QApplication& application() {
+void application() {
     static int argc = 1;
     static char name[] = "discora_form_tests";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
+    if (!QApplication::instance())
+        new QApplication(argc, argv); // lives until the process ends, as an application does
 }
 
 struct Message {

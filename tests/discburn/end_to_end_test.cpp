@@ -1,0 +1,100 @@
+// The window on the real burning stack: a published folder written to a file standing in for a
+// disc, and saved as an ISO file, read back afterwards.
+#include "discburn/discora_form.h"
+#include "discburn/libburn_engine.h"
+
+#include "image_readback.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QThread>
+
+namespace discora {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace discora::test;
+
+class DiscoraEndToEnd : public ::testing::Test {
+protected:
+    void SetUp() override {
+        static int argc = 1;
+        static char name[] = "discora_end_to_end";
+        static char* argv[] = {name, nullptr};
+        if (!QApplication::instance())
+            new QApplication(argc, argv); // lives until the process ends, as an application does
+        writeText(folder / "autorun.inf", "[autorun]\r\nopen=autorun.exe\r\n");
+        writeText(folder / "autorun.exe", std::string(40000, 'x'));
+        writeText(folder / "autorun.ico", std::string(766, 'i'));
+        writeText(folder / "autorun.swf", std::string(90000, 's'));
+        writeText(folder / "AutoRunSource" / "demo.vtp", "stays behind");
+        LibburnEngine::Options options;
+        options.scanDrives = false;
+        options.extraDrives = {"stdio:" + disc.string()};
+        engine = std::make_unique<LibburnEngine>(options);
+        form = std::make_unique<DiscoraForm>(*engine);
+        form->setMessageHandler([this](const QString& caption, const QString& text) {
+            messages.push_back(caption + ": " + text);
+        });
+        form->setIsoPathPrompt([this] { return QString::fromStdString(iso.string()); });
+        ASSERT_TRUE(form->start(QString::fromStdString(folder.string())));
+    }
+
+    // Runs the window's event loop until the operation has ended, within a deadline.
+    bool waitUntilIdle() {
+        QElapsedTimer clock;
+        clock.start();
+        while (!(form->idle() && !engine->busy())) {
+            if (clock.elapsed() > 60000)
+                return false;
+            QApplication::processEvents(QEventLoop::AllEvents, 50);
+            QThread::msleep(10);
+        }
+        return true;
+    }
+
+    Tree expectedTree() {
+        Tree tree = readTree(folder);
+        for (auto it = tree.begin(); it != tree.end();)
+            it = it->first.rfind("AutoRunSource", 0) == 0 ? tree.erase(it) : std::next(it);
+        return tree;
+    }
+
+    Tree extracted(const fs::path& image) {
+        std::string output;
+        EXPECT_TRUE(extractImage(image, dir / "out", output)) << output;
+        return readTree(dir / "out");
+    }
+
+    vantora::test::TempDir dir;
+    fs::path folder = dir / "publish";
+    fs::path disc = dir / "disc.iso";
+    fs::path iso = dir / "saved.iso";
+    std::unique_ptr<LibburnEngine> engine;
+    std::unique_ptr<DiscoraForm> form;
+    QStringList messages;
+};
+
+TEST_F(DiscoraEndToEnd, WriteButtonBurnsTheFolderWithoutItsSources) {
+    form->findChild<QPushButton*>(QStringLiteral("writeButton"))->click();
+    ASSERT_TRUE(waitUntilIdle());
+    EXPECT_EQ(messages, QStringList{"Information: Write complete!"});
+    const Tree tree = extracted(disc);
+    EXPECT_EQ(tree, expectedTree());
+    EXPECT_EQ(tree.size(), 4u);
+}
+
+TEST_F(DiscoraEndToEnd, SaveIsoButtonGivesTheSameLayout) {
+    form->findChild<QPushButton*>(QStringLiteral("saveIsoButton"))->click();
+    ASSERT_TRUE(waitUntilIdle());
+    EXPECT_EQ(messages, QStringList{"Information: Save ISO image completed!"});
+    EXPECT_EQ(extracted(iso), expectedTree());
+    EXPECT_EQ(volumeId(iso), "MYDISC");
+}
+
+} // namespace
+} // namespace discora
