@@ -10,7 +10,6 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Discora"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Discora"));
 
     const QStringList arguments = QApplication::arguments();
     std::optional<QString> folder;
