@@ -81,41 +81,29 @@ void paintRing(std::initializer_list<QPainter*> painters, const TDemoObject& obj
     }
 }
 
-// Opaque where the body covers both work images identically; elsewhere the shadow's grey.
-void deriveAlpha(const QImage& black, const QImage& white, QImage& alpha) {
-    for (int y = 0; y < alpha.height(); ++y) {
-        const auto* onBlack = reinterpret_cast<const QRgb*>(black.constScanLine(y));
-        const auto* onWhite = reinterpret_cast<const QRgb*>(white.constScanLine(y));
-        uchar* out = alpha.scanLine(y);
-        for (int x = 0, w = alpha.width(); x < w; ++x)
-            out[x] = (onBlack[x] & 0xFFFFFFu) == (onWhite[x] & 0xFFFFFFu) ? 255 : uchar(qBlue(onBlack[x]));
-    }
-}
-
+// Colour goes to the result; alpha is painted straight into the alpha plane: the shadow rings in
+// their greys first, then the body (and pointer) in white over them. That is the same alpha as
+// painting everything once onto black and once onto white and comparing the two: the body covers
+// both alike (255), the shadow shows only on black (its grey), and untouched pixels differ (0).
 void paintBodyRings(const TDemoObject& object, const MarkedSides& sides, RgbAlphaCanvas& canvas) {
-    QImage black(object.Width, object.Height, QImage::Format_RGB32);
-    black.fill(Qt::black);
-    QImage white(object.Width, object.Height, QImage::Format_RGB32);
-    white.fill(Qt::white);
-    QPainter onResult(&canvas.rgb);
-    QPainter onBlack(&black);
-    QPainter onWhite(&white);
-    for (QPainter* p : {&onResult, &onBlack, &onWhite})
-        p->setPen(Qt::NoPen);
+    QPainter colour(&canvas.rgb);
+    QPainter alpha(&canvas.alpha);
+    colour.setPen(Qt::NoPen);
+    alpha.setPen(Qt::NoPen);
     if (object.Shadow)
         for (int ring = 0; ring < 4; ++ring)
-            paintRing({&onBlack}, object, sides, ring, kShadowOffset, QColor(32 * ring + 32, 32 * ring + 32, 32 * ring + 32));
+            paintRing({&alpha}, object, sides, ring, kShadowOffset, QColor(32 * ring + 32, 32 * ring + 32, 32 * ring + 32));
     if (object.Flat) {
-        paintRing({&onResult, &onBlack, &onWhite}, object, sides, 0, 0, ToQColor(object.BackColor));
-    } else {
-        const std::array<TColor, 4> tones{ShadeColor(object.BackColor, 2), ShadeColor(object.BackColor, 0),
-                                          ShadeColor(object.BackColor, 1), object.BackColor};
-        for (int ring = 0; ring < 4; ++ring)
-            paintRing({&onResult, &onBlack, &onWhite}, object, sides, ring, 0, ToQColor(tones[std::size_t(ring)]));
+        paintRing({&colour}, object, sides, 0, 0, ToQColor(object.BackColor));
+        paintRing({&alpha}, object, sides, 0, 0, Qt::white);
+        return;
     }
-    onBlack.end();
-    onWhite.end();
-    deriveAlpha(black, white, canvas.alpha);
+    const std::array<TColor, 4> tones{ShadeColor(object.BackColor, 2), ShadeColor(object.BackColor, 0),
+                                      ShadeColor(object.BackColor, 1), object.BackColor};
+    for (int ring = 0; ring < 4; ++ring) {
+        paintRing({&colour}, object, sides, ring, 0, ToQColor(tones[std::size_t(ring)]));
+        paintRing({&alpha}, object, sides, ring, 0, Qt::white);
+    }
 }
 
 // The decoration is blended over the body; its alpha only ever raises the body's.
