@@ -102,6 +102,14 @@ TEST_F(DiscoraEngine, AutorunFolderBecomesFourFilesAtTheDiscRoot) {
     EXPECT_EQ(writeStatuses(events).front(), write_status::Preparing);
     EXPECT_EQ(lastStatus(events), write_status::Completed);
     EXPECT_EQ(firstWriteError(events), nullptr);
+    std::vector<int> progress;
+    for (const BurnEvent& event : events)
+        if (const auto* status = std::get_if<WriteStatusEvent>(&event);
+            status && status->status >= write_status::WritingFirst && status->status <= write_status::WritingLast)
+            progress.push_back(status->progress);
+    ASSERT_FALSE(progress.empty());
+    EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
+    EXPECT_EQ(progress.back(), 100);
     EXPECT_EQ(extracted(disc), readTree(source));
     std::vector<std::string> joliet = jolietRootNames(disc);
     std::sort(joliet.begin(), joliet.end());
