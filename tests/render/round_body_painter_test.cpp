@@ -124,6 +124,31 @@ TEST(RoundBody, RoundBalloonPointerReachesIntoItsBand) {
     EXPECT_EQ(AlphaAt(p, 100, 90), 0);  // the band elsewhere stays clear
 }
 
+TEST(RoundBody, TextChangesColourInsideTheTextBoxButNeverAlpha) {
+    for (TObjectKind kind : {TObjectKind::RoundBalloon, TObjectKind::Note}) {
+        TDemoObject plain = MakeObject(kind, 180, 120);
+        plain.Option = 0;
+        plain.Margin = 12;
+        plain.Font.Height = -18;
+        TDemoObject worded = plain;
+        worded.Text = "Words inside the text box of the body";
+        const QImage a = Painted(plain);
+        const QImage b = Painted(worded);
+        const QRect box = RoundBodyTextBox(worded);
+        int changed = 0;
+        for (int y = 0; y < a.height(); ++y) {
+            for (int x = 0; x < a.width(); ++x) {
+                ASSERT_EQ(AlphaAt(a, x, y), AlphaAt(b, x, y)) << ObjectKindName(kind) << " " << x << "," << y;
+                if (RgbAt(a, x, y) != RgbAt(b, x, y)) {
+                    ++changed;
+                    ASSERT_TRUE(box.contains(x, y)) << ObjectKindName(kind) << " " << x << "," << y;
+                }
+            }
+        }
+        EXPECT_GT(changed, 30) << ObjectKindName(kind);
+    }
+}
+
 TEST(NoteDecoration, ClipAndPinReserveTheSideButDrawNothing) {
     for (TNoteGraphic g : {TNoteGraphic::Clip, TNoteGraphic::Pin, TNoteGraphic::Custom}) {
         TDemoObject n = plainNote(120, 100);
