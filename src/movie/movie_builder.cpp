@@ -87,7 +87,10 @@ std::unique_ptr<swf::TFlashMovie> BuildWholeDemo(const TVantora& demo, const Pro
     CheckDemoSize(demo);
     CheckFrameCount(demo, nullptr);
     auto movie = CreateDemoMovie(demo);
-    MovieBuildSession session(*movie, demo, WorkFiles());
+    std::vector<const TDemoFrame*> scenes;
+    for (const auto& scene : demo.Scenes)
+        scenes.push_back(scene.get());
+    MovieBuildSession session(*movie, demo, WorkFiles(), std::move(scenes));
     ProgressScope scope(progress, kCreateMovieLabel, static_cast<int>(demo.Scenes.size()));
     int k = 0;
     for (const auto& scene : demo.Scenes) {
@@ -105,7 +108,7 @@ std::unique_ptr<swf::TFlashMovie> BuildOneScene(const TVantora& demo, int sceneI
     CheckDemoSize(demo);
     CheckFrameCount(demo, &scene);
     auto movie = CreateDemoMovie(demo);
-    MovieBuildSession session(*movie, demo, WorkFiles());
+    MovieBuildSession session(*movie, demo, WorkFiles(), {&scene});
     AppendScene(session, scene);
     return movie;
 }

@@ -8,17 +8,32 @@
 #include "render/image_conversion.h"
 #include "render/scene_composer.h"
 #include "swf/colors.h"
+#include "swf/jpeg_codec.h"
 #include "swf/movie.h"
 #include "swf/shape.h"
 
 namespace vantora {
 namespace {
 
-// The background as the editor draws it, without grid dots, as JPEG bytes; empty when the size
-// cannot be drawn or encoding fails.
-std::vector<std::uint8_t> BackgroundJpeg(const TDemoFrame& scene, std::int32_t width, std::int32_t height) {
-    if (!IsConvertibleSize(width, height))
+// A JPEG screenshot of exactly the movie size covers the stage whatever its style, and JPEG pixels
+// are opaque, so the drawn background is the decoded picture itself: no canvas, fill or copy.
+bool CoversStageExactly(const Picture& picture, std::int32_t width, std::int32_t height) {
+    if (picture.format() != PictureFormat::Jpeg)
+        return false;
+    const auto size = swf::ScanJPEGFrameSize(picture.bytes().data(), picture.bytes().size());
+    return size && size->Width == width && size->Height == height;
+}
+
+} // namespace
+
+std::vector<std::uint8_t> DrawSceneBackgroundJpeg(const TDemoFrame& scene, std::int32_t width, std::int32_t height) {
+    if (scene.BackImage.empty() || !IsConvertibleSize(width, height))
         return {};
+    if (CoversStageExactly(scene.BackImage, width, height)) {
+        const RgbaImage decoded = scene.BackImage.decode();
+        if (decoded.width == width && decoded.height == height)
+            return encodeJpeg(decoded, kMovieJpegQuality);
+    }
     RgbaImage canvas;
     canvas.width = width;
     canvas.height = height;
@@ -30,18 +45,14 @@ std::vector<std::uint8_t> BackgroundJpeg(const TDemoFrame& scene, std::int32_t w
     return encodeJpeg(canvas, kMovieJpegQuality);
 }
 
-} // namespace
-
 swf::TFlashShape* BuildSceneBackground(swf::TFlashMovie& movie, const TDemoFrame& scene, std::int32_t movieWidth,
-                                       std::int32_t movieHeight, WorkFiles& workFiles, BitmapConverter& bitmaps) {
+                                       std::int32_t movieHeight, const std::vector<std::uint8_t>& jpeg,
+                                       WorkFiles& workFiles, BitmapConverter& bitmaps) {
     swf::TFlashShape* background =
         CheckedCharacter(movie.AddRectangle(SceneRegistrationRect(scene.Animation, movieWidth, movieHeight)));
     const std::uint32_t colour = swf::ColorToRGB(scene.BackColor);
     background->SetLineStyle(0, colour);
     background->SetSolidColor(colour);
-    if (scene.BackImage.empty())
-        return background;
-    const std::vector<std::uint8_t> jpeg = BackgroundJpeg(scene, movieWidth, movieHeight);
     if (jpeg.empty())
         return background;
     const auto file = workFiles.Write(jpeg, ".jpg");

@@ -12,18 +12,21 @@
 #include "swf/sprite.h"
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 namespace vantora {
 
-MovieBuildSession::MovieBuildSession(swf::TFlashMovie& movie, const TVantora& demo, WorkFiles workFiles)
+MovieBuildSession::MovieBuildSession(swf::TFlashMovie& movie, const TVantora& demo, WorkFiles workFiles,
+                                     std::vector<const TDemoFrame*> scenes)
     : movie_(movie),
       factor_(EffectiveFrameRateFactor(demo.FrameRateFactor)),
       width_(demo.Width),
       height_(demo.Height),
       workFiles_(std::move(workFiles)),
       bitmaps_(movie),
-      characters_(movie, bitmaps_, workFiles_) {}
+      characters_(movie, bitmaps_, workFiles_),
+      backgrounds_(std::move(scenes), demo.Width, demo.Height) {}
 
 namespace {
 
@@ -53,8 +56,8 @@ public:
             return; // a scene without frames adds nothing
         PrepareSlots();
         DefineSprites();
-        background_ = BuildSceneBackground(movie_, scene_, session_.Width(), session_.Height(), session_.Files(),
-                                           session_.Bitmaps());
+        background_ = BuildSceneBackground(movie_, scene_, session_.Width(), session_.Height(),
+                                           session_.Backgrounds().Take(scene_), session_.Files(), session_.Bitmaps());
         backgroundSubject_ = SceneTransformSubject(scene_, session_.Width(), session_.Height(), session_.FrameRateFactor());
         for (std::int64_t f = 0; f < frames_; ++f)
             BuildFrame(f);
@@ -185,10 +188,20 @@ private:
     }
 
     // Depth 0 of the sprite gets the character with this frame's transform, and the sprite a frame.
+    // The first placement goes through the sprite, which moves the character's definition in front
+    // of it; later ones are appended as they are, sparing the library a search of the whole movie
+    // for a definition already in place.
     void PlaceInSprite(ObjectSlot& slot, const PlacementTransform& transform) {
-        if (slot.spriteDepthUsed)
+        swf::TFlashPlaceObject* placement = nullptr;
+        if (slot.spriteDepthUsed) {
             slot.sprite->RemoveObject(0);
-        ApplyTransform(*slot.sprite->PlaceObject(Character(slot), 0), transform);
+            auto again = std::make_unique<swf::TFlashPlaceObject>(&movie_, Character(slot), 0);
+            placement = again.get();
+            slot.sprite->AppendItem(std::move(again));
+        } else {
+            placement = slot.sprite->PlaceObject(Character(slot), 0);
+        }
+        ApplyTransform(*placement, transform);
         slot.sprite->ShowFrame();
         slot.spriteDepthUsed = true;
     }

@@ -5,6 +5,7 @@
 // objects, Stop actions at the stop points, and the frame closed.
 
 #include "model/demo.h"
+#include "movie/background_pipeline.h"
 #include "movie/bitmap_conversion.h"
 #include "movie/object_characters.h"
 #include "movie/work_files.h"
@@ -20,7 +21,9 @@ namespace vantora {
 // What every scene of one build shares: the movie, its settings and the character makers.
 class MovieBuildSession {
 public:
-    MovieBuildSession(swf::TFlashMovie& movie, const TVantora& demo, WorkFiles workFiles);
+    // `scenes`: the scenes the build will append, in order, whose backgrounds are drawn ahead.
+    MovieBuildSession(swf::TFlashMovie& movie, const TVantora& demo, WorkFiles workFiles,
+                      std::vector<const TDemoFrame*> scenes = {});
 
     swf::TFlashMovie& Movie() { return movie_; }
     std::int32_t FrameRateFactor() const { return factor_; }
@@ -29,6 +32,7 @@ public:
     WorkFiles& Files() { return workFiles_; }
     BitmapConverter& Bitmaps() { return bitmaps_; }
     ObjectCharacters& Characters() { return characters_; }
+    BackgroundPipeline& Backgrounds() { return backgrounds_; }
 
 private:
     swf::TFlashMovie& movie_;
@@ -38,6 +42,7 @@ private:
     WorkFiles workFiles_;
     BitmapConverter bitmaps_;
     ObjectCharacters characters_;
+    BackgroundPipeline backgrounds_;
 };
 
 // Appends the frames of `scene` at the end of the movie's main timeline.

@@ -2,6 +2,10 @@
 // background as a quality-100 JPEG work file, JPEG images passed through unchanged.
 
 #include "movie/bitmap_conversion.h"
+#include "movie/scene_background.h"
+#include "movie/scene_plan.h"
+#include "render/image_conversion.h"
+#include "render/scene_composer.h"
 #include "picture/jpeg_codec.h"
 #include "picture/png_codec.h"
 
@@ -136,6 +140,48 @@ TEST_F(Bitmaps, UnpaintableObjectKeepsARectangleWithoutFill) {
             EXPECT_EQ(tag.integer("fills"), 0);
         }
     EXPECT_EQ(movie.find(36), nullptr);
+}
+
+} // namespace
+} // namespace vantora::test
+
+namespace vantora::test {
+namespace {
+
+TEST_F(Bitmaps, ExactSizeJpegBackgroundEncodesLikeTheDrawnOne) {
+    TDemoFrame& scene = AddScene(1);
+    RgbaImage screen = Filled(40, 30, 0xFF336699u);
+    for (int x = 0; x < 40; ++x)
+        screen.pixel(x, x % 30) = 0xFFFFFF00u;
+    scene.BackImage.assign(PictureFormat::Jpeg, encodeJpeg(screen, 90));
+    scene.BackImageStyle = 1; // Center: the same place for a picture of the stage's size
+    QImage drawn(40, 30, QImage::Format_ARGB32);
+    ComposeSceneBackground(scene, drawn);
+    EXPECT_EQ(DrawSceneBackgroundJpeg(scene, 40, 30), encodeJpeg(ToRgbaImage(drawn), kMovieJpegQuality));
+    // A picture of another size is drawn over the scene colour.
+    EXPECT_NE(DrawSceneBackgroundJpeg(scene, 60, 30), encodeJpeg(ToRgbaImage(drawn), kMovieJpegQuality));
+    EXPECT_FALSE(DrawSceneBackgroundJpeg(scene, 60, 30).empty());
+}
+
+TEST_F(Bitmaps, BackgroundsDrawnAheadGiveTheSameMovieAsDrawnInPlace) {
+    demo_.Width = 48;
+    demo_.Height = 32;
+    for (int i = 0; i < 4; ++i) {
+        TDemoFrame& scene = AddScene(2);
+        scene.BackImage.assign(PictureFormat::Png, encodePng(Filled(20 + i, 10, 0xFF000000u | (0x203040u * (i + 1)))));
+        AddObject(scene, TObjectKind::Shape, i, i, 10, 10, 0, 2);
+    }
+    std::unique_ptr<swf::TFlashMovie> ahead = BuildWholeDemo(demo_);
+    ahead->MakeStream();
+
+    std::unique_ptr<swf::TFlashMovie> inPlace = CreateDemoMovie(demo_);
+    {
+        MovieBuildSession session(*inPlace, demo_, WorkFiles());
+        for (const auto& scene : demo_.Scenes)
+            AppendScene(session, *scene);
+    }
+    inPlace->MakeStream();
+    EXPECT_EQ(ahead->BodyStream(), inPlace->BodyStream());
 }
 
 } // namespace
