@@ -1,25 +1,33 @@
 #include "movie/cursor_path.h"
 
 #include "movie/movie_limits.h"
+#include "movie/object_timing.h"
 
 namespace vantora {
 
-std::vector<int> NextCursorIndices(const TDemoFrame& scene) {
-    const int count = static_cast<int>(scene.Objects.size());
-    std::vector<int> next(static_cast<std::size_t>(count), -1);
+std::vector<bool> PathCursors(const TDemoFrame& scene, std::int32_t frameRateFactor) {
+    std::vector<bool> onPath;
+    onPath.reserve(scene.Objects.size());
+    for (const auto& object : scene.Objects)
+        onPath.push_back(object->Kind == TObjectKind::Cursor && TimingOf(*object, frameRateFactor).OnStage);
+    return onPath;
+}
+
+std::vector<int> NextCursorIndices(const std::vector<bool>& onPath) {
+    std::vector<int> next(onPath.size(), -1);
     int following = -1;
-    for (int i = count - 1; i >= 0; --i) {
-        if (scene.Objects[std::size_t(i)]->Kind != TObjectKind::Cursor)
+    for (std::size_t i = onPath.size(); i-- > 0;) {
+        if (!onPath[i])
             continue;
-        next[std::size_t(i)] = following;
-        following = i;
+        next[i] = following;
+        following = static_cast<int>(i);
     }
     return next;
 }
 
-int FirstCursorIndex(const TDemoFrame& scene) {
-    for (std::size_t i = 0; i < scene.Objects.size(); ++i)
-        if (scene.Objects[i]->Kind == TObjectKind::Cursor)
+int FirstCursorIndex(const std::vector<bool>& onPath) {
+    for (std::size_t i = 0; i < onPath.size(); ++i)
+        if (onPath[i])
             return static_cast<int>(i);
     return -1;
 }

@@ -10,12 +10,17 @@
 
 namespace vantora {
 
-// For every object of the scene, the list index of the next Cursor object after it, or -1 (also
-// for objects that are not cursors). List order, not start time, decides.
-std::vector<int> NextCursorIndices(const TDemoFrame& scene);
+// `onPath[i]` tells whether object i of the scene is a Cursor object that takes part in the path.
+// Cursor objects with no time on stage (EndTime <= StartTime) are left out, so that the pointer
+// goes on to the next cursor that is shown instead of vanishing at a spot it never reaches.
+std::vector<bool> PathCursors(const TDemoFrame& scene, std::int32_t frameRateFactor);
 
-// Index of the first Cursor object of the list, or -1.
-int FirstCursorIndex(const TDemoFrame& scene);
+// For every object, the index of the next path cursor after it, or -1 (also for objects that are
+// not on the path). List order, not start time, decides.
+std::vector<int> NextCursorIndices(const std::vector<bool>& onPath);
+
+// Index of the first path cursor, or -1.
+int FirstCursorIndex(const std::vector<bool>& onPath);
 
 // The offset at frame f of a pointer that lives from s to e and moves from `from` toward `to`:
 // (f - s) x (to - from) / (e - s), truncating toward zero. A cursor that ends where it starts

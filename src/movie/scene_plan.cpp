@@ -68,8 +68,9 @@ private:
     void PrepareSlots() {
         if (std::int64_t(scene_.Objects.size()) > kMaxObjectsPerScene)
             throw MovieBuildError("Scene \"" + scene_.Name + "\" has more objects than a movie has depths.");
-        const std::vector<int> next = NextCursorIndices(scene_);
         const std::int32_t factor = session_.FrameRateFactor();
+        pathCursors_ = PathCursors(scene_, factor);
+        const std::vector<int> next = NextCursorIndices(pathCursors_);
         slots_.resize(scene_.Objects.size());
         for (std::size_t i = 0; i < slots_.size(); ++i) {
             ObjectSlot& slot = slots_[i];
@@ -146,7 +147,7 @@ private:
     // The first Cursor object of the list, when it starts after frame 1, shows its pointer from
     // the first frame on.
     void ShowEarlyPointer() {
-        const int first = FirstCursorIndex(scene_);
+        const int first = FirstCursorIndex(pathCursors_);
         if (first < 0)
             return;
         ObjectSlot& slot = slots_[std::size_t(first)];
@@ -239,6 +240,7 @@ private:
     const TDemoFrame& scene_;
     const std::int64_t frames_;
     std::vector<ObjectSlot> slots_;
+    std::vector<bool> pathCursors_;
     swf::TFlashShape* background_ = nullptr;
     TransformSubject backgroundSubject_;
 };

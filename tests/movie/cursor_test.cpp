@@ -68,6 +68,18 @@ TEST_F(CursorPlan, PathFollowsListOrderNotStartTimes) {
     EXPECT_EQ(Translation(PlacementAt(movie, 3, 3)).first, 216) << "the hand-over shows the second cursor";
 }
 
+TEST_F(CursorPlan, CursorWithoutTimeIsPassedOverByThePointer) {
+    TDemoFrame& scene = AddScene(14);
+    AddCursor(scene, 0, 0, 0, 4);
+    AddCursor(scene, 300, 300, 6, 6); // ends where it starts: never shown
+    AddCursor(scene, 100, 0, 8, 12);
+    const SwfSummary movie = Build();
+    EXPECT_TRUE(FramesAt(movie, kPlaceObject2, 3).empty());
+    EXPECT_EQ(Translation(PlacementAt(movie, 2, 2)).first, 16 + 50) << "moving toward the third cursor";
+    EXPECT_EQ(FramesAt(movie, kPlaceObject2, 4).front(), 3) << "the third cursor waits from the hand-over on";
+    EXPECT_EQ(Translation(PlacementAt(movie, 4, 3)), (std::pair<long, long>{116, 16}));
+}
+
 TEST_F(CursorPlan, FadeKeepsWorkingWhileTheLocationChannelsAreIgnored) {
     TDemoFrame& scene = AddScene(12);
     TDemoObject& a = AddCursor(scene, 0, 0, 0, 8);

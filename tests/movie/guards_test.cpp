@@ -2,7 +2,10 @@
 
 #include "movie_test_support.h"
 
+#include "movie/movie_limits.h"
 #include "picture/png_codec.h"
+#include "swf/movie.h"
+#include "swf/shape.h"
 
 #include <chrono>
 
@@ -76,6 +79,13 @@ TEST_F(BuildGuards, ProgressCountsScenesUnderTheCreateMovieLabel) {
     observer.close = [&] { events.push_back("close"); };
     ASSERT_TRUE(BuildMovieFile(demo_, home_.path() / "p.swf", {}, &observer).ok);
     EXPECT_EQ(events, (std::vector<std::string>{"Create Movie 0..3", "1", "2", "3", "close"}));
+}
+
+TEST_F(BuildGuards, CharacterIdsRunningOutIsAnErrorNotAWrap) {
+    swf::TFlashMovie movie(0, 0, 20, 20, 20, true);
+    for (int i = 1; i <= 65535; ++i)
+        ASSERT_NO_THROW(CheckedCharacter(movie.AddShape())) << i;
+    EXPECT_THROW(CheckedCharacter(movie.AddShape()), MovieBuildError);
 }
 
 TEST_F(BuildGuards, WorkFilesStartAgainAtOneInEveryBuild) {

@@ -241,14 +241,24 @@ TEST(CursorPath, OffsetsTruncateTowardZeroAndStandStillWithoutSpan) {
     EXPECT_EQ(CursorPathOffset({0, 0}, {100, -50}, 10, 4, 12), (MoviePoint{0, 0}));
 }
 
-TEST(CursorPath, NextCursorFollowsListOrder) {
+TEST(CursorPath, NextCursorFollowsListOrderAndSkipsCursorsWithoutTime) {
     TDemoFrame scene;
-    for (TObjectKind kind : {TObjectKind::Cursor, TObjectKind::Note, TObjectKind::Cursor, TObjectKind::Cursor}) {
+    auto add = [&](TObjectKind kind, int start, int end) {
         scene.Objects.push_back(std::make_unique<TDemoObject>());
         scene.Objects.back()->Kind = kind;
-    }
-    EXPECT_EQ(NextCursorIndices(scene), (std::vector<int>{2, -1, 3, -1}));
-    EXPECT_EQ(FirstCursorIndex(scene), 0);
+        scene.Objects.back()->StartTime = start;
+        scene.Objects.back()->EndTime = end;
+    };
+    add(TObjectKind::Cursor, 0, 10);
+    add(TObjectKind::Note, 0, 10);
+    add(TObjectKind::Cursor, 20, 30);
+    add(TObjectKind::Cursor, 12, 12); // no time on stage
+    add(TObjectKind::Cursor, 5, 8);   // starts earlier but comes later in the list
+    const std::vector<bool> onPath = PathCursors(scene, 2);
+    EXPECT_EQ(onPath, (std::vector<bool>{true, false, true, false, true}));
+    EXPECT_EQ(NextCursorIndices(onPath), (std::vector<int>{2, -1, 4, -1, -1}));
+    EXPECT_EQ(FirstCursorIndex(onPath), 0);
+    EXPECT_EQ(FirstCursorIndex({false, false}), -1);
 }
 
 TEST(ShapeCharacter, ArrowPointsFollowTheTable) {
