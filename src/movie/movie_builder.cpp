@@ -45,8 +45,13 @@ void SaveMovie(swf::TFlashMovie& movie, const std::filesystem::path& file) {
     movie.MakeStream();
     std::filesystem::path partial = file;
     partial += ".part";
-    movie.SaveToFile(partial);
     std::error_code error;
+    try {
+        movie.SaveToFile(partial);
+    } catch (...) {
+        std::filesystem::remove(partial, error);
+        throw;
+    }
     std::filesystem::rename(partial, file, error);
     if (error) {
         std::filesystem::remove(partial, error);
@@ -130,6 +135,10 @@ MovieBuildResult BuildAndSaveOneScene(const TVantora& demo, int sceneIndex, cons
 
 MovieBuildResult BuildMovieFile(const TVantora& demo, const std::filesystem::path& file,
                                 const MovieBuildOptions& options, const ProgressObserver* progress) {
+    // A command line names the movie's folder as readily as the movie: make it when missing.
+    std::error_code error;
+    if (file.has_parent_path() && !std::filesystem::exists(file.parent_path(), error))
+        std::filesystem::create_directories(file.parent_path(), error);
     if (options.sceneIndex)
         return BuildAndSaveOneScene(demo, *options.sceneIndex, file);
     return BuildAndSaveWholeDemo(demo, file, progress);

@@ -49,7 +49,8 @@ struct MovieBuildOptions {
     std::optional<int> sceneIndex; // 0-based; nothing builds the whole demo
 };
 
-// The entry of the command-line tool: the whole demo or one scene into `file`.
+// The entry of the command-line tool: the whole demo or one scene into `file`, whose folder is
+// made when missing.
 MovieBuildResult BuildMovieFile(const TVantora& demo, const std::filesystem::path& file,
                                 const MovieBuildOptions& options = {}, const ProgressObserver* progress = nullptr);
 

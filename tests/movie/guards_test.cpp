@@ -60,12 +60,17 @@ TEST_F(BuildGuards, ExistingMovieIsReplacedOnSuccessAndKeptOnFailure) {
     EXPECT_EQ(readFileBytes(file), built);
 }
 
-TEST_F(BuildGuards, UnwritableTargetFailsWithThePath) {
+TEST_F(BuildGuards, MissingFolderIsMadeButAnUnwritableTargetFailsWithThePath) {
     AddScene(2);
-    const auto file = home_.path() / "no-such-folder" / "movie.swf";
+    ASSERT_TRUE(BuildMovieFile(demo_, home_.path() / "out" / "movie.swf").ok);
+    EXPECT_EQ(checkSwf(home_.path() / "out" / "movie.swf").frameCount, 4);
+    writeFileBytes(home_.path() / "plain-file", {'x'});
+    const auto file = home_.path() / "plain-file" / "movie.swf";
     const MovieBuildResult result = BuildMovieFile(demo_, file);
     EXPECT_FALSE(result.ok);
-    EXPECT_NE(result.message.find("no-such-folder"), std::string::npos) << result.message;
+    EXPECT_NE(result.message.find("plain-file"), std::string::npos) << result.message;
+    EXPECT_FALSE(BuildAndSaveWholeDemo(demo_, home_.path() / "elsewhere" / "movie.swf").ok)
+        << "the editor's callers name existing folders only";
 }
 
 TEST_F(BuildGuards, ProgressCountsScenesUnderTheCreateMovieLabel) {

@@ -1,0 +1,38 @@
+// The sample project that newcomers build first stays buildable, and its movie keeps what the
+// sample is there to show: sprites, a stop point and premultiplied pictures.
+
+#include "storage/project_file.h"
+
+#include "movie_test_support.h"
+
+#include <cstdlib>
+
+namespace vantora::test {
+namespace {
+
+class SampleProject : public MovieTest {};
+
+TEST_F(SampleProject, BuildsIntoAMovieTheIndependentParserAccepts) {
+    const char* source = std::getenv("VANTORA_SOURCE_DIR");
+    ASSERT_NE(source, nullptr);
+    const StorageResult loaded = LoadProject(std::filesystem::path(source) / "examples" / "sample" / "sample.vtp", demo_);
+    ASSERT_TRUE(loaded) << loaded.message;
+    ASSERT_EQ(demo_.Scenes.size(), 4u);
+    // Every scene builds; the last one, which has a sprite, the stop point, a photo and painted
+    // balloons, is read back (the parser needs seconds per scene).
+    const MovieBuildResult whole = BuildMovieFile(demo_, home_.path() / "whole.swf");
+    ASSERT_TRUE(whole.ok) << whole.message;
+    const SwfSummary movie = Build(MovieBuildOptions{3});
+    EXPECT_EQ(movie.frameCount, 60 * 2);
+    EXPECT_EQ(movie.xMax, 800 * 20);
+    ASSERT_EQ(movie.all(kDoAction).size(), 1u);
+    EXPECT_EQ(movie.all(kDoAction)[0]->frame, 50 * 2);
+    EXPECT_EQ(movie.all(kDefineSprite).size(), 1u);
+    EXPECT_EQ(movie.all(21).size(), 2u) << "the screenshot and the photo";
+    EXPECT_FALSE(movie.all(36).empty());
+    for (const SwfTag* bitmap : movie.all(36))
+        EXPECT_EQ(bitmap->integer("notPremultiplied"), 0);
+}
+
+} // namespace
+} // namespace vantora::test
