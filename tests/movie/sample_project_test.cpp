@@ -5,17 +5,13 @@
 
 #include "movie_test_support.h"
 
-#include <cstdlib>
-
 namespace vantora::test {
 namespace {
 
 class SampleProject : public MovieTest {};
 
 TEST_F(SampleProject, BuildsIntoAMovieTheIndependentParserAccepts) {
-    const char* source = std::getenv("VANTORA_SOURCE_DIR");
-    ASSERT_NE(source, nullptr);
-    const StorageResult loaded = LoadProject(std::filesystem::path(source) / "examples" / "sample" / "sample.vtp", demo_);
+    const StorageResult loaded = LoadProject(VANTORA_SAMPLE_PROJECT, demo_);
     ASSERT_TRUE(loaded) << loaded.message;
     ASSERT_EQ(demo_.Scenes.size(), 4u);
     // Every scene builds; the last one, which has a sprite, the stop point, a photo and painted
