@@ -1,5 +1,7 @@
 #include "swf/bmp_reader.h"
 
+#include "swf/errors.h"
+
 #include <algorithm>
 #include <bit>
 #include <cerrno>
@@ -14,13 +16,6 @@ namespace {
 constexpr size_t kFileHeaderSize = 14;
 constexpr size_t kCoreHeaderSize = 12;
 constexpr size_t kInfoHeaderSize = 40;
-
-// "path" in double quotes (built by appending: GCC 12 warns wrongly on prepending to a temporary).
-std::string quoted(const std::filesystem::path& path) {
-    std::string s(1, '"');
-    s.append(path.string()).push_back('"');
-    return s;
-}
 
 uint16_t le16(const uint8_t* p) { return uint16_t(p[0] | (p[1] << 8)); }
 uint32_t le32(const uint8_t* p) { return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24); }
@@ -57,17 +52,17 @@ bool TBMPReader::LoadDIBFromMemory(const uint8_t* data, size_t size) { return Lo
 bool TBMPReader::LoadFromFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
-        return Fail("cannot open " + quoted(path) + ": " + std::strerror(errno));
+        return Fail("cannot open " + QuotedPath(path) + ": " + std::strerror(errno));
     std::error_code ec;
     const auto fileSize = std::filesystem::file_size(path, ec);
     // A BMP can never be larger than its largest decodable pixel data plus headers and palette.
     if (!ec && fileSize > kMaxDecodedBytes + 64 * 1024)
-        return Fail(quoted(path) + " is too large for a bitmap (" + std::to_string(fileSize) + " bytes)");
+        return Fail(QuotedPath(path) + " is too large for a bitmap (" + std::to_string(fileSize) + " bytes)");
     std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad())
-        return Fail("cannot read " + quoted(path) + ": " + std::strerror(errno));
+        return Fail("cannot read " + QuotedPath(path) + ": " + std::strerror(errno));
     if (!LoadFromMemory(bytes.data(), bytes.size())) {
-        error_ = quoted(path).append(": ").append(error_);
+        error_ = QuotedPath(path).append(": ").append(error_);
         return false;
     }
     return true;

@@ -18,10 +18,10 @@ std::vector<uint8_t> readFile(const std::filesystem::path& path) {
     errno = 0;
     std::ifstream in(path, std::ios::binary);
     if (!in)
-        throw Error("cannot open \"" + path.string() + "\": " + std::strerror(errno ? errno : ENOENT));
+        throw Error("cannot open " + QuotedPath(path) + ": " + std::strerror(errno ? errno : ENOENT));
     std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad())
-        throw Error("cannot read \"" + path.string() + "\": " + std::strerror(errno ? errno : EIO));
+        throw Error("cannot read " + QuotedPath(path) + ": " + std::strerror(errno ? errno : EIO));
     return bytes;
 }
 
@@ -45,7 +45,7 @@ TFlashImage::~TFlashImage() = default;
 std::string TFlashImage::Describe() const {
     std::string s = "image " + std::to_string(CharacterId());
     if (!fileName_.empty())
-        s += " (\"" + fileName_.string() + "\")";
+        s.append(" (").append(QuotedPath(fileName_)).append(")");
     return s;
 }
 
@@ -77,7 +77,12 @@ void TFlashImage::LoadFromFile(const std::filesystem::path& fileName) {
             source_ = Source::JPEGFile;
             return;
         }
-        TakeJPEG(std::move(bytes));
+        try {
+            TakeJPEG(std::move(bytes));
+        } catch (const Error& e) {
+            Reset();
+            throw Error(QuotedPath(fileName) + ": " + e.what());
+        }
         return;
     }
     if (ext == "BMP") {
@@ -89,7 +94,7 @@ void TFlashImage::LoadFromFile(const std::filesystem::path& fileName) {
         TakeBMP(std::move(bmp));
         return;
     }
-    throw Error("Image format \"" + ext + "\" not supported!");
+    throw Error(std::string("Image format \"").append(ext).append("\" not supported!"));
 }
 
 void TFlashImage::LoadFromBMPStream(const std::vector<uint8_t>& data) {
@@ -160,6 +165,10 @@ void TFlashImage::LoadFromPixels(const TPixelBuffer& px) {
 
 void TFlashImage::SetData(const std::vector<uint8_t>& data, bool isJPEG, int width, int height, uint8_t format,
                           int colorTableSize, bool hasAlpha) {
+    if (width < 0 || width > 65535 || height < 0 || height > 65535)
+        throw Error(Describe() + ": bitmap size " + std::to_string(width) + " x " + std::to_string(height) + " does not fit the tag");
+    if (!isJPEG && format == bmfColorMapped && (colorTableSize < 1 || colorTableSize > 256))
+        throw Error(Describe() + ": colour table of " + std::to_string(colorTableSize) + " entries does not fit the tag");
     Reset();
     isJPEG_ = isJPEG;
     width_ = width;
@@ -223,6 +232,8 @@ void TFlashImage::WriteToStream(TBitsEngine& be) {
     try {
         if (isJPEG_) {
             const std::vector<uint8_t> jpeg = JPEGBytes();
+            if (jpeg.empty())
+                throw Error("has no JPEG data");
             const bool withAlpha = !alpha_.empty();
             const uint16_t code = withAlpha ? tagDefineBitsJPEG3 : tagDefineBitsJPEG2;
             const size_t start = BeginTag(be);
@@ -240,6 +251,8 @@ void TFlashImage::WriteToStream(TBitsEngine& be) {
             return;
         }
         PrepareLossless();
+        if (data_.empty() || format_ == bmfNone)
+            throw Error("has no pixel data");
         const uint16_t code = hasAlpha_ ? tagDefineBitsLossless2 : tagDefineBitsLossless;
         const size_t start = BeginTag(be);
         be.WriteWord(CharacterId());

@@ -87,11 +87,13 @@ TFlashShape* TFlashMovie::AddPolygon(const std::vector<TPoint>& points, int last
 }
 
 TFlashImage* TFlashMovie::AddImage(const std::filesystem::path& fileName) {
-    TFlashImage* image = AddCharacter(std::make_unique<TFlashImage>(this));
-    images_.push_back(image);
+    // Loaded before it joins the list: a file that fails to load leaves no empty bitmap behind.
+    auto image = std::make_unique<TFlashImage>(this);
     if (!fileName.empty())
         image->LoadFromFile(fileName);
-    return image;
+    TFlashImage* raw = AddCharacter(std::move(image));
+    images_.push_back(raw);
+    return raw;
 }
 
 TFlashSprite* TFlashMovie::AddSprite(TFlashVisualObject* object) {

@@ -41,7 +41,8 @@ public:
     // The points up to and including `lastIndex`.
     TFlashShape* AddPolygon(const std::vector<TPoint>& points, int lastIndex);
     TFlashShape* AddPolygon(const std::vector<TPoint>& points) { return AddPolygon(points, int(points.size()) - 1); }
-    // An empty image when `fileName` is empty; otherwise loaded from the file (may throw).
+    // An empty image when `fileName` is empty; otherwise loaded from the file. A file that cannot
+    // be loaded throws swf::Error and adds nothing (no ID is used).
     TFlashImage* AddImage(const std::filesystem::path& fileName = {});
     // A sprite; when `object` is given it is placed inside at depth 1.
     TFlashSprite* AddSprite(TFlashVisualObject* object = nullptr);

@@ -93,6 +93,8 @@ void TFlashShape::SetLineStyleIndex(uint16_t index) {
 }
 
 TSWFImageFill* TFlashShape::SetImageFill(TFlashImage* image, TImageFillKind kind, double scaleX, double scaleY) {
+    if (image == nullptr)
+        throw Error("shape " + std::to_string(CharacterId()) + ": bitmap fill without an image");
     const uint8_t type = kind == TImageFillKind::Repeating ? 0x40 : 0x41;
     auto fill = std::make_unique<TSWFImageFill>(type, image->CharacterId());
     if (kind == TImageFillKind::Stretched) {

@@ -91,15 +91,15 @@ void TBasedSWFStream::SaveToFile(const std::filesystem::path& path) {
     errno = 0;
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     if (!file)
-        throw Error("cannot create \"" + path.string() + "\": " + std::strerror(errno ? errno : EIO));
+        throw Error("cannot create " + QuotedPath(path) + ": " + std::strerror(errno ? errno : EIO));
     try {
         SaveToStream(file);
         file.close();
     } catch (const Error& e) {
-        throw Error("cannot write \"" + path.string() + "\": " + e.what() + (errno ? std::string(" (") + std::strerror(errno) + ")" : ""));
+        throw Error("cannot write " + QuotedPath(path) + ": " + e.what() + (errno ? std::string(" (") + std::strerror(errno) + ")" : ""));
     }
     if (!file)
-        throw Error("cannot write \"" + path.string() + "\": " + std::strerror(errno ? errno : EIO));
+        throw Error("cannot write " + QuotedPath(path) + ": " + std::strerror(errno ? errno : EIO));
 }
 
 } // namespace swf

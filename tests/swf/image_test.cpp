@@ -276,8 +276,32 @@ TEST(ImageFiles, UnsupportedFormatAndMissingFilesFailWithTheirNames) {
     }
     vantora::test::writeFileBytes(dir / "bad.bmp", Bytes{'B', 'M', 1, 2, 3});
     EXPECT_THROW(movie.AddImage(dir / "bad.bmp"), Error);
-    // The movie stays usable after the failures.
+    vantora::test::writeFileBytes(dir / "text.jpg", Bytes{'h', 'e', 'l', 'l', 'o'});
+    try {
+        movie.AddImage(dir / "text.jpg");
+        FAIL() << "expected an exception";
+    } catch (const Error& e) {
+        EXPECT_NE(std::string(e.what()).find("text.jpg"), std::string::npos) << e.what();
+    }
+    // The failures left nothing behind: no image in the list, no ID used, the movie still writes.
+    EXPECT_TRUE(movie.Images().empty());
+    EXPECT_EQ(movie.AddShape()->CharacterId(), 1);
     EXPECT_NO_THROW(movie.MakeStream());
+}
+
+TEST(ImageFiles, AnImageWithoutPixelsIsAnErrorNotABrokenTag) {
+    TFlashMovie movie(0, 0, 100, 100, 20, true);
+    movie.AddShape();
+    movie.AddImage();
+    try {
+        movie.MakeStream();
+        FAIL() << "expected an exception";
+    } catch (const Error& e) {
+        EXPECT_STREQ(e.what(), "image 2: has no pixel data");
+    }
+    TFlashImage* image = movie.Images().front();
+    EXPECT_THROW(image->SetData(Bytes{1}, false, 70000, 1, 5, 0, false), Error);
+    EXPECT_THROW(image->SetData(Bytes{1}, false, 1, 1, 3, 0, false), Error);
 }
 
 TEST(ImageFiles, JpegFileDeletedBeforeWritingNamesTheImage) {
@@ -334,4 +358,46 @@ TEST(ImageFill, ImageMadeAfterTheShapeMovesBeforeItAndParses) {
     EXPECT_EQ(s.find(20)->integer("id"), 2);
     EXPECT_EQ(s.find(22)->text("fill0"), "bitmap:2:clipped");
     EXPECT_EQ(s.find(22)->text("fillMatrix0"), "1310720,0,0,1310720,-5,-5");
+}
+
+// ---------------------------------------------------------------- every source format, read back independently
+
+TEST(ImageRoundTrip, EveryBmpDepthParsesWithItsFormatAndPixels) {
+    TempDir dir;
+    TFlashMovie movie(0, 0, 200, 100, 20, true);
+    struct Source {
+        Bytes bmp;
+        int format;
+        int colors; // -1: no colour table
+        std::string pixels;
+    };
+    const std::vector<Source> sources = {
+        {swf_test::makeBmp(BmpSpec{3, 1, 1, 0, {0x000000, 0xFFFFFF}, {}, 2, {0xA0, 0, 0, 0}}), 3, 2, "000000ffffff01000100"},
+        {bmp8(2, 2, {0x102030, 0x405060, 0x708090}, {2, 0, 0, 2}), 3, 2, "102030708090" "01000000" "00010000"},
+        {swf_test::makeBmp(BmpSpec{1, 1, 16, 0, {}, {}, 0, {0x1F, 0x7C, 0, 0}}), 4, -1, "7c1f0000"},
+        {swf_test::makeBmp24(2, 1, [](int x, int) { return x ? 0x0000FFu : 0xFF0000u; }), 5, -1, "ffff0000ff0000ff"},
+        {swf_test::makeBmp(BmpSpec{1, 1, 32, 0, {}, {}, 0, {0, 0, 200, 100}}), 5, -1, "644e0000"},
+    };
+    std::vector<TFlashImage*> images;
+    for (const Source& s : sources) {
+        TFlashImage* image = movie.AddImage();
+        image->LoadFromBMPStream(s.bmp);
+        images.push_back(image);
+    }
+    uint16_t depth = 1;
+    for (TFlashImage* image : images) {
+        TFlashShape* shape = movie.AddRectangle(0, 0, image->Width(), image->Height());
+        shape->SetImageFill(image, TImageFillKind::Clipped);
+        movie.PlaceObject(shape, depth++);
+    }
+    const auto summary = swf_test::saveAndCheck(movie, dir);
+    for (size_t i = 0; i < sources.size(); ++i) {
+        const auto* tag = summary.find(i == 4 ? 36 : 20, i == 4 ? 0 : int(i));
+        ASSERT_NE(tag, nullptr) << i;
+        EXPECT_EQ(tag->integer("id"), long(i + 1)) << i;
+        EXPECT_EQ(tag->integer("format"), sources[i].format) << i;
+        EXPECT_EQ(tag->integer("colors"), sources[i].colors) << i;
+        EXPECT_EQ(tag->text("pixels"), sources[i].pixels) << i;
+    }
+    EXPECT_EQ(summary.find(36)->integer("notPremultiplied"), 0);
 }
