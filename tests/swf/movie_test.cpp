@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace swf;
 using swf_test::Bytes;
 using vantora::test::TempDir;
@@ -218,4 +220,23 @@ TEST(PlaceObject, AllFieldsRoundTripThroughTheParser) {
     EXPECT_EQ(tag->text("name"), "box");
     EXPECT_EQ(tag->integer("clipDepth"), 12);
     EXPECT_EQ(tag->integer("depth"), 7);
+}
+
+TEST(MovieText, LabelsAndNamesAreAnsiBelowVersionSixAndUtf8From) {
+    for (int version : {5, 6}) {
+        TFlashMovie movie(0, 0, 100, 100, 10, true);
+        movie.SetVersion(version);
+        TFlashShape* shape = movie.AddShape();
+        movie.PlaceObject(shape, 1)->SetName("\xC3\xA9");
+        movie.SetFrameLabel("\xC3\xA9");
+        movie.ShowFrame();
+        const Bytes b = body(movie);
+        const Bytes ansi = {0xE9, 0x00};
+        const Bytes utf8 = {0xC3, 0xA9, 0x00};
+        const Bytes& want = version >= 6 ? utf8 : ansi;
+        // shape tag, then PlaceObject2 (flags 0x22, depth, id, name), then FrameLabel
+        const auto at = std::search(b.begin(), b.end(), want.begin(), want.end());
+        ASSERT_NE(at, b.end()) << "version " << version;
+        EXPECT_NE(std::search(at + 1, b.end(), want.begin(), want.end()), b.end()) << "label, version " << version;
+    }
 }

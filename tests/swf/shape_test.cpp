@@ -258,3 +258,19 @@ TEST(ShapeWriting, AllStockFiguresParseWithTheirPaths) {
     for (const auto* tag : s.all(32))
         EXPECT_GE(tag->integer("records"), 2);
 }
+
+TEST(ShapeWriting, GradientFillsParse) {
+    TempDir dir;
+    TFlashMovie movie(0, 0, 100, 100, 20, true);
+    TFlashShape* shape = movie.AddRectangle(0, 0, 50, 50);
+    auto gradient = std::make_unique<TSWFGradientFill>(0x10);
+    gradient->Matrix.SetScale(50 * 20 / 1638.4, 50 * 20 / 1638.4);
+    gradient->Records = {{0, TSWFRGBA(255, 0, 0)}, {255, TSWFRGBA(0, 0, 255, 128)}};
+    shape->AddFillStyle(std::move(gradient));
+    EXPECT_TRUE(shape->HasAlpha());
+    movie.PlaceObject(shape, 1);
+    const auto s = swf_test::saveAndCheck(movie, dir);
+    ASSERT_NE(s.find(32), nullptr);
+    EXPECT_EQ(s.find(32)->integer("fills"), 1);
+    EXPECT_EQ(s.find(32)->text("path"), "S(f1=1);L1000:0;L0:1000;L-1000:0;L0:-1000");
+}
