@@ -8,8 +8,11 @@ namespace vantora {
 namespace {
 
 // Scenes drawn ahead of the plan: enough to keep the worker busy, few enough that only a handful
-// of screen-sized pictures are in memory at once.
-constexpr std::size_t kLookAhead = 2;
+// of screen-sized pictures are in memory at once. Stages beyond a large screen are drawn one at a
+// time, so that a huge demo never holds several huge pictures.
+std::size_t LookAhead(std::int32_t width, std::int32_t height) {
+    return std::int64_t(width) * height <= 4096LL * 2160 ? 2 : 0;
+}
 
 } // namespace
 
@@ -25,7 +28,7 @@ BackgroundPipeline::~BackgroundPipeline() {
 }
 
 void BackgroundPipeline::LaunchUpTo(std::size_t index) {
-    const std::size_t last = std::min(scenes_.size(), index + kLookAhead + 1);
+    const std::size_t last = std::min(scenes_.size(), index + LookAhead(width_, height_) + 1);
     for (; launched_ < last; ++launched_) {
         const TDemoFrame* scene = scenes_[launched_];
         if (scene->BackImage.empty())
