@@ -238,7 +238,13 @@ bool TBMPReader::ReadUncompressed(const uint8_t* data, size_t size) {
 }
 
 bool TBMPReader::ExpandRLE(const uint8_t* data, size_t size, bool fourBit) {
-    pixels_.assign(rowBytes_ * size_t(height_), 0);
+    // A few bytes of run-length data can claim a huge picture; beyond a plain screen's worth the
+    // decoded size must stay in proportion to the data given.
+    const size_t decoded = rowBytes_ * size_t(height_);
+    if (decoded > kMaxRLEBytesAlways && decoded / 1024 > size)
+        return Fail("run-length data of " + std::to_string(size) + " bytes cannot describe " + std::to_string(width_) +
+                    " x " + std::to_string(height_) + " pixels");
+    pixels_.assign(decoded, 0);
     auto put = [&](int x, int y, uint8_t value) {
         uint8_t* row = pixels_.data() + size_t(y) * rowBytes_;
         if (!fourBit) {

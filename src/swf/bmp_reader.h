@@ -4,8 +4,8 @@
 // The reader treats its input as hostile. Every failure (truncated data, absurd sizes, bad
 // offsets, RLE runs that leave the row or the image, unsupported variants) makes the Load
 // functions return false and leaves a readable reason in ErrorText(); nothing is thrown, and no
-// allocation is larger than the decoded image, which is capped (see kMaxDimension and
-// kMaxDecodedBytes).
+// allocation is larger than the decoded image, which is capped (see kMaxDimension,
+// kMaxDecodedBytes and kMaxRLEBytesAlways).
 //
 // What a successful load gives:
 //   - header values: Width(), Height() (always positive), BitsPerPixel() (1, 4, 8, 16, 24 or 32),
@@ -53,6 +53,9 @@ public:
     // Largest width or height accepted, and the largest decoded pixel buffer in bytes.
     static constexpr int kMaxDimension = 16384;
     static constexpr size_t kMaxDecodedBytes = size_t(256) * 1024 * 1024;
+    // Run-length data may expand to this many bytes whatever its size; larger pictures need at
+    // least one byte of data per 1024 decoded bytes.
+    static constexpr size_t kMaxRLEBytesAlways = size_t(64) * 1024 * 1024;
 
     enum Compression : uint32_t { BI_RGB = 0, BI_RLE8 = 1, BI_RLE4 = 2, BI_BITFIELDS = 3 };
 

@@ -167,16 +167,28 @@ void TFlashMovie::SetFileAttributes(bool on, std::string metadata) {
 }
 
 ptrdiff_t TFlashMovie::IndexOf(const TBasedSWFObject* item) const {
-    for (size_t i = 0; i < objects_.size(); ++i)
+    // From the end: the objects asked about are mostly the ones created last.
+    for (size_t i = objects_.size(); i-- > 0;)
         if (objects_[i].get() == item)
             return ptrdiff_t(i);
     return -1;
 }
 
 void TFlashMovie::MoveBefore(const TBasedSWFObject* item, const TBasedSWFObject* before) {
-    const ptrdiff_t from = IndexOf(item);
-    const ptrdiff_t to = IndexOf(before);
-    if (from < 0 || to < 0 || from <= to)
+    // Walk back from the end until `before` is met; only an `item` seen on the way needs moving.
+    // In the usual case (definition already first) this stops at the recently created `before`.
+    ptrdiff_t from = -1;
+    ptrdiff_t to = -1;
+    for (size_t i = objects_.size(); i-- > 0;) {
+        const TBasedSWFObject* current = objects_[i].get();
+        if (current == item)
+            from = ptrdiff_t(i);
+        else if (current == before) {
+            to = ptrdiff_t(i);
+            break;
+        }
+    }
+    if (from < 0 || to < 0)
         return;
     std::unique_ptr<TBasedSWFObject> moving = std::move(objects_[size_t(from)]);
     objects_.erase(objects_.begin() + from);

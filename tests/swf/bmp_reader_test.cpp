@@ -228,6 +228,7 @@ std::vector<BadCase> badCases() {
         {"RleEndOfLinePastImage", rle8({0, 0, 0, 0, 0, 0, 0, 1}), "last row"},
         {"RleWithoutEnd", rle8({4, 1, 0, 0}), "end-of-bitmap"},
         {"RleTopDown", withField(rle8({0, 1}), 22, uint32_t(-2)), "top-down"},
+        {"TinyRleClaimingHugePicture", rle8({0, 1}, 16384, 16384), "cannot describe"},
     };
 }
 
