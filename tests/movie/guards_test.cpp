@@ -8,6 +8,7 @@
 #include "swf/shape.h"
 
 #include <chrono>
+#include <cstdlib>
 
 namespace vantora::test {
 namespace {
@@ -91,6 +92,18 @@ TEST_F(BuildGuards, CharacterIdsRunningOutIsAnErrorNotAWrap) {
     for (int i = 1; i <= 65535; ++i)
         ASSERT_NO_THROW(CheckedCharacter(movie.AddShape())) << i;
     EXPECT_THROW(CheckedCharacter(movie.AddShape()), MovieBuildError);
+}
+
+TEST_F(BuildGuards, UnusableWorkFolderIsReported) {
+    AddScene(1);
+    writeFileBytes(home_.path() / "not-a-folder", {'x'});
+    const std::string home = home_.path().string();
+    setenv("VANTORA_HOME", (home_.path() / "not-a-folder").c_str(), 1);
+    const MovieBuildResult result = BuildMovieFile(demo_, home_.path() / "w.swf");
+    setenv("VANTORA_HOME", home.c_str(), 1);
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.message.find("work folder"), std::string::npos) << result.message;
+    EXPECT_FALSE(std::filesystem::exists(home_.path() / "w.swf"));
 }
 
 TEST_F(BuildGuards, WorkFilesStartAgainAtOneInEveryBuild) {
