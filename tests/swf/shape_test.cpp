@@ -16,14 +16,24 @@ namespace {
 // Edge records of a shape as "L dx:dy" / "C cdx:cdy:adx:ady" strings (zero edges skipped, as written).
 std::vector<std::string> edgesOf(const TFlashShape& shape) {
     std::vector<std::string> out;
+    auto join = [](char kind, std::initializer_list<int32_t> values) {
+        std::string s(1, kind);
+        bool first = true;
+        for (int32_t v : values) {
+            if (!first)
+                s.push_back(':');
+            s.append(std::to_string(v));
+            first = false;
+        }
+        return s;
+    };
     for (const auto& r : shape.Records()) {
         if (r->Kind == TShapeRecordKind::StraightEdge) {
             const auto& e = static_cast<const TSWFStraightEdgeRecord&>(*r);
-            out.push_back("L" + std::to_string(e.DeltaX) + ":" + std::to_string(e.DeltaY));
+            out.push_back(join('L', {e.DeltaX, e.DeltaY}));
         } else if (r->Kind == TShapeRecordKind::CurvedEdge) {
             const auto& c = static_cast<const TSWFCurvedEdgeRecord&>(*r);
-            out.push_back("C" + std::to_string(c.ControlDeltaX) + ":" + std::to_string(c.ControlDeltaY) + ":" +
-                          std::to_string(c.AnchorDeltaX) + ":" + std::to_string(c.AnchorDeltaY));
+            out.push_back(join('C', {c.ControlDeltaX, c.ControlDeltaY, c.AnchorDeltaX, c.AnchorDeltaY}));
         }
     }
     return out;
