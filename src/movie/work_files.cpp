@@ -21,7 +21,10 @@ WorkFiles::WorkFiles(std::filesystem::path folder) : folder_(std::move(folder)) 
 
 std::filesystem::path WorkFiles::Write(std::span<const std::uint8_t> bytes, const char* extension) {
     ++number_;
-    const std::filesystem::path file = folder_ / ("t" + std::to_string(number_) + extension);
+    // Built by appending: GCC 12 release builds warn wrongly about a literal put before a temporary.
+    std::string name(1, 't');
+    name.append(std::to_string(number_)).append(extension);
+    const std::filesystem::path file = folder_ / name;
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     out.close();
