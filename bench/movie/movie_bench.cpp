@@ -70,16 +70,16 @@ TDemoObject& Add(TDemoFrame& scene, TObjectKind kind, int left, int top, int wid
 }
 
 void FillScene(TDemoFrame& scene, int index, const Picture& icon) {
-    sample::ScreenSpec spec;
-    spec.variant = index;
-    spec.statusText = QString("Step %1 of 30").arg(index + 1);
+    sample::ScreenLayout layout;
+    layout.variant = index;
+    layout.statusText = QString("Step %1 of 30").arg(index + 1);
     if (index % 3 == 1) {
-        spec.openMenu = 1;
-        spec.openMenuItems = {"Undo", "Redo", "-", "Cut", "Copy", "Paste", "Select All"};
-        spec.highlightedItem = index % 7;
+        layout.openMenu = 1;
+        layout.openMenuItems = {"Undo", "Redo", "-", "Cut", "Copy", "Paste", "Select All"};
+        layout.highlightedItem = index % 7;
     }
-    spec.showDialog = index % 3 == 2;
-    scene.BackImage = Picture(PictureFormat::Jpeg, encodeJpeg(ToRgbaImage(sample::PaintScreen(kWidth, kHeight, spec)), 90));
+    layout.showDialog = index % 3 == 2;
+    scene.BackImage = Picture(PictureFormat::Jpeg, encodeJpeg(ToRgbaImage(sample::PaintScreen(kWidth, kHeight, layout)), 90));
     const int dx = (index * 37) % 300;
     TDemoObject& b1 = Add(scene, TObjectKind::Balloon, 200 + dx, 150, 260, 90, 0, 40);
     b1.Text = "Step " + std::to_string(index + 1) + ": open the menu and pick the command.";

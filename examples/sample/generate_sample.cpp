@@ -27,8 +27,8 @@ namespace {
 constexpr int kWidth = 800;
 constexpr int kHeight = 520;
 
-Picture Screenshot(const sample::ScreenSpec& spec) {
-    return Picture(PictureFormat::Jpeg, encodeJpeg(ToRgbaImage(sample::PaintScreen(kWidth, kHeight, spec)), 80));
+Picture Screenshot(const sample::ScreenLayout& layout) {
+    return Picture(PictureFormat::Jpeg, encodeJpeg(ToRgbaImage(sample::PaintScreen(kWidth, kHeight, layout)), 80));
 }
 
 // A document icon with a green tick, drawn with alpha, stored as PNG.
@@ -114,12 +114,12 @@ void Welcome(TDemoFrame& scene) {
 
 void FileMenu(TDemoFrame& scene) {
     scene.Name = "File menu";
-    sample::ScreenSpec spec;
-    spec.openMenu = 0;
-    spec.openMenuItems = {"New", "Open...", "Save", "Save As...", "-", "Print...", "-", "Exit"};
-    spec.highlightedItem = 3;
-    spec.variant = 1;
-    scene.BackImage = Screenshot(spec);
+    sample::ScreenLayout layout;
+    layout.openMenu = 0;
+    layout.openMenuItems = {"New", "Open...", "Save", "Save As...", "-", "Print...", "-", "Exit"};
+    layout.highlightedItem = 3;
+    layout.variant = 1;
+    scene.BackImage = Screenshot(layout);
     // The highlight blinks inside its own sprite, so it would keep blinking during a stop.
     TDemoObject& frame = Add(scene, TObjectKind::Shape, 18, 141, 190, 26, 20, 70);
     frame.BorderWidth = 2;
@@ -141,10 +141,10 @@ void FileMenu(TDemoFrame& scene) {
 
 void SaveDialog(TDemoFrame& scene) {
     scene.Name = "Save dialog";
-    sample::ScreenSpec spec;
-    spec.showDialog = true;
-    spec.variant = 2;
-    scene.BackImage = Screenshot(spec);
+    sample::ScreenLayout layout;
+    layout.showDialog = true;
+    layout.variant = 2;
+    scene.BackImage = Screenshot(layout);
     TDemoObject& note = Add(scene, TObjectKind::Note, 600, 60, 170, 140, 4, 50);
     note.Text = "Give the file a name that says what is inside.";
     note.Animation.ObjectCenter = 2; // swings in about its top-left corner
@@ -172,10 +172,10 @@ void SaveDialog(TDemoFrame& scene) {
 
 void Saved(TDemoFrame& scene) {
     scene.Name = "Saved";
-    sample::ScreenSpec spec;
-    spec.statusText = "Saved invoices-march.csv";
-    spec.variant = 3;
-    scene.BackImage = Screenshot(spec);
+    sample::ScreenLayout layout;
+    layout.statusText = "Saved invoices-march.csv";
+    layout.variant = 3;
+    scene.BackImage = Screenshot(layout);
     TDemoObject& done = Add(scene, TObjectKind::Balloon, 230, 150, 300, 100, 4, 60);
     done.Text = "Done! Your invoices are saved. The status bar below says so.";
     done.Option = 8; // arrow down-left, toward the status bar

@@ -58,20 +58,20 @@ void TitleBar(QPainter& p, const QRect& r, const QString& title) {
     }
 }
 
-int MenuBar(QPainter& p, const QRect& r, const ScreenSpec& spec, QRect* openAt) {
+int MenuBar(QPainter& p, const QRect& r, const ScreenLayout& layout, QRect* openAt) {
     p.fillRect(r, kFace);
     int x = r.left() + 6;
-    for (int i = 0; i < spec.menus.size(); ++i) {
-        const int w = p.fontMetrics().horizontalAdvance(spec.menus[i]) + 16;
+    for (int i = 0; i < layout.menus.size(); ++i) {
+        const int w = p.fontMetrics().horizontalAdvance(layout.menus[i]) + 16;
         const QRect item(x, r.top(), w, r.height());
-        if (i == spec.openMenu) {
+        if (i == layout.openMenu) {
             p.fillRect(item, kAccent);
             p.setPen(Qt::white);
             *openAt = item;
         } else {
             p.setPen(Qt::black);
         }
-        p.drawText(item, Qt::AlignCenter, spec.menus[i]);
+        p.drawText(item, Qt::AlignCenter, layout.menus[i]);
         x += w;
     }
     return x;
@@ -147,28 +147,28 @@ void SidePanel(QPainter& p, const QRect& r) {
     }
 }
 
-void OpenMenu(QPainter& p, const QRect& at, const ScreenSpec& spec) {
+void OpenMenu(QPainter& p, const QRect& at, const ScreenLayout& layout) {
     const int w = 190;
-    const int h = 8 + int(spec.openMenuItems.size()) * 24;
+    const int h = 8 + int(layout.openMenuItems.size()) * 24;
     const QRect box(at.left(), at.bottom() + 1, w, h);
     p.fillRect(box.translated(3, 3), QColor(0, 0, 0, 60));
     p.fillRect(box, Qt::white);
     p.setPen(kShadow);
     p.drawRect(box.adjusted(0, 0, -1, -1));
-    for (int i = 0; i < spec.openMenuItems.size(); ++i) {
+    for (int i = 0; i < layout.openMenuItems.size(); ++i) {
         const QRect item(box.left() + 2, box.top() + 4 + i * 24, w - 4, 24);
-        if (spec.openMenuItems[i] == "-") {
+        if (layout.openMenuItems[i] == "-") {
             p.setPen(kShadow);
             p.drawLine(item.left() + 6, item.center().y(), item.right() - 6, item.center().y());
             continue;
         }
-        if (i == spec.highlightedItem) {
+        if (i == layout.highlightedItem) {
             p.fillRect(item, kAccent);
             p.setPen(Qt::white);
         } else {
             p.setPen(Qt::black);
         }
-        p.drawText(item.adjusted(28, 0, 0, 0), Qt::AlignVCenter, spec.openMenuItems[i]);
+        p.drawText(item.adjusted(28, 0, 0, 0), Qt::AlignVCenter, layout.openMenuItems[i]);
     }
 }
 
@@ -198,7 +198,7 @@ void SaveDialog(QPainter& p, const QRect& screen) {
 
 } // namespace
 
-QImage PaintScreen(int width, int height, const ScreenSpec& spec) {
+QImage PaintScreen(int width, int height, const ScreenLayout& layout) {
     QImage image(width, height, QImage::Format_ARGB32);
     image.fill(QColor(58, 110, 165)); // desktop
     QPainter p(&image);
@@ -209,22 +209,22 @@ QImage PaintScreen(int width, int height, const ScreenSpec& spec) {
     p.fillRect(window, kFace);
     p.setPen(QColor(40, 70, 120));
     p.drawRect(window.adjusted(0, 0, -1, -1));
-    TitleBar(p, QRect(window.left() + 1, window.top() + 1, window.width() - 2, 30), spec.title);
+    TitleBar(p, QRect(window.left() + 1, window.top() + 1, window.width() - 2, 30), layout.title);
     QRect openAt;
-    MenuBar(p, QRect(window.left() + 1, window.top() + 31, window.width() - 2, 24), spec, &openAt);
-    Toolbar(p, QRect(window.left() + 1, window.top() + 55, window.width() - 2, 36), spec.variant);
+    MenuBar(p, QRect(window.left() + 1, window.top() + 31, window.width() - 2, 24), layout, &openAt);
+    Toolbar(p, QRect(window.left() + 1, window.top() + 55, window.width() - 2, 36), layout.variant);
     const int top = window.top() + 95;
     const int bottom = window.bottom() - 26;
     SidePanel(p, QRect(window.left() + 1, top, 170, bottom - top));
-    InvoiceList(p, QRect(window.left() + 180, top + 6, window.width() - 190, bottom - top - 12), spec.variant);
+    InvoiceList(p, QRect(window.left() + 180, top + 6, window.width() - 190, bottom - top - 12), layout.variant);
     const QRect status(window.left() + 1, window.bottom() - 24, window.width() - 2, 24);
     p.fillRect(status, kFace);
     Bevel(p, status, false);
     p.setPen(Qt::black);
-    p.drawText(status.adjusted(8, 0, 0, 0), Qt::AlignVCenter, spec.statusText);
-    if (spec.openMenu >= 0 && !openAt.isNull())
-        OpenMenu(p, openAt, spec);
-    if (spec.showDialog)
+    p.drawText(status.adjusted(8, 0, 0, 0), Qt::AlignVCenter, layout.statusText);
+    if (layout.openMenu >= 0 && !openAt.isNull())
+        OpenMenu(p, openAt, layout);
+    if (layout.showDialog)
         SaveDialog(p, window);
     return image;
 }

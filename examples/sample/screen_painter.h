@@ -9,7 +9,7 @@
 
 namespace sample {
 
-struct ScreenSpec {
+struct ScreenLayout {
     QString title = "Ledgerly - Invoices";
     QStringList menus = {"File", "Edit", "View", "Tools", "Help"};
     int openMenu = -1;          // index of a menu drawn open, or -1
@@ -21,6 +21,6 @@ struct ScreenSpec {
 };
 
 // A width x height picture of an application window (opaque ARGB32).
-QImage PaintScreen(int width, int height, const ScreenSpec& spec);
+QImage PaintScreen(int width, int height, const ScreenLayout& layout);
 
 } // namespace sample
