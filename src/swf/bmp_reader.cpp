@@ -257,6 +257,9 @@ bool TBMPReader::ExpandRLE(const uint8_t* data, size_t size, bool fourBit) {
     };
     auto where = [&](int y) { return " at row " + std::to_string(y); };
 
+    // Encoders may run a row on into its padding (a 13-pixel row written as 16 pixels); those
+    // pixels are dropped, and only runs past the padded row are damage.
+    const int paddedWidth = int(rowBytes_ * 8 / size_t(bitsPerPixel_));
     const char* kind = fourBit ? "RLE4" : "RLE8";
     size_t pos = 0;
     int x = 0;
@@ -270,9 +273,9 @@ bool TBMPReader::ExpandRLE(const uint8_t* data, size_t size, bool fourBit) {
         if (count > 0) {
             if (y >= height_)
                 return Fail(std::string(kind) + " run lies past the last row of the image");
-            if (x + count > width_)
+            if (x + count > paddedWidth)
                 return Fail(std::string(kind) + " run of " + std::to_string(count) + " pixels passes the end of the row" + where(y));
-            for (int i = 0; i < count; ++i) {
+            for (int i = 0; i < count && x + i < width_; ++i) {
                 const uint8_t v = fourBit ? uint8_t(i % 2 == 0 ? value >> 4 : value & 0x0F) : value;
                 put(x + i, y, v);
             }
@@ -303,11 +306,11 @@ bool TBMPReader::ExpandRLE(const uint8_t* data, size_t size, bool fourBit) {
             const size_t paddedBytes = (literalBytes + 1) & ~size_t(1);
             if (y >= height_)
                 return Fail(std::string(kind) + " literal run lies past the last row of the image");
-            if (x + value > width_)
+            if (x + value > paddedWidth)
                 return Fail(std::string(kind) + " literal run of " + std::to_string(value) + " pixels passes the end of the row" + where(y));
             if (pos + literalBytes > size)
                 return Fail(std::string(kind) + " literal run is truncated");
-            for (int i = 0; i < value; ++i) {
+            for (int i = 0; i < value && x + i < width_; ++i) {
                 const uint8_t b = data[pos + (fourBit ? size_t(i / 2) : size_t(i))];
                 put(x + i, y, fourBit ? uint8_t(i % 2 == 0 ? b >> 4 : b & 0x0F) : b);
             }

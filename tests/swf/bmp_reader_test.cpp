@@ -171,6 +171,48 @@ TEST(BmpReaderRle, ExpandsRle4AlternatingNibbles) {
         EXPECT_EQ(bmp.PaletteIndex(x, 0), want[x]) << "x=" << x;
 }
 
+TEST(BmpReaderRle, RunsIntoTheRowPaddingKeepOnlyTheVisiblePixels) {
+    // Three pixels a row, four bytes a row: encoders write the padding pixel as part of the run.
+    const std::vector<uint8_t> data = {
+        4, 7,                // row 0: 7 7 7 (+ one padding pixel)
+        0, 0,                //
+        0, 4, 1, 2, 3, 9,    // row 1: literal 1 2 3 (+ padding 9)
+        0, 0,                //
+        2, 5, 2, 6,          // row 2: 5 5 6 (+ padding 6)
+        0, 1,
+    };
+    BmpSpec spec{3, 3, 8, 1, std::vector<uint32_t>(10, 0), {}, 10, data};
+    TBMPReader bmp;
+    ASSERT_TRUE(bmp.LoadFromMemory(makeBmp(spec))) << bmp.ErrorText();
+    const uint8_t want[3][3] = {{7, 7, 7}, {1, 2, 3}, {5, 5, 6}};
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 3; ++x)
+            EXPECT_EQ(bmp.PaletteIndex(x, y), want[y][x]) << "x=" << x << " y=" << y;
+    // The padding bytes stay zero: the runs wrote nothing past the visible row.
+    for (int y = 0; y < 3; ++y)
+        EXPECT_EQ(bmp.Row(y)[3], 0) << "y=" << y;
+
+    // One pixel past the padded row is still damage, for runs and for literals.
+    BmpSpec longRun{3, 1, 8, 1, std::vector<uint32_t>(10, 0), {}, 10, {5, 7, 0, 1}};
+    EXPECT_FALSE(bmp.LoadFromMemory(makeBmp(longRun)));
+    EXPECT_NE(bmp.ErrorText().find("end of the row"), std::string::npos) << bmp.ErrorText();
+    BmpSpec longLiteral{3, 1, 8, 1, std::vector<uint32_t>(10, 0), {}, 10, {0, 5, 1, 2, 3, 4, 5, 0, 0, 1}};
+    EXPECT_FALSE(bmp.LoadFromMemory(makeBmp(longLiteral)));
+    EXPECT_NE(bmp.ErrorText().find("end of the row"), std::string::npos) << bmp.ErrorText();
+}
+
+TEST(BmpReaderRle, Rle4RunIntoThePaddingKeepsTheVisibleNibbles) {
+    // Five 4-bit pixels use three bytes of a four-byte row: eight pixels fit the padded row.
+    const std::vector<uint8_t> data = {8, 0x12, 0, 1};
+    BmpSpec spec{5, 1, 4, 2, std::vector<uint32_t>(16, 0), {}, 16, data};
+    TBMPReader bmp;
+    ASSERT_TRUE(bmp.LoadFromMemory(makeBmp(spec))) << bmp.ErrorText();
+    const uint8_t want[] = {1, 2, 1, 2, 1};
+    for (int x = 0; x < 5; ++x)
+        EXPECT_EQ(bmp.PaletteIndex(x, 0), want[x]) << "x=" << x;
+    EXPECT_EQ(bmp.Row(0)[3], 0);
+}
+
 // ---------------------------------------------------------------- hostile input
 
 struct BadCase {
