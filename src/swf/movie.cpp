@@ -1,10 +1,13 @@
 #include "swf/movie.h"
 
+#include "swf/actions.h"
+#include "swf/button.h"
 #include "swf/control_tags.h"
 #include "swf/edges.h"
 #include "swf/image.h"
 #include "swf/place_object.h"
 #include "swf/shape.h"
+#include "swf/sound.h"
 #include "swf/sprite.h"
 
 #include <algorithm>
@@ -102,6 +105,27 @@ TFlashSprite* TFlashMovie::AddSprite(TFlashVisualObject* object) {
     if (object != nullptr)
         sprite->PlaceObject(object, 1);
     return sprite;
+}
+
+TFlashSound* TFlashMovie::AddSound(const std::filesystem::path& fileName) {
+    auto sound = std::make_unique<TFlashSound>(this);
+    std::error_code ec;
+    if (!fileName.empty() && std::filesystem::is_regular_file(fileName, ec))
+        sound->LoadFromFile(fileName);
+    return AddCharacter(std::move(sound));
+}
+
+TFlashButton* TFlashMovie::AddButton(bool trackAsMenu, bool isButton2) {
+    return AddCharacter(std::make_unique<TFlashButton>(this, trackAsMenu, isButton2));
+}
+
+TFlashActionScript* TFlashMovie::FrameActions() {
+    if (auto* script = dynamic_cast<TFlashActionScript*>(pendingActions_.get()))
+        return script;
+    auto script = std::make_unique<TFlashActionScript>(this);
+    TFlashActionScript* raw = script.get();
+    pendingActions_ = std::move(script);
+    return raw;
 }
 
 TBasedSWFObject* TFlashMovie::AppendItem(std::unique_ptr<TBasedSWFObject> item) {

@@ -18,8 +18,13 @@
 
 namespace swf {
 
+class TFlashActionScript;
+class TFlashButton;
+class TFlashFont;
 class TFlashImage;
 class TFlashPlaceObject;
+class TFlashSound;
+class TFlashText;
 class TFlashShape;
 class TFlashSprite;
 
@@ -47,6 +52,12 @@ public:
     // A sprite; when `object` is given it is placed inside at depth 1.
     TFlashSprite* AddSprite(TFlashVisualObject* object = nullptr);
 
+    // A sound; loaded from the file when it exists (a missing file leaves it empty). ADPCM WAV
+    // files throw swf::Error and add nothing.
+    TFlashSound* AddSound(const std::filesystem::path& fileName);
+    // A button: DefineButton2 when `isButton2` (TrackAsMenu as given), else the old DefineButton.
+    TFlashButton* AddButton(bool trackAsMenu = false, bool isButton2 = true);
+
     // Gives a new object the next ID and appends it to the list; the generic form behind the
     // Add operations, open to the object kinds built elsewhere (sounds, fonts, texts, buttons).
     template <class T>
@@ -72,6 +83,8 @@ public:
     // Frame actions of the frame being built: an object that writes DoAction; ShowFrame adds it.
     void SetPendingFrameActions(std::unique_ptr<TBasedSWFObject> actions) { pendingActions_ = std::move(actions); }
     TBasedSWFObject* PendingFrameActions() const { return pendingActions_.get(); }
+    // The actions of the frame being built, created on first use; ShowFrame writes them as DoAction.
+    TFlashActionScript* FrameActions();
     int CurrentFrame() const { return currentFrame_; }
     uint16_t MaxDepth() const { return maxDepth_; }
 

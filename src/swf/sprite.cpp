@@ -1,6 +1,8 @@
 #include "swf/sprite.h"
 
+#include "swf/actions.h"
 #include "swf/control_tags.h"
+#include "swf/sound.h"
 #include "swf/movie.h"
 #include "swf/place_object.h"
 
@@ -38,6 +40,19 @@ void TFlashSprite::SetFrameLabel(std::string label, bool namedAnchor) {
     pendingLabel_ = std::move(label);
     pendingAnchor_ = namedAnchor;
 }
+
+TFlashActionScript* TFlashSprite::FrameActions() {
+    if (auto* script = dynamic_cast<TFlashActionScript*>(pendingActions_.get()))
+        return script;
+    auto script = std::make_unique<TFlashActionScript>(Owner());
+    TFlashActionScript* raw = script.get();
+    pendingActions_ = std::move(script);
+    return raw;
+}
+
+void TFlashSprite::StartSound(const TFlashSound* sound) { StartSound(sound != nullptr ? sound->CharacterId() : 0); }
+
+void TFlashSprite::StartSound(uint16_t soundId) { controlTags_.push_back(std::make_unique<TSWFStartSound>(soundId)); }
 
 TBasedSWFObject* TFlashSprite::AppendItem(std::unique_ptr<TBasedSWFObject> item) {
     controlTags_.push_back(std::move(item));

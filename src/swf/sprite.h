@@ -9,7 +9,9 @@
 
 namespace swf {
 
+class TFlashActionScript;
 class TFlashPlaceObject;
+class TFlashSound;
 
 class TFlashSprite : public TFlashVisualObject {
 public:
@@ -24,6 +26,11 @@ public:
     void ShowFrame(int count = 1);
     void SetFrameLabel(std::string label, bool namedAnchor = false);
     void SetPendingFrameActions(std::unique_ptr<TBasedSWFObject> actions) { pendingActions_ = std::move(actions); }
+    // The actions of the frame being built, created on first use; ShowFrame writes them as DoAction.
+    TFlashActionScript* FrameActions();
+    // Appends a StartSound without options.
+    void StartSound(const TFlashSound* sound);
+    void StartSound(uint16_t soundId);
     // Appends any control tag (StartSound and the like).
     TBasedSWFObject* AppendItem(std::unique_ptr<TBasedSWFObject> item);
     // DoInitAction body writer for this sprite (written after the DefineSprite when set).

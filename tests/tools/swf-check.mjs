@@ -193,6 +193,25 @@ function fieldsOf(raw, p, warnings) {
     case T.FrameLabel: f.label = p.name; if (p.isAnchor) f.anchor = 1; break;
     case T.DoAction: f.actions = hex(p.actions); break;
     case T.DoInitAction: f.spriteId = p.spriteId; f.actions = hex(p.actions); break;
+    case T.DefineSound:
+      f.id = p.id;
+      f.format = p.format;
+      f.soundRate = p.soundRate;
+      f.soundSize = p.soundSize;
+      f.soundType = p.soundType;
+      f.sampleCount = p.sampleCount;
+      f.dataBytes = p.data.length;
+      break;
+    case T.StartSound: f.soundId = p.soundId; break;
+    case T.DefineButton:
+      f.id = p.id;
+      f.trackAsMenu = p.trackAsMenu ? 1 : 0;
+      // records: "states:characterId:depth" with states as the letters u, o, d, h.
+      f.records = p.records.map((r) => `${r.stateUp ? "u" : ""}${r.stateOver ? "o" : ""}${r.stateDown ? "d" : ""}${r.stateHitTest ? "h" : ""}:${r.characterId}:${r.depth}`).join(";");
+      f.recordCxforms = p.records.map((r) => (r.colorTransform ? cxform(r.colorTransform) : "")).join(";");
+      // condition actions: "names of the set conditions/action bytes in hex".
+      f.condActions = p.actions.map((a) => `${a.conditions ? Object.entries(a.conditions).filter(([, v]) => v === true).map(([k]) => k).join("+") : ""}/${hex(a.actions)}`).join(";");
+      break;
     case T.Raw: case T.RawBody:
       f.unparsed = 1;
       warnings.push(`tag code ${raw.code} was not decoded by swf-parser`);
