@@ -11,7 +11,7 @@ endfunction()
 
 # vantora_test(<name> SOURCES ... DEPS ... [LABELS ...])
 # One GoogleTest executable; every case becomes a CTest test, discovered when the tests run so
-# that the build never has to start test programs. Tests get a fresh VANTORA_HOME of their own.
+# that the build never has to start test programs. Paths reach tests as compile definitions.
 function(vantora_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;DEPS;LABELS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
@@ -20,5 +20,5 @@ function(vantora_test name)
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60
     PROPERTIES LABELS "${ARG_LABELS}"
-               ENVIRONMENT "QT_QPA_PLATFORM=offscreen;VANTORA_SOURCE_DIR=${PROJECT_SOURCE_DIR};VANTORA_NODE_TOOLS=${PROJECT_SOURCE_DIR}/tests/tools")
+               ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()

@@ -1,7 +1,7 @@
 #include "render/balloon_painter.h"
 
 #include "render/balloon_masks.h"
-#include "render/font_conversion.h"
+#include "render/text/font_conversion.h"
 #include "render/render_limits.h"
 #include "render/rgb_alpha_canvas.h"
 #include "render/text_box.h"

@@ -1,6 +1,6 @@
 #include "render/button_painter.h"
 
-#include "render/font_conversion.h"
+#include "render/text/font_conversion.h"
 #include "render/picture_conversion.h"
 #include "render/render_limits.h"
 #include "render/rgb_alpha_canvas.h"

@@ -1,6 +1,6 @@
 #include "render/picture_conversion.h"
 
-#include "render/font_conversion.h"
+#include "render/text/font_conversion.h"
 #include "render/image_conversion.h"
 
 #include <utility>

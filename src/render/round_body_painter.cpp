@@ -1,6 +1,6 @@
 #include "render/round_body_painter.h"
 
-#include "render/font_conversion.h"
+#include "render/text/font_conversion.h"
 #include "render/note_decorations.h"
 #include "render/render_limits.h"
 #include "render/rgb_alpha_canvas.h"

@@ -1,6 +1,6 @@
 #include "render/scene_composer.h"
 
-#include "render/font_conversion.h"
+#include "render/text/font_conversion.h"
 #include "render/image_conversion.h"
 #include "render/object_renderer.h"
 #include "render/render_limits.h"

@@ -1,6 +1,6 @@
 #include "render/text_box.h"
 
-#include "render/font_conversion.h"
+#include "render/text/font_conversion.h"
 
 #include <QPainter>
 

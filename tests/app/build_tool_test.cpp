@@ -2,7 +2,11 @@
 
 #include "storage/project_file.h"
 
+#include "swf_check.h"
 #include "test_support.h"
+
+#include <QImage>
+#include <QString>
 
 #include <gtest/gtest.h>
 
@@ -34,6 +38,7 @@ std::string readText(const fs::path& file) {
 
 class BuildTool : public ::testing::Test {
 protected:
+    test::ScopedProgramFolder home_; // the movie builder keeps work files here
     test::TempDir dir_;
     fs::path err_ = dir_ / "stderr.txt";
     fs::path fixture_ = test::dataFile("storage/every_kind.vtp");
@@ -91,6 +96,69 @@ TEST_F(BuildTool, HelpVersionAndUsageErrors) {
     const ToolRun wrong = runTool("--bogus", err_);
     EXPECT_EQ(wrong.status, 2);
     EXPECT_NE(readText(err_).find("Unknown option \"--bogus\""), std::string::npos);
+}
+
+TEST_F(BuildTool, BuildsTheWholeDemoIntoAMovie) {
+    TVantora demo;
+    ASSERT_TRUE(LoadProject(fixture_, demo));
+    const fs::path movie = dir_ / "out" / "movie.swf"; // the folder is made
+    const ToolRun run = runTool(quoted(fixture_.string()) + " -o " + quoted(movie.string()), err_);
+    ASSERT_EQ(run.status, 0) << readText(err_);
+    EXPECT_NE(readText(err_).find("Create Movie"), std::string::npos) << "progress shows on the terminal";
+    const test::SwfSummary parsed = test::checkSwf(movie);
+    ASSERT_TRUE(parsed.ok) << parsed.error;
+    EXPECT_EQ(parsed.signature, "CWS");
+    EXPECT_EQ(parsed.version, 6);
+    EXPECT_EQ(parsed.xMax, demo.Width * 20);
+    EXPECT_EQ(parsed.yMax, demo.Height * 20);
+    int frames = 0;
+    for (const auto& scene : demo.Scenes)
+        frames += scene->Length * demo.FrameRateFactor;
+    EXPECT_EQ(parsed.frameCount, frames);
+}
+
+TEST_F(BuildTool, BuildsOneSceneCountedFromOne) {
+    TVantora demo;
+    ASSERT_TRUE(LoadProject(fixture_, demo));
+    ASSERT_GE(demo.Scenes.size(), 2u);
+    const fs::path movie = dir_ / "scene2.swf";
+    const ToolRun run = runTool(quoted(fixture_.string()) + " -o " + quoted(movie.string()) + " --scene 2", err_);
+    ASSERT_EQ(run.status, 0) << readText(err_);
+    const test::SwfSummary parsed = test::checkSwf(movie);
+    ASSERT_TRUE(parsed.ok) << parsed.error;
+    EXPECT_EQ(parsed.frameCount, demo.Scenes[1]->Length * demo.FrameRateFactor);
+}
+
+TEST_F(BuildTool, ASceneBeyondTheLastFailsAndWritesNothing) {
+    const fs::path movie = dir_ / "none.swf";
+    const ToolRun run = runTool(quoted(fixture_.string()) + " -o " + quoted(movie.string()) + " --scene 99", err_);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(readText(err_).find("there is no scene 99"), std::string::npos) << readText(err_);
+    EXPECT_FALSE(fs::exists(movie));
+}
+
+TEST_F(BuildTool, SnapshotsPictureEverySceneAtTheDemoSize) {
+    TVantora demo;
+    ASSERT_TRUE(LoadProject(fixture_, demo));
+    const fs::path folder = dir_ / "shots";
+    const ToolRun run = runTool("--snapshot " + quoted(fixture_.string()) + " -o " + quoted(folder.string()) + " --objects", err_);
+    ASSERT_EQ(run.status, 0) << readText(err_);
+    for (std::size_t i = 1; i <= demo.Scenes.size(); ++i) {
+        const QImage scene(QString::fromStdString((folder / ("scene" + std::to_string(i) + ".png")).string()));
+        ASSERT_FALSE(scene.isNull()) << "scene " << i;
+        EXPECT_EQ(scene.width(), demo.Width);
+        EXPECT_EQ(scene.height(), demo.Height);
+    }
+    EXPECT_FALSE(fs::exists(folder / ("scene" + std::to_string(demo.Scenes.size() + 1) + ".png")));
+    // The first object of the first scene that has a picture of its own shows at its own size.
+    const TDemoObject& first = *demo.Scenes[0]->Objects.at(0);
+    const QImage object(QString::fromStdString((folder / "scene1-object1.png").string()));
+    if (first.Kind != TObjectKind::Text && first.Kind != TObjectKind::InputText && first.Kind != TObjectKind::Audio &&
+        first.Kind != TObjectKind::Cursor) {
+        ASSERT_FALSE(object.isNull());
+        EXPECT_EQ(object.width(), first.Width);
+        EXPECT_EQ(object.height(), first.Height);
+    }
 }
 
 } // namespace

@@ -49,7 +49,32 @@ TEST(CommandLine, NonsenseIsRefusedWithAReason) {
     EXPECT_NE(refused({"--info", "--resave", "a.vtp", "-o", "b"}).find("only one"), std::string::npos);
     EXPECT_NE(refused({"--frobnicate", "a.vtp"}).find("--frobnicate"), std::string::npos);
     EXPECT_NE(refused({"--info", "a.vtp", "-o", "x"}).find("no -o"), std::string::npos);
-    EXPECT_NE(refused({"a.vtp", "-o", "movie.swf"}).find("not available yet"), std::string::npos);
+    EXPECT_NE(refused({"a.vtp"}).find("-o MOVIE.swf"), std::string::npos);
+    EXPECT_NE(refused({"--snapshot", "a.vtp"}).find("output folder"), std::string::npos);
+    EXPECT_NE(refused({"--info", "a.vtp", "--scene", "2"}).find("--scene goes with"), std::string::npos);
+    EXPECT_NE(refused({"a.vtp", "-o", "m.swf", "--objects"}).find("--objects goes with"), std::string::npos);
+}
+
+TEST(CommandLine, AProjectAndAnOutputBuildTheMovie) {
+    const CommandLine whole = parsed({"a.vtp", "-o", "movie.swf"});
+    EXPECT_EQ(whole.command, Command::Build);
+    EXPECT_EQ(whole.project, "a.vtp");
+    EXPECT_EQ(whole.output, "movie.swf");
+    EXPECT_FALSE(whole.scene);
+    EXPECT_EQ(parsed({"--scene", "3", "-o", "m.swf", "a.vtp"}).scene, 3);
+}
+
+TEST(CommandLine, SceneNumbersStartAtOneAndAreWholeNumbers) {
+    for (const char* bad : {"0", "-1", "two", "1.5", "", "99999999999"})
+        EXPECT_NE(refused({"a.vtp", "-o", "m.swf", "--scene", bad}).find("scene number from 1"), std::string::npos) << bad;
+    EXPECT_NE(refused({"a.vtp", "-o", "m.swf", "--scene"}).find("scene number from 1"), std::string::npos);
+}
+
+TEST(CommandLine, SnapshotTakesAFolderAndOptionallyObjects) {
+    const CommandLine line = parsed({"--snapshot", "a.vtp", "-o", "shots", "--objects"});
+    EXPECT_EQ(line.command, Command::Snapshot);
+    EXPECT_EQ(line.output, "shots");
+    EXPECT_TRUE(line.objects);
 }
 
 TEST(CommandLine, ALoneDashIsAFileName) { EXPECT_EQ(parsed({"--info", "-"}).project, "-"); }

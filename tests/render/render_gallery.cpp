@@ -2,7 +2,7 @@
 // them: render_gallery OUTPUT_FOLDER. Not a test; nothing is checked here.
 
 #include "render/builtin_cursors.h"
-#include "render/font_conversion.h"
+#include "render/text/font_conversion.h"
 #include "render/image_conversion.h"
 #include "render/note_decorations.h"
 #include "render/object_renderer.h"

@@ -1,6 +1,6 @@
 // The font record conversion and the scene composition.
 
-#include "render/font_conversion.h"
+#include "render/text/font_conversion.h"
 #include "render/object_renderer.h"
 #include "render/scene_composer.h"
 #include "render/speaker_icon.h"

@@ -1,6 +1,8 @@
 #include "build_tool/build_tool.h"
 
 #include "build_tool/command_line.h"
+#include "build_tool/movie_command.h"
+#include "build_tool/snapshot_command.h"
 #include "build_tool/project_json.h"
 #include "storage/project_file.h"
 #include "storage/scene_copy.h"
@@ -56,6 +58,8 @@ int RunBuildTool(const std::vector<std::string>& arguments, std::ostream& out, s
     case Command::Version: out << VersionText() << '\n'; return kExitOk;
     case Command::Info: return info(line, out, err);
     case Command::Resave: return resave(line, err);
+    case Command::Build: return BuildMovie(line, err);
+    case Command::Snapshot: return WriteSnapshots(line, err);
     }
     return kExitUsage;
 }

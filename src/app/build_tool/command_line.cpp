@@ -12,13 +12,32 @@ struct OptionSpec {
     bool takesValue;
 };
 
-constexpr std::array<OptionSpec, 5> kOptions = {{
+constexpr std::array<OptionSpec, 8> kOptions = {{
     {"--help", "-h", false},
     {"--version", "", false},
     {"--info", "", false},
     {"--resave", "", false},
+    {"--snapshot", "", false},
+    {"--objects", "", false},
     {"--output", "-o", true},
+    {"--scene", "", true},
 }};
+
+Command commandOf(std::string_view option) {
+    if (option == "--info")
+        return Command::Info;
+    if (option == "--resave")
+        return Command::Resave;
+    return Command::Snapshot;
+}
+
+// A scene number from 1 on, written as plain decimal digits.
+std::optional<int> parseSceneNumber(const std::string& text) {
+    if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    const int number = std::stoi(text);
+    return number >= 1 ? std::optional<int>(number) : std::nullopt;
+}
 
 const OptionSpec* findOption(std::string_view argument) {
     for (const OptionSpec& option : kOptions)
@@ -30,11 +49,17 @@ const OptionSpec* findOption(std::string_view argument) {
 // Sets the command once; a second, different command is an error.
 bool chooseCommand(std::optional<Command>& chosen, Command command, std::string& error) {
     if (chosen && *chosen != command) {
-        error = "Choose only one of --info and --resave.";
+        error = "Choose only one of --info, --resave and --snapshot.";
         return false;
     }
     chosen = command;
     return true;
+}
+
+CommandLine onlyCommand(Command command) {
+    CommandLine line;
+    line.command = command;
+    return line;
 }
 
 ParseOutcome failure(std::string error) { return {std::nullopt, std::move(error)}; }
@@ -56,22 +81,31 @@ ParseOutcome ParseCommandLine(const std::vector<std::string>& arguments) {
             continue;
         }
         if (option->name == "--help")
-            return {CommandLine{Command::Help, {}, {}}, {}};
+            return {onlyCommand(Command::Help), {}};
         if (option->name == "--version")
-            return {CommandLine{Command::Version, {}, {}}, {}};
-        if (option->takesValue) {
+            return {onlyCommand(Command::Version), {}};
+        if (option->name == "--scene") {
+            if (i + 1 >= arguments.size() || !(line.scene = parseSceneNumber(arguments[i + 1])))
+                return failure("--scene needs a scene number from 1 on.");
+            ++i;
+        } else if (option->takesValue) {
             if (i + 1 >= arguments.size())
                 return failure("The option " + argument + " needs a file name.");
             line.output = arguments[++i];
-        } else if (!chooseCommand(command, option->name == "--info" ? Command::Info : Command::Resave, error)) {
+        } else if (option->name == "--objects") {
+            line.objects = true;
+        } else if (!chooseCommand(command, commandOf(option->name), error)) {
             return failure(error);
         }
     }
+    // A project and an output without a command builds the movie.
+    if (!command && !positional.empty() && !line.output.empty())
+        command = Command::Build;
     if (positional.size() > 1)
         return failure("Give one project file, not " + std::to_string(positional.size()) + ".");
     if (!command)
-        return failure(positional.empty() ? "Nothing to do: give --info or --resave with a project file."
-                                          : "Building movies is not available yet: use --info or --resave.");
+        return failure(positional.empty() ? "Nothing to do: give a project file and -o MOVIE.swf, or --info."
+                                          : "No output given: add -o MOVIE.swf to build the movie.");
     if (positional.empty())
         return failure("No project file given.");
     line.command = *command;
@@ -80,12 +114,23 @@ ParseOutcome ParseCommandLine(const std::vector<std::string>& arguments) {
         return failure("--resave needs an output file: -o OUT.vtp.");
     if (line.command == Command::Info && !line.output.empty())
         return failure("--info writes to standard output and takes no -o.");
+    if (line.command == Command::Snapshot && line.output.empty())
+        return failure("--snapshot needs an output folder: -o DIR.");
+    if (line.scene && line.command != Command::Build)
+        return failure("--scene goes with building a movie: PROJECT.vtp -o MOVIE.swf --scene N.");
+    if (line.objects && line.command != Command::Snapshot)
+        return failure("--objects goes with --snapshot.");
     return {line, {}};
 }
 
 std::string UsageText() {
     return "Usage: vantora-build [options] PROJECT.vtp\n"
            "\n"
+           "  PROJECT.vtp -o MOVIE.swf       build the whole demo into a Flash movie\n"
+           "  --scene N                      build only scene N (counted from 1)\n"
+           "  --snapshot PROJECT.vtp -o DIR  write DIR/scene1.png, scene2.png, ... as the editor\n"
+           "                                 shows the scenes\n"
+           "  --objects                      with --snapshot: also one picture per object\n"
            "  --info PROJECT.vtp             print the project as JSON on standard output\n"
            "  --resave PROJECT.vtp -o OUT.vtp load the project and save it to OUT.vtp\n"
            "  -o, --output FILE              the file to write\n"

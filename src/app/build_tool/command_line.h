@@ -13,12 +13,16 @@ enum class Command {
     Version, // --version
     Info,    // --info PROJECT.vtp
     Resave,  // --resave PROJECT.vtp -o OUT.vtp
+    Build,   // PROJECT.vtp -o MOVIE.swf [--scene N]
+    Snapshot, // --snapshot PROJECT.vtp -o DIR [--objects]
 };
 
 struct CommandLine {
     Command command = Command::Help;
     std::string project; // the project file
     std::string output;  // -o / --output
+    std::optional<int> scene; // --scene N, counted from 1
+    bool objects = false;     // --objects: snapshots also write one picture per object
 };
 
 struct ParseOutcome {

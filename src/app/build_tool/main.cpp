@@ -1,4 +1,4 @@
-// vantora-build: builds and inspects projects without a window.
+// vantora-build: builds, inspects and pictures projects without a window.
 
 #include "build_tool/build_tool.h"
 

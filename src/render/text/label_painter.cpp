@@ -2,7 +2,7 @@
 // without wrapping, clipped to the object; the alpha is the text's own coverage.
 
 #include "model/demo_object.h"
-#include "render/text/model_font.h"
+#include "render/text/font_conversion.h"
 #include "render/text/text_painters.h"
 
 #include <QPainter>
@@ -35,8 +35,8 @@ void PaintLabel(const TDemoObject& label, QImage& picture) {
         picture = QImage();
         return;
     }
-    const QFont font = QFontFromModelFont(label.Font);
-    const QRgb fontColour = QRgbFromColor(label.Font.Color);
+    const QFont font = ToQFont(label.Font, FontSmoothing::Antialiased);
+    const QRgb fontColour = ToArgb(label.Font.Color);
 
     QImage drawn(width, height, QImage::Format_RGB32);
     drawn.fill(Qt::black);

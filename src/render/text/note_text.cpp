@@ -2,7 +2,7 @@
 
 #include "model/demo_object.h"
 #include "render/text/aa_work_bitmap.h"
-#include "render/text/model_font.h"
+#include "render/text/font_conversion.h"
 #include "render/text/text_painters.h"
 
 #include <algorithm>
@@ -60,11 +60,11 @@ TAAEffect NoteTextEffect(const TDemoObject& note) {
     if (effect.Gradual.Enabled) {
         effect.Gradual.Style = static_cast<TAAGradualStyle>(style - 1);
     }
-    effect.Gradual.StartColor = QRgbFromColor(note.Font.Color);
-    effect.Gradual.EndColor = QRgbFromColor(note.TextGradientColor);
+    effect.Gradual.StartColor = ToArgb(note.Font.Color);
+    effect.Gradual.EndColor = ToArgb(note.TextGradientColor);
 
     effect.Shadow.Enabled = note.TextShadow;
-    effect.Shadow.Color = QRgbFromColor(note.TextShadowColor);
+    effect.Shadow.Color = ToArgb(note.TextShadowColor);
     effect.Shadow.Blur = std::clamp(note.TextShadowBlur, 0, 100);
     effect.Shadow.OffsetX = std::clamp(note.TextShadowXOff, -20, 20);
     effect.Shadow.OffsetY = std::clamp(note.TextShadowYOff, -20, 20);
@@ -77,10 +77,10 @@ TAAText NoteTextControl(const TDemoObject& note) {
     control.Alignment = NoteAlignment(note.Alignment);
     control.WordWrap = true;
     control.RowPitch = note.Spacing;
-    control.Color = QRgbFromColor(note.BackColor);
+    control.Color = ToArgb(note.BackColor);
     control.Border = 0;
-    control.Font = QFontFromModelFont(note.Font);
-    control.FontColor = QRgbFromColor(note.Font.Color);
+    control.Font = ToQFont(note.Font, FontSmoothing::Antialiased);
+    control.FontColor = ToArgb(note.Font.Color);
     control.FontEffect = NoteTextEffect(note);
     control.Quality = TAAQuality::aqNormal;
     return control;

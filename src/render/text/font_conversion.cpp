@@ -1,4 +1,4 @@
-#include "render/font_conversion.h"
+#include "render/text/font_conversion.h"
 
 #include <QFontMetricsF>
 #include <QString>

@@ -1,0 +1,48 @@
+#include "build_tool/movie_command.h"
+
+#include "build_tool/build_tool.h"
+#include "build_tool/gui_session.h"
+#include "movie/movie_builder.h"
+#include "storage/project_file.h"
+
+#include <ostream>
+#include <string>
+
+namespace vantora::buildtool {
+
+int BuildMovie(const CommandLine& line, std::ostream& err) {
+    EnsureGuiApplication();
+    TVantora demo;
+    const StorageResult loaded = LoadProject(line.project, demo);
+    if (!loaded) {
+        err << loaded.message << '\n';
+        return kExitFailed;
+    }
+    const int sceneCount = static_cast<int>(demo.Scenes.size());
+    if (line.scene && *line.scene > sceneCount) {
+        err << "vantora-build: the project has " << sceneCount << " scene(s); there is no scene " << *line.scene
+            << ".\n";
+        return kExitFailed;
+    }
+
+    ProgressObserver progress;
+    int total = 0;
+    progress.open = [&](std::string_view label, int maximum) {
+        total = maximum;
+        err << label << "...\n";
+    };
+    progress.advance = [&](int position) { err << "  " << position << " of " << total << '\n'; };
+
+    MovieBuildOptions options;
+    if (line.scene)
+        options.sceneIndex = *line.scene - 1;
+    const MovieBuildResult built = BuildMovieFile(demo, line.output, options, &progress);
+    if (!built.ok) {
+        err << "vantora-build: " << built.message << '\n';
+        return kExitFailed;
+    }
+    err << "Wrote " << line.output << '\n';
+    return kExitOk;
+}
+
+} // namespace vantora::buildtool
