@@ -9,6 +9,7 @@
 #include "swf/shape.h"
 #include "swf/sound.h"
 #include "swf/sprite.h"
+#include "swf/text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -113,6 +114,23 @@ TFlashSound* TFlashMovie::AddSound(const std::filesystem::path& fileName) {
     if (!fileName.empty() && std::filesystem::is_regular_file(fileName, ec))
         sound->LoadFromFile(fileName);
     return AddCharacter(std::move(sound));
+}
+
+TFlashFont* TFlashMovie::AddFont(const TFontDesc& desc, bool deviceFont) {
+    auto font = std::make_unique<TFlashFont>(this);
+    font->SetFace(desc.Name, desc.Bold, desc.Italic);
+    font->SetSize(std::abs(desc.Height) * UnitsMultiplier());
+    font->SetDeviceFont(deviceFont);
+    font->SetCharset(desc.Charset);
+    return AddCharacter(std::move(font));
+}
+
+TFlashText* TFlashMovie::AddText(std::u16string text, TSWFRGBA color, TFlashFont* font, const TRect& rect) {
+    TFlashText* item = AddCharacter(std::make_unique<TFlashText>(this, font));
+    item->SetWideText(std::move(text));
+    item->Color() = color;
+    item->SetBounds(rect);
+    return item;
 }
 
 TFlashButton* TFlashMovie::AddButton(bool trackAsMenu, bool isButton2) {

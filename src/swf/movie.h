@@ -7,6 +7,7 @@
 // valid for the movie's lifetime.
 
 #include "swf/flash_object.h"
+#include "swf/font.h"
 #include "swf/records.h"
 #include "swf/swf_stream.h"
 
@@ -55,6 +56,14 @@ public:
     // A sound; loaded from the file when it exists (a missing file leaves it empty). ADPCM WAV
     // files throw swf::Error and add nothing.
     TFlashSound* AddSound(const std::filesystem::path& fileName);
+    // A font: face, |height| in movie units, style and character set from `desc`. With
+    // `deviceFont`, text fields use the player's font and glyphs are embedded only for static text.
+    TFlashFont* AddFont(const TFontDesc& desc, bool deviceFont);
+    // A static text in `font` (turned into a field by SetEditText); `rect` in movie units.
+    TFlashText* AddText(std::u16string text, TSWFRGBA color, TFlashFont* font, const TRect& rect);
+    // Where fonts get outlines and metrics (not owned; must outlive MakeStream).
+    void SetGlyphSource(IGlyphSource* source) { glyphSource_ = source; }
+    IGlyphSource* GlyphSource() const { return glyphSource_; }
     // A button: DefineButton2 when `isButton2` (TrackAsMenu as given), else the old DefineButton.
     TFlashButton* AddButton(bool trackAsMenu = false, bool isButton2 = true);
 
@@ -128,6 +137,7 @@ private:
     std::string metadata_;
     uint16_t maxDepth_ = 0;
     int writingVersion_ = 0;
+    IGlyphSource* glyphSource_ = nullptr;
 };
 
 } // namespace swf

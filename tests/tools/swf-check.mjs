@@ -212,6 +212,48 @@ function fieldsOf(raw, p, warnings) {
       // condition actions: "names of the set conditions/action bytes in hex".
       f.condActions = p.actions.map((a) => `${a.conditions ? Object.entries(a.conditions).filter(([, v]) => v === true).map(([k]) => k).join("+") : ""}/${hex(a.actions)}`).join(";");
       break;
+    case T.DefineFont:
+      f.id = p.id;
+      f.fontName = p.fontName;
+      f.bold = p.isBold ? 1 : 0;
+      f.italic = p.isItalic ? 1 : 0;
+      f.language = p.language;
+      f.glyphs = p.glyphs ? p.glyphs.length : 0;
+      if (p.codeUnits) f.codeUnits = p.codeUnits.join(",");
+      if (p.layout) {
+        f.ascent = p.layout.ascent;
+        f.descent = p.layout.descent;
+        f.leading = p.layout.leading;
+        f.advances = p.layout.advances.join(",");
+      }
+      break;
+    case T.DefineText:
+      f.id = p.id;
+      f.bounds = rect(p.bounds);
+      f.records = p.records.length;
+      if (p.records.length > 0) {
+        const r0 = p.records[0];
+        if (r0.fontId !== undefined) f.fontId = r0.fontId;
+        if (r0.color) f.color = color(r0.color);
+        f.offsetX = r0.offsetX;
+        f.offsetY = r0.offsetY;
+        if (r0.fontSize !== undefined) f.fontSize = r0.fontSize;
+      }
+      f.glyphIndices = p.records.flatMap((r) => r.entries.map((e) => e.index)).join(",");
+      f.glyphAdvances = p.records.flatMap((r) => r.entries.map((e) => e.advance)).join(",");
+      break;
+    case T.DefineDynamicText:
+      f.id = p.id;
+      f.bounds = rect(p.bounds);
+      for (const k of ["wordWrap", "multiline", "password", "readonly", "autoSize", "noSelect", "border", "html", "useGlyphFont"]) f[k === "readonly" ? "readOnly" : k] = p[k] ? 1 : 0;
+      if (p.fontId !== undefined) f.fontId = p.fontId;
+      if (p.fontSize !== undefined) f.fontSize = p.fontSize;
+      if (p.color) f.color = color(p.color);
+      if (p.maxLength !== undefined) f.maxLength = p.maxLength;
+      f.align = p.align;
+      if (p.variableName !== undefined) f.variableName = p.variableName;
+      if (p.text !== undefined) f.text = p.text;
+      break;
     case T.Raw: case T.RawBody:
       f.unparsed = 1;
       warnings.push(`tag code ${raw.code} was not decoded by swf-parser`);
