@@ -5,18 +5,29 @@
 // Ten frames at 10 fps on a 480 x 360 stage: the six stock figures with solid and translucent
 // fills and outlines; a JPEG bitmap and a bitmap with alpha, each shown at natural size and
 // stretched; a sprite with its own four-frame timeline; placements with matrices and colour
-// transforms that change from frame to frame; and removals.
+// transforms that change from frame to frame; and removals. Beside them: a static text in
+// Arial (outlines from FreeType), an editable text field, Stop and Play buttons with their own
+// labels and colour-shifted over and down states, a frame action, and a short generated beep
+// started from a sprite.
 
+#include "platform/freetype_glyph_source.h"
+#include "swf/actions.h"
+#include "swf/button.h"
 #include "swf/errors.h"
+#include "swf/font.h"
 #include "swf/image.h"
 #include "swf/jpeg_codec.h"
 #include "swf/movie.h"
 #include "swf/place_object.h"
 #include "swf/shape.h"
+#include "swf/sound.h"
 #include "swf/sprite.h"
+#include "swf/text.h"
 
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <vector>
 
 namespace {
@@ -58,7 +69,84 @@ std::vector<uint8_t> makeDisc(int size) {
     return bgra;
 }
 
-void build(swf::TFlashMovie& movie) {
+// A 0.3 s 880 Hz beep, 22050 Hz 16-bit mono, fading out, as a WAV file.
+void writeBeep(const std::filesystem::path& path) {
+    const uint32_t rate = 22050, samples = rate * 3 / 10;
+    std::vector<uint8_t> file;
+    auto put = [&](uint32_t v, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            file.push_back(uint8_t(v >> (8 * i)));
+    };
+    auto tag = [&](const char* id) { file.insert(file.end(), id, id + 4); };
+    tag("RIFF");
+    put(36 + samples * 2, 4);
+    tag("WAVE");
+    tag("fmt ");
+    put(16, 4);
+    put(1, 2);
+    put(1, 2);
+    put(rate, 4);
+    put(rate * 2, 4);
+    put(2, 2);
+    put(16, 2);
+    tag("data");
+    put(samples * 2, 4);
+    for (uint32_t i = 0; i < samples; ++i) {
+        const double t = double(i) / rate;
+        const double v = std::sin(2 * M_PI * 880 * t) * (1.0 - double(i) / samples) * 12000;
+        put(uint32_t(int32_t(std::lround(v))) & 0xFFFF, 2);
+    }
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(file.data()), std::streamsize(file.size()));
+}
+
+// A button of three coloured states with a label on top; its release runs `action`.
+swf::TFlashButton* addButton(swf::TFlashMovie& movie, swf::TFlashFont* font, const char16_t* label, swf::TColor color,
+                             bool play, int x, int y) {
+    swf::TFlashShape* face = movie.AddRoundRect(0, 0, 70, 28, 6);
+    face->SetSolidColor(color);
+    face->SetLineStyle(1, kBlack);
+    // Static text is laid out by its glyph advances: centre the label by its measured width.
+    std::u32string codes(label, label + std::char_traits<char16_t>::length(label));
+    const int64_t width = movie.GlyphSource()->TextWidth({font->Name(), font->Bold(), font->Italic()}, codes) *
+                          font->Size() / 1024 / movie.UnitsMultiplier();
+    const int left = int(std::max<int64_t>(0, (70 - width) / 2));
+    swf::TFlashText* text = movie.AddText(label, swf::TSWFRGBA(255, 255, 255), font, {left, 5, 70, 28});
+    swf::TFlashButton* button = movie.AddButton(false, true);
+    button->AddRecord(face, swf::bsUp | swf::bsHitTest, 1);
+    button->RecordColorTransform(button->AddRecord(face, swf::bsOver, 1)).SetAddG(60);
+    button->RecordColorTransform(button->AddRecord(face, swf::bsDown, 1)).SetMultR(160);
+    button->AddRecord(text, swf::bsUp | swf::bsOver | swf::bsDown, 2);
+    if (play)
+        button->OnRelease()->Play();
+    else
+        button->OnRelease()->Stop();
+    movie.PlaceObject(button, uint16_t(20 + (play ? 1 : 0)))->SetTranslate(x, y);
+    return button;
+}
+
+// Static text, a text field, the buttons and the beep; placed in frame 0.
+void addTextButtonsAndSound(swf::TFlashMovie& movie, const std::filesystem::path& beep) {
+    swf::TFlashFont* title = movie.AddFont({"Arial", 22, true, false, 0}, false);
+    swf::TFlashText* hello = movie.AddText(u"Hello from Vantora", swf::TSWFRGBA(0x10, 0x20, 0x60), title, {250, 250, 470, 280});
+    movie.PlaceObject(hello, 15);
+
+    swf::TFlashFont* device = movie.AddFont({"Arial", 14, false, false, 0}, true);
+    swf::TFlashText* field = movie.AddText(u"Type here", swf::TSWFRGBA(0x80, 0x10, 0x10), device, {250, 290, 470, 312});
+    field->SetEditText(true);
+    field->Border = true;
+    movie.PlaceObject(field, 16);
+
+    swf::TFlashFont* labels = movie.AddFont({"Arial", 14, true, false, 0}, false);
+    addButton(movie, labels, u"Stop", 0x002020C0, false, 250, 322);
+    addButton(movie, labels, u"Play", 0x0020A020, true, 330, 322);
+
+    swf::TFlashSound* sound = movie.AddSound(beep);
+    swf::TFlashSprite* player = movie.AddSprite();
+    player->StartSound(sound);
+    movie.PlaceObject(player, 22);
+}
+
+void build(swf::TFlashMovie& movie, const std::filesystem::path& beep) {
     movie.BackgroundColor() = swf::TSWFRGB(0xF0, 0xF0, 0xE0);
 
     // Stock figures with outlines; the round rectangle and the ellipse are translucent.
@@ -120,6 +208,7 @@ void build(swf::TFlashMovie& movie) {
     movie.PlaceObject(discNatural, 9);
     movie.PlaceObject(discStretched, 10);
     movie.PlaceObject(spinner, 11)->SetTranslate(40, 260);
+    addTextButtonsAndSound(movie, beep);
     movie.ShowFrame();
 
     // Frames 1..9: the rectangle slides right, the round rectangle turns, the ellipse fades,
@@ -137,6 +226,8 @@ void build(swf::TFlashMovie& movie) {
             movie.RemoveObject(4, diamond);
         if (frame == 8)
             movie.RemoveObject(8);
+        if (frame == 9)
+            movie.FrameActions()->Stop(); // the last frame stays until Play is pressed
         movie.ShowFrame();
     }
 }
@@ -148,14 +239,23 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: swf-example OUTPUT.swf\n");
         return 2;
     }
+    // The beep is written beside the movie and read back when the sound tag is written.
+    const std::filesystem::path beep = std::filesystem::path(argv[1]).string() + ".beep.wav";
     try {
+        vantora::FreeTypeGlyphSource glyphs;
         swf::TFlashMovie movie(0, 0, 480, 360, 10, true);
         movie.SetCompressed(true);
-        build(movie);
+        movie.SetVersion(6);
+        movie.SetGlyphSource(&glyphs);
+        writeBeep(beep);
+        build(movie, beep);
         movie.MakeStream();
+        std::filesystem::remove(beep);
         movie.SaveToFile(argv[1]);
         std::printf("wrote %s: %d frames, SWF version %d\n", argv[1], movie.FrameCount(), movie.Version());
     } catch (const swf::Error& e) {
+        std::error_code ignored;
+        std::filesystem::remove(beep, ignored);
         std::fprintf(stderr, "swf-example: %s\n", e.what());
         return 1;
     }
