@@ -133,6 +133,12 @@ TFlashText* TFlashMovie::AddText(std::u16string text, TSWFRGBA color, TFlashFont
     return item;
 }
 
+void TFlashMovie::SetStreamSound(TFlashSound* sound, bool loop) {
+    streamSound_ = sound;
+    if (sound != nullptr)
+        sound->SetStreamLoop(loop);
+}
+
 TFlashButton* TFlashMovie::AddButton(bool trackAsMenu, bool isButton2) {
     return AddCharacter(std::make_unique<TFlashButton>(this, trackAsMenu, isButton2));
 }
@@ -260,6 +266,11 @@ void TFlashMovie::MakeStream() {
         v = std::max(v, protect.MinVersion());
     }
 
+    if (streamSound_ != nullptr) {
+        streamSound_->WriteStreamHead(be, FrameRate());
+        v = std::max(v, streamSound_->MinVersion());
+    }
+
     bool placementSeen = false;
     int framesWritten = 0;
     const size_t count = objects_.size();
@@ -276,8 +287,11 @@ void TFlashMovie::MakeStream() {
         if (item->LibraryLevel() == 0) {
             auto* tag = static_cast<TSWFObject*>(item);
             const uint16_t code = tag->TagCode();
-            if (code == tagShowFrame)
+            if (code == tagShowFrame) {
                 ++framesWritten;
+                if (streamSound_ != nullptr)
+                    streamSound_->WriteStreamBlock(be);
+            }
             else if (code == tagPlaceObject || code == tagPlaceObject2 || code == tagPlaceObject3)
                 placementSeen = true;
             else if (code == tagFrameLabel)
@@ -289,6 +303,8 @@ void TFlashMovie::MakeStream() {
         item->WriteToStream(be);
     }
     if (framesWritten == 0 && placementSeen) {
+        if (streamSound_ != nullptr)
+            streamSound_->WriteStreamBlock(be);
         TSWFShowFrame().WriteToStream(be);
         ++framesWritten;
     }

@@ -64,6 +64,9 @@ public:
     // Where fonts get outlines and metrics (not owned; must outlive MakeStream).
     void SetGlyphSource(IGlyphSource* source) { glyphSource_ = source; }
     IGlyphSource* GlyphSource() const { return glyphSource_; }
+    // Streams `sound` with the movie: a SoundStreamHead2 at the start, one SoundStreamBlock before
+    // every frame end (null: none). The sound need not be in the movie's list.
+    void SetStreamSound(TFlashSound* sound, bool loop = false);
     // A button: DefineButton2 when `isButton2` (TrackAsMenu as given), else the old DefineButton.
     TFlashButton* AddButton(bool trackAsMenu = false, bool isButton2 = true);
 
@@ -138,6 +141,7 @@ private:
     uint16_t maxDepth_ = 0;
     int writingVersion_ = 0;
     IGlyphSource* glyphSource_ = nullptr;
+    TFlashSound* streamSound_ = nullptr;
 };
 
 } // namespace swf

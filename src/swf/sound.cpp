@@ -37,8 +37,19 @@ void TSWFStartSound::WriteTagBody(TBitsEngine& be) {
 
 void TFlashSound::LoadFromFile(const std::filesystem::path& path) {
     const TWaveInfo info = TWaveReader().ReadFile(path);
+    // What the player cannot take as it is would play as noise: refuse it with the reason.
     if (info.FormatTag == wfADPCM)
         throw Error("sound " + QuotedPath(path) + ": ADPCM WAV files are not supported; save the sound as PCM or MP3");
+    const bool mpeg = info.FormatTag == wfPlainMP3 || info.FormatTag == wfMPEGLayer3 || info.FormatTag == wfMPEG;
+    if (mpeg && info.MPEGLayer != 3 && info.SamplesPerFrame != 0)
+        throw Error("sound " + QuotedPath(path) + ": MPEG layer " + std::to_string(info.MPEGLayer) +
+                    " audio is not supported; only MP3 (layer III) plays");
+    if (info.FormatTag != 0 && info.FormatTag != wfPCM && !mpeg)
+        throw Error("sound " + QuotedPath(path) + ": WAV format " + std::to_string(info.FormatTag) +
+                    " is not supported; save the sound as PCM or MP3");
+    if (info.FormatTag == wfPCM && info.BitsPerSample != 8 && info.BitsPerSample != 16)
+        throw Error("sound " + QuotedPath(path) + ": " + std::to_string(info.BitsPerSample) +
+                    "-bit samples are not supported; save the sound with 8 or 16 bits");
     path_ = path;
     info_ = info;
     format_ = rate_ = size_ = type_ = 0;
@@ -46,7 +57,7 @@ void TFlashSound::LoadFromFile(const std::filesystem::path& path) {
         return; // unknown extension or no audio found: written with zero fields
     switch (info.FormatTag) {
     case wfPCM: format_ = 0; break;
-    case wfMPEGLayer3: case wfPlainMP3: format_ = 2; break;
+    case wfMPEG: case wfMPEGLayer3: case wfPlainMP3: format_ = 2; break;
     default: format_ = 0; break;
     }
     switch (info.SampleRate / 5000) {

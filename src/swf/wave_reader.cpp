@@ -44,6 +44,7 @@ void fillFromMpeg(TWaveInfo& info, const TMPEGaudio& mpeg) {
     info.FrameLength = uint32_t(h.FrameLength);
     info.FrameCount = mpeg.FrameCount();
     info.BitRate = uint32_t(h.BitRate);
+    info.MPEGLayer = uint32_t(h.Layer);
 }
 
 } // namespace

@@ -33,6 +33,7 @@ struct TWaveInfo {
     uint32_t FrameLength = 0;
     uint32_t FrameCount = 0;
     uint32_t BitRate = 0; // kbit/s
+    uint32_t MPEGLayer = 0; // 1..3
 };
 
 class TWaveReader {

@@ -1,6 +1,7 @@
 #include "swf/errors.h"
 #include "swf/id3.h"
 #include "swf/mpeg_audio.h"
+#include "swf/shape.h"
 #include "swf/sound.h"
 #include "swf/sprite.h"
 #include "swf/wave_reader.h"
@@ -279,4 +280,63 @@ TEST(SoundCharacter, ParserReadsSoundsStartedFromASprite) {
     ASSERT_GE(spriteTag->children.size(), 2u);
     EXPECT_EQ(spriteTag->children[0].integer("soundId"), wav->CharacterId());
     EXPECT_EQ(spriteTag->children[1].integer("soundId"), mp3->CharacterId());
+}
+
+TEST(SoundCharacter, UnplayableFormatsAreRefusedWithTheirReason) {
+    TempDir dir;
+    TFlashMovie movie(0, 0, 100, 100, 12, true);
+    struct Case { const char* name; std::vector<uint8_t> bytes; const char* fragment; };
+    std::vector<uint8_t> layer2 = makeMp3(3);
+    for (size_t at = 0; at + 417 <= layer2.size(); at += 417)
+        layer2[at + 1] = 0xFD; // MPEG-1 layer II
+    const std::vector<Case> cases = {
+        {"float.wav", makeWav(3, 1, 44100, 32, std::vector<uint8_t>(16, 0)), "format 3"},
+        {"deep.wav", makeWav(1, 1, 44100, 24, std::vector<uint8_t>(18, 0)), "24-bit"},
+        {"layer2.mp3", layer2, "layer 2"},
+        {"layer2in.wav", makeWav(0x50, 2, 44100, 0, layer2), "layer 2"},
+    };
+    for (const Case& c : cases) {
+        try {
+            movie.AddSound(writeFile(dir, c.name, c.bytes));
+            ADD_FAILURE() << c.name << " was accepted";
+        } catch (const Error& e) {
+            EXPECT_NE(std::string(e.what()).find(c.fragment), std::string::npos) << e.what();
+            EXPECT_NE(std::string(e.what()).find(c.name), std::string::npos) << e.what();
+        }
+    }
+    EXPECT_TRUE(movie.Objects().empty());
+    // MP3 inside a WAV container is taken as MP3.
+    TFlashSound* wrapped = movie.AddSound(writeFile(dir, "mp3in.wav", makeWav(0x55, 2, 44100, 0, makeMp3(2))));
+    EXPECT_EQ(wrapped->FormatByte(), 0x2F);
+}
+
+TEST(SoundCharacter, ParserReadsAMovieStreamingASound) {
+    TempDir dir;
+    TFlashMovie movie(0, 0, 100, 100, 10, true);
+    movie.SetVersion(6);
+    TFlashSound sound(&movie);
+    sound.LoadFromFile(writeFile(dir, "s.wav", makeWav(1, 1, 11025, 16, std::vector<uint8_t>(4000, 1))));
+    movie.SetStreamSound(&sound);
+    TFlashShape* box = movie.AddRectangle(0, 0, 10, 10);
+    movie.PlaceObject(box, 1);
+    movie.ShowFrame(3);
+    const auto s = saveAndCheck(movie, dir);
+    ASSERT_TRUE(s.ok) << s.error;
+    const auto* head = s.find(tagSoundStreamHead2);
+    ASSERT_NE(head, nullptr);
+    EXPECT_EQ(head->integer("streamFormat"), 0);
+    EXPECT_EQ(head->integer("streamSoundRate"), 11000);
+    EXPECT_EQ(head->integer("streamSoundSize"), 16);
+    EXPECT_EQ(head->integer("streamSampleCount"), 1102);
+    const auto blocks = s.all(tagSoundStreamBlock);
+    ASSERT_EQ(blocks.size(), 3u);
+    for (const auto* block : blocks)
+        EXPECT_EQ(block->integer("dataBytes"), 2204);
+    // Each block comes right before its frame's end.
+    const std::vector<int> codes = s.codes();
+    for (size_t i = 0; i + 1 < codes.size(); ++i) {
+        if (codes[i] == tagSoundStreamBlock) {
+            EXPECT_EQ(codes[i + 1], tagShowFrame);
+        }
+    }
 }

@@ -202,7 +202,20 @@ function fieldsOf(raw, p, warnings) {
       f.sampleCount = p.sampleCount;
       f.dataBytes = p.data.length;
       break;
-    case T.StartSound: f.soundId = p.soundId; break;
+    case T.StartSound:
+      f.soundId = p.soundId;
+      if (p.soundInfo.loopCount !== undefined) f.loopCount = p.soundInfo.loopCount;
+      if (p.soundInfo.envelopeRecords) f.envelopePoints = p.soundInfo.envelopeRecords.length;
+      break;
+    case T.SoundStreamHead:
+      f.streamFormat = p.streamFormat;
+      f.streamSoundRate = p.streamSoundRate;
+      f.streamSoundSize = p.streamSoundSize;
+      f.streamSoundType = p.streamSoundType;
+      f.streamSampleCount = p.streamSampleCount;
+      if (p.latencySeek !== undefined) f.latencySeek = p.latencySeek;
+      break;
+    case T.SoundStreamBlock: f.dataBytes = p.data.length; break;
     case T.DefineButton:
       f.id = p.id;
       f.trackAsMenu = p.trackAsMenu ? 1 : 0;
