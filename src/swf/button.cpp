@@ -146,6 +146,12 @@ void TFlashButton::WriteButton1(TBitsEngine& be, int version) {
     WriteActionList(be, actions_, version);
 }
 
+void TFlashButton::SetStateSound(int index, uint16_t soundId) {
+    if (index < 0 || index >= 4)
+        throw Error("button " + std::to_string(CharacterId()) + ": no button state sound " + std::to_string(index));
+    stateSounds_[index] = soundId;
+}
+
 void TFlashButton::WriteToStream(TBitsEngine& be) {
     const int version = Owner() != nullptr ? Owner()->WritingVersion() : 6;
     const size_t start = BeginTag(be);
@@ -154,6 +160,16 @@ void TFlashButton::WriteToStream(TBitsEngine& be) {
     else
         WriteButton1(be, version);
     EndTag(be, start, isButton2_ ? tagDefineButton2 : tagDefineButton);
+    if (std::all_of(std::begin(stateSounds_), std::end(stateSounds_), [](uint16_t id) { return id == 0; }))
+        return;
+    const size_t soundStart = BeginTag(be);
+    be.WriteWord(CharacterId());
+    for (uint16_t id : stateSounds_) {
+        be.WriteWord(id);
+        if (id != 0)
+            be.WriteByte(0); // plain start: no options
+    }
+    EndTag(be, soundStart, tagDefineButtonSound);
 }
 
 } // namespace swf

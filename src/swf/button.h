@@ -68,6 +68,12 @@ public:
     const std::vector<std::unique_ptr<TSWFButtonRecord>>& Records() const { return records_; }
     const std::vector<std::unique_ptr<TSWFButtonCondAction>>& Conditions() const { return conditions_; }
 
+    // The sound started on a state change, by index: 0 over-up to idle, 1 idle to over-up,
+    // 2 over-up to over-down, 3 over-down to over-up (0 = none). Any set sound adds a
+    // DefineButtonSound tag after the button.
+    void SetStateSound(int index, uint16_t soundId);
+    uint16_t StateSound(int index) const { return index >= 0 && index < 4 ? stateSounds_[index] : 0; }
+
     int MinVersion() const override;
     void WriteToStream(TBitsEngine& be) override;
 
@@ -82,6 +88,7 @@ private:
     std::vector<std::unique_ptr<TSWFButtonCondAction>> conditions_;
     TSWFActionList actions_; // the old button's one list
     std::unique_ptr<TFlashActionScript> script_;
+    uint16_t stateSounds_[4] = {0, 0, 0, 0};
 };
 
 } // namespace swf

@@ -1,5 +1,6 @@
 #include "swf/actions.h"
 #include "swf/button.h"
+#include "swf/errors.h"
 #include "swf/shape.h"
 #include "swf/sprite.h"
 
@@ -135,6 +136,19 @@ TEST(SwfButton, OldButtonsAndButtonsWithoutActions) {
     EXPECT_EQ(quiet->MinVersion(), 3);
     const Bytes quietTag = tagBytes(*quiet);
     EXPECT_EQ(hex(Bytes(quietTag.begin() + 2, quietTag.end())), "0200" "00" "0000" "00");
+}
+
+TEST(SwfButton, StateSoundsAddADefineButtonSound) {
+    TFlashMovie movie(0, 0, 100, 100, 12, true);
+    TFlashButton* button = movie.AddButton(false, true);
+    button->SetStateSound(3, 9);
+    EXPECT_THROW(button->SetStateSound(4, 1), Error);
+    const Bytes tags = tagBytes(*button);
+    // DefineButton2 (2 + 6 bytes), then DefineButtonSound.
+    ASSERT_EQ(tags.size(), 8u + 2 + 11);
+    const Bytes sound(tags.begin() + 8, tags.end());
+    EXPECT_EQ(sound[0] | sound[1] << 8, tagDefineButtonSound << 6 | 11);
+    EXPECT_EQ(hex(Bytes(sound.begin() + 2, sound.end())), "0100" "0000" "0000" "0000" "0900" "00");
 }
 
 TEST(SwfButton, ParserReadsButtonRecordsAndConditionActions) {
