@@ -340,3 +340,23 @@ TEST(SoundCharacter, ParserReadsAMovieStreamingASound) {
         }
     }
 }
+
+TEST(SoundCharacter, Mp3StreamBlocksCarryWholeFramesUntilTheMovieCatchesUp) {
+    TempDir dir;
+    TFlashMovie movie(0, 0, 100, 100, 10, true);
+    TFlashSound* sound = movie.AddSound(writeFile(dir, "m.mp3", makeMp3(5)));
+    const Bytes head = bytesOf([&](TBitsEngine& be) { sound->WriteStreamHead(be, 10); });
+    EXPECT_EQ(hex(Bytes(head.begin() + 2, head.end())), "0f" "2f" "3a11" "0000"); // 4410 samples a frame, latency 0
+    auto block = [&] {
+        const Bytes b = bytesOf([&](TBitsEngine& be) { sound->WriteStreamBlock(be); });
+        const size_t headerLength = (b[0] & 0x3F) == 0x3F ? 6 : 2;
+        return Bytes(b.begin() + ptrdiff_t(headerLength), b.end());
+    };
+    const Bytes first = block(); // 4 frames reach 4608 >= 4410 samples
+    ASSERT_EQ(first.size(), 4u + 4 * 417);
+    EXPECT_EQ(hex(Bytes(first.begin(), first.begin() + 6)), "0012" "0000" "fffb");
+    const Bytes second = block(); // the fifth and last frame
+    ASSERT_EQ(second.size(), 4u + 417);
+    EXPECT_EQ(hex(Bytes(second.begin(), second.begin() + 4)), "8004" "0000");
+    EXPECT_EQ(hex(block()), "00000000"); // nothing left: an empty block
+}

@@ -127,6 +127,23 @@ TEST(SwfFont, WideFontsWithLayoutCarryCodesMetricsAndAdvances) {
     EXPECT_EQ(r.pos, body.size());
 }
 
+TEST(SwfFont, GlyphDataPast64KTakesWideOffsets) {
+    Movie m;
+    TFlashFont* font = m.movie.AddFont({"Arial", 12, false, false, 0}, false);
+    const char32_t count = 8000;
+    for (char32_t c = 0x4E00; c < 0x4E00 + count; ++c)
+        font->AddChar(c);
+    const Bytes body = bodyOf(*font);
+    EXPECT_EQ(body[2] & 0x08, 0x08); // WideOffsets
+    Reader r{body, 10};
+    ASSERT_EQ(r.word(), count);
+    const uint32_t firstOffset = uint32_t(body[12] | body[13] << 8 | body[14] << 16 | body[15] << 24);
+    EXPECT_EQ(firstOffset, (count + 1) * 4);
+    const size_t codeTable = 12 + size_t(body[12 + count * 4] | body[13 + count * 4] << 8 | body[14 + count * 4] << 16);
+    EXPECT_GT(codeTable, 0x10000u);
+    EXPECT_EQ(body[codeTable] | body[codeTable + 1] << 8, 0x4E00);
+}
+
 TEST(SwfFont, DeviceFontsOfTextFieldsEmbedNoGlyphsAndNeedNoSource) {
     TFlashMovie movie(0, 0, 400, 300, 12, true);
     TFlashFont* font = movie.AddFont({"Arial", 12, false, false, 0}, true);
