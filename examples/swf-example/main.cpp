@@ -28,6 +28,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <numbers>
 #include <vector>
 
 namespace {
@@ -93,7 +94,7 @@ void writeBeep(const std::filesystem::path& path) {
     put(samples * 2, 4);
     for (uint32_t i = 0; i < samples; ++i) {
         const double t = double(i) / rate;
-        const double v = std::sin(2 * M_PI * 880 * t) * (1.0 - double(i) / samples) * 12000;
+        const double v = std::sin(2 * std::numbers::pi * 880 * t) * (1.0 - double(i) / samples) * 12000;
         put(uint32_t(int32_t(std::lround(v))) & 0xFFFF, 2);
     }
     std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(file.data()), std::streamsize(file.size()));
