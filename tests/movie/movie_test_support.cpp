@@ -1,6 +1,5 @@
 #include "movie_test_support.h"
 
-#include <QGuiApplication>
 
 #include <memory>
 #include <sstream>
@@ -78,26 +77,3 @@ std::vector<int> Range(int from, int to) {
 }
 
 } // namespace vantora::test
-
-namespace {
-
-// Painting text needs a QGuiApplication (offscreen in tests); one lives for the whole program.
-class GuiApplicationEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override {
-        if (QGuiApplication::instance() == nullptr)
-            app_ = std::make_unique<QGuiApplication>(argc_, argv_);
-    }
-    void TearDown() override { app_.reset(); }
-
-private:
-    int argc_ = 1;
-    char name_[16] = "movie_tests";
-    char* argv_[2] = {name_, nullptr};
-    std::unique_ptr<QGuiApplication> app_;
-};
-
-[[maybe_unused]] ::testing::Environment* const kGuiEnvironment =
-    ::testing::AddGlobalTestEnvironment(new GuiApplicationEnvironment);
-
-} // namespace

@@ -2,7 +2,6 @@
 
 #include "render/object_renderer.h"
 
-#include <QGuiApplication>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -78,26 +77,3 @@ RgbaImage SolidImage(int width, int height, std::uint32_t argb) {
 }
 
 } // namespace vantora::test
-
-namespace {
-
-// Fonts need a QGuiApplication (offscreen in tests); one lives for the whole test program.
-class GuiApplicationEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override {
-        if (QGuiApplication::instance() == nullptr)
-            app_ = std::make_unique<QGuiApplication>(argc_, argv_);
-    }
-    void TearDown() override { app_.reset(); }
-
-private:
-    int argc_ = 1;
-    char name_[16] = "render_tests";
-    char* argv_[2] = {name_, nullptr};
-    std::unique_ptr<QGuiApplication> app_;
-};
-
-[[maybe_unused]] ::testing::Environment* const kGuiEnvironment =
-    ::testing::AddGlobalTestEnvironment(new GuiApplicationEnvironment);
-
-} // namespace

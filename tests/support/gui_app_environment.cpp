@@ -1,4 +1,5 @@
-// Fonts and painting on images need a QGuiApplication; every test process gets one.
+// Fonts and painting on images need a QGuiApplication; every test program that paints gets one
+// (vantora_test(... GUI)). Tests run with QT_QPA_PLATFORM=offscreen.
 
 #include <QGuiApplication>
 
@@ -10,7 +11,7 @@ class QtAppEnvironment : public ::testing::Environment {
 public:
     void SetUp() override {
         static int argc = 1;
-        static char name[] = "vantora_render_text_tests";
+        static char name[] = "vantora_tests";
         static char* argv[] = {name, nullptr};
         app_ = new QGuiApplication(argc, argv);
     }
