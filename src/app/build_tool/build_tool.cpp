@@ -23,18 +23,16 @@ int fail(const StorageResult& result, std::ostream& err) {
 
 int info(const CommandLine& line, std::ostream& out, std::ostream& err) {
     TVantora demo;
-    const StorageResult loaded = LoadProject(line.project, demo);
-    if (!loaded)
-        return fail(loaded, err);
+    if (!LoadProjectOrReport(line.project, demo, err))
+        return kExitFailed;
     out << ProjectToJson(demo);
     return kExitOk;
 }
 
 int resave(const CommandLine& line, std::ostream& err) {
     TVantora demo;
-    const StorageResult loaded = LoadProject(line.project, demo);
-    if (!loaded)
-        return fail(loaded, err);
+    if (!LoadProjectOrReport(line.project, demo, err))
+        return kExitFailed;
     const StorageResult saved = SaveProject(line.output, demo);
     if (!saved)
         return fail(saved, err);
@@ -42,6 +40,13 @@ int resave(const CommandLine& line, std::ostream& err) {
 }
 
 } // namespace
+
+bool LoadProjectOrReport(const std::string& project, TVantora& demo, std::ostream& err) {
+    const StorageResult loaded = LoadProject(project, demo);
+    if (!loaded)
+        fail(loaded, err);
+    return static_cast<bool>(loaded);
+}
 
 std::string VersionText() { return std::string("vantora-build ") + VANTORA_VERSION; }
 

@@ -2,6 +2,8 @@
 // What vantora-build does with its parsed command line. Output and error text go to the given
 // streams so tests can run the tool in-process.
 
+#include "model/demo.h"
+
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -14,6 +16,9 @@ constexpr int kExitFailed = 1; // the project could not be read or written
 constexpr int kExitUsage = 2;  // the arguments made no sense
 
 int RunBuildTool(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+
+// Loads `project` into `demo`; on failure prints the storage message to `err` and returns false.
+bool LoadProjectOrReport(const std::string& project, TVantora& demo, std::ostream& err);
 
 // "vantora-build <version>".
 std::string VersionText();

@@ -3,7 +3,6 @@
 #include "build_tool/build_tool.h"
 #include "build_tool/gui_session.h"
 #include "movie/movie_builder.h"
-#include "storage/project_file.h"
 
 #include <ostream>
 #include <string>
@@ -13,11 +12,8 @@ namespace vantora::buildtool {
 int BuildMovie(const CommandLine& line, std::ostream& err) {
     EnsureGuiApplication();
     TVantora demo;
-    const StorageResult loaded = LoadProject(line.project, demo);
-    if (!loaded) {
-        err << loaded.message << '\n';
+    if (!LoadProjectOrReport(line.project, demo, err))
         return kExitFailed;
-    }
     const int sceneCount = static_cast<int>(demo.Scenes.size());
     if (line.scene && *line.scene > sceneCount) {
         err << "vantora-build: the project has " << sceneCount << " scene(s); there is no scene " << *line.scene

@@ -5,7 +5,6 @@
 #include "render/object_renderer.h"
 #include "render/image_conversion.h"
 #include "render/scene_composer.h"
-#include "storage/project_file.h"
 
 #include <QImage>
 #include <QString>
@@ -49,11 +48,8 @@ bool writeObjectPictures(TDemoFrame& scene, const fs::path& folder, int sceneNum
 int WriteSnapshots(const CommandLine& line, std::ostream& err) {
     EnsureGuiApplication();
     TVantora demo;
-    const StorageResult loaded = LoadProject(line.project, demo);
-    if (!loaded) {
-        err << loaded.message << '\n';
+    if (!LoadProjectOrReport(line.project, demo, err))
         return kExitFailed;
-    }
     const fs::path folder = line.output;
     std::error_code ec;
     fs::create_directories(folder, ec);
