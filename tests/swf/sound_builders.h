@@ -55,14 +55,13 @@ inline std::vector<uint8_t> makeMp3(int frames, bool mono = false, uint32_t id3B
             file.push_back(uint8_t((id3Body >> shift) & 0x7F));
         file.resize(file.size() + id3Body, 0);
     }
-    for (int i = 0; i < frames; ++i) {
-        const size_t at = file.size();
-        file.resize(at + 417, 0);
-        file[at] = 0xFF;
-        file[at + 1] = 0xFB;
-        file[at + 2] = 0x90;
-        file[at + 3] = mono ? 0xC0 : 0x00;
-    }
+    std::vector<uint8_t> frame(417, 0);
+    frame[0] = 0xFF;
+    frame[1] = 0xFB;
+    frame[2] = 0x90;
+    frame[3] = mono ? 0xC0 : 0x00;
+    for (int i = 0; i < frames; ++i)
+        file.insert(file.end(), frame.begin(), frame.end());
     return file;
 }
 
