@@ -1,11 +1,13 @@
 #include "movie/object_characters.h"
 
 #include "movie/bitmap_conversion.h"
+#include "movie/button_character.h"
 #include "movie/movie_limits.h"
 #include "movie/registration.h"
 #include "movie/shape_character.h"
 #include "movie/work_files.h"
 #include "render/object_renderer.h"
+#include "swf/button.h"
 #include "swf/image.h"
 #include "swf/jpeg_codec.h"
 #include "swf/movie.h"
@@ -33,13 +35,13 @@ bool IsExportedKind(TObjectKind kind) {
     case TObjectKind::Shape:
     case TObjectKind::Image:
     case TObjectKind::Cursor:
+    case TObjectKind::Button:
+    case TObjectKind::Audio:
         return true;
     case TObjectKind::Label:
     case TObjectKind::Text:
     case TObjectKind::InputText:
-    case TObjectKind::Button:
-    case TObjectKind::Audio:
-        return false; // text fields, buttons and sounds join here
+        return false; // text fields join here
     }
     return false;
 }
@@ -52,6 +54,7 @@ swf::TFlashVisualObject* ObjectCharacters::Build(const TDemoObject& object) {
     case TObjectKind::Note:
     case TObjectKind::Balloon:
     case TObjectKind::Cursor: return PaintedRectangle(object, false);
+    case TObjectKind::Button: return Button(object);
     default: return nullptr;
     }
 }
@@ -65,6 +68,15 @@ swf::TFlashShape* ObjectCharacters::PaintedRectangle(const TDemoObject& object, 
     if (swf::TFlashImage* bitmap = bitmaps_.FromPicture(canvas_))
         rectangle->SetImageFill(bitmap, stretched ? swf::TImageFillKind::Stretched : swf::TImageFillKind::Clipped);
     return rectangle;
+}
+
+swf::TFlashVisualObject* ObjectCharacters::Button(const TDemoObject& button) {
+    swf::TFlashImage* face = nullptr;
+    if (PaintObject(button, canvas_)) {
+        ++painted_;
+        face = bitmaps_.FromPicture(canvas_);
+    }
+    return BuildButtonCharacter(movie_, button, face, scenes_, sceneIndex_);
 }
 
 swf::TFlashShape* ObjectCharacters::ImageRectangle(const TDemoObject& image) {

@@ -3,11 +3,13 @@
 // objects, and for the painted kinds (balloons, notes, images, cursors) a rectangle around the
 // registration point filled with the object's freshly painted picture.
 //
-// Labels, texts, input texts, buttons and sounds are made of text fields, buttons and sounds that
-// the movie builder does not write yet: IsExportedKind says false for them, the scene plan leaves
-// them out, and their builders join Build below when those characters exist.
+// Buttons get a button character (button_character.h); Audio objects get no character here: the
+// scene plan gives them a sound in their sprite. Labels, texts and input texts are made of text
+// fields that the movie builder does not write yet: IsExportedKind says false for them, and the
+// scene plan leaves them out.
 
 #include "model/demo_object.h"
+#include "movie/click_actions.h"
 
 #include <QImage>
 
@@ -29,20 +31,28 @@ public:
     ObjectCharacters(swf::TFlashMovie& movie, BitmapConverter& bitmaps, WorkFiles& workFiles)
         : movie_(movie), bitmaps_(bitmaps), workFiles_(workFiles) {}
 
-    // The object's character; nullptr for kinds that are not exported (see IsExportedKind).
+    // The object's character; nullptr for kinds that are not exported (see IsExportedKind) and
+    // for Audio objects.
     swf::TFlashVisualObject* Build(const TDemoObject& object);
+
+    // Where click actions jump to: the scenes of the whole demo, and the scene being built.
+    void SetSceneStarts(SceneStarts starts) { scenes_ = std::move(starts); }
+    void SetCurrentScene(int index) { sceneIndex_ = index; }
 
     int PicturesPainted() const { return painted_; }
 
 private:
     swf::TFlashShape* PaintedRectangle(const TDemoObject& object, bool stretched);
     swf::TFlashShape* ImageRectangle(const TDemoObject& image);
+    swf::TFlashVisualObject* Button(const TDemoObject& button);
 
     swf::TFlashMovie& movie_;
     BitmapConverter& bitmaps_;
     WorkFiles& workFiles_;
     QImage canvas_; // reused by every painting of the same size
     int painted_ = 0;
+    SceneStarts scenes_;
+    int sceneIndex_ = -1;
 };
 
 } // namespace vantora

@@ -1,5 +1,6 @@
 #include "movie/scene_plan.h"
 
+#include "movie/audio_sound.h"
 #include "movie/cursor_path.h"
 #include "movie/movie_limits.h"
 #include "movie/object_timing.h"
@@ -9,6 +10,7 @@
 #include "swf/movie.h"
 #include "swf/place_object.h"
 #include "swf/shape.h"
+#include "swf/sound.h"
 #include "swf/sprite.h"
 
 #include <algorithm>
@@ -20,13 +22,23 @@ namespace vantora {
 MovieBuildSession::MovieBuildSession(swf::TFlashMovie& movie, const TVantora& demo, WorkFiles workFiles,
                                      std::vector<const TDemoFrame*> scenes)
     : movie_(movie),
+      demo_(demo),
       factor_(EffectiveFrameRateFactor(demo.FrameRateFactor)),
       width_(demo.Width),
       height_(demo.Height),
       workFiles_(std::move(workFiles)),
       bitmaps_(movie),
       characters_(movie, bitmaps_, workFiles_),
-      backgrounds_(std::move(scenes), demo.Width, demo.Height) {}
+      backgrounds_(std::move(scenes), demo.Width, demo.Height) {
+    characters_.SetSceneStarts(SceneStarts(demo, factor_));
+}
+
+int MovieBuildSession::SceneIndex(const TDemoFrame& scene) const {
+    for (std::size_t i = 0; i < demo_.Scenes.size(); ++i)
+        if (demo_.Scenes[i].get() == &scene)
+            return int(i);
+    return -1;
+}
 
 namespace {
 
@@ -56,6 +68,7 @@ public:
             return; // a scene without frames adds nothing
         PrepareSlots();
         DefineSprites();
+        session_.Characters().SetCurrentScene(session_.SceneIndex(scene_));
         background_ = BuildSceneBackground(movie_, scene_, session_.Width(), session_.Height(),
                                            session_.Backgrounds().Take(scene_), session_.Files(), session_.Bitmaps());
         backgroundSubject_ = SceneTransformSubject(scene_, session_.Width(), session_.Height(), session_.FrameRateFactor());
@@ -101,6 +114,8 @@ private:
                 continue;
             if (slot.object->Kind == TObjectKind::Cursor)
                 StepCursor(slot, f);
+            else if (slot.object->Kind == TObjectKind::Audio)
+                StepAudio(slot, f);
             else
                 StepObject(slot, f);
         }
@@ -117,6 +132,24 @@ private:
             Replace(slot, f, {});
         else if (f == t.Leave)
             RemoveFromStage(slot);
+    }
+
+    // The sound starts from the object's sprite, placed untransformed when the object starts and
+    // removed when it leaves; it plays on as an event sound from its start.
+    void StepAudio(ObjectSlot& slot, std::int64_t f) {
+        if (f == slot.timing.Start) {
+            AudioSoundResult result = AddAudioSound(movie_, session_.Files(), *slot.object);
+            if (!result.Problem.empty())
+                session_.SoundProblems().push_back(std::move(result.Problem));
+            if (result.Sound == nullptr)
+                return;
+            movie_.MoveBefore(result.Sound, slot.sprite); // the sprite's StartSound names it
+            slot.sprite->StartSound(result.Sound);
+            movie_.PlaceObject(slot.sprite, slot.depth);
+            slot.onMainTimeline = true;
+        } else if (f == slot.timing.Leave) {
+            RemoveFromStage(slot);
+        }
     }
 
     void StepCursor(ObjectSlot& slot, std::int64_t f) {

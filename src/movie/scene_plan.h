@@ -11,6 +11,8 @@
 #include "movie/work_files.h"
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 namespace swf {
 class TFlashMovie;
@@ -33,9 +35,14 @@ public:
     BitmapConverter& Bitmaps() { return bitmaps_; }
     ObjectCharacters& Characters() { return characters_; }
     BackgroundPipeline& Backgrounds() { return backgrounds_; }
+    // The scene's place in the whole demo (-1 when it is not one of the demo's scenes).
+    int SceneIndex(const TDemoFrame& scene) const;
+    // Sound data left out of the movie, one line each (see AddAudioSound).
+    std::vector<std::string>& SoundProblems() { return soundProblems_; }
 
 private:
     swf::TFlashMovie& movie_;
+    const TVantora& demo_;
     std::int32_t factor_;
     std::int32_t width_;
     std::int32_t height_;
@@ -43,6 +50,7 @@ private:
     BitmapConverter bitmaps_;
     ObjectCharacters characters_;
     BackgroundPipeline backgrounds_;
+    std::vector<std::string> soundProblems_;
 };
 
 // Appends the frames of `scene` at the end of the movie's main timeline.

@@ -159,7 +159,7 @@ TEST_F(FramePlan, StopPointsStopTheirFramesOnce) {
     EXPECT_EQ(actions[0]->text("actions"), "0700");
 }
 
-TEST_F(FramePlan, KindsWithoutMovieCharactersYetAreLeftOutCleanly) {
+TEST_F(FramePlan, LabelsAreLeftOutAndButtonsGoOnTheMainTimelineBesideTheirUnusedSprite) {
     demo_.FrameRateFactor = 1;
     TDemoFrame& scene = AddScene(4);
     AddObject(scene, TObjectKind::Label, 0, 0, 50, 20, 0, 4);
@@ -168,7 +168,7 @@ TEST_F(FramePlan, KindsWithoutMovieCharactersYetAreLeftOutCleanly) {
     AddObject(scene, TObjectKind::Shape, 0, 60, 50, 20, 0, 4);
     const SwfSummary movie = Build();
     EXPECT_TRUE(FramesAt(movie, kPlaceObject2, 2).empty());
-    EXPECT_TRUE(FramesAt(movie, kPlaceObject2, 3).empty());
+    EXPECT_EQ(FramesAt(movie, kPlaceObject2, 3), Range(0, 3));
     EXPECT_EQ(FramesAt(movie, kPlaceObject2, 4), Range(0, 3));
     const SwfTag* unused = movie.find(kDefineSprite);
     ASSERT_NE(unused, nullptr) << "the button's sprite is defined all the same";
