@@ -3,6 +3,7 @@
 #include "movie/movie_limits.h"
 #include "movie/object_timing.h"
 #include "movie/scene_plan.h"
+#include "movie/text_character.h"
 #include "storage/program_folder.h"
 #include "swf/colors.h"
 #include "swf/errors.h"
@@ -84,6 +85,7 @@ std::unique_ptr<swf::TFlashMovie> CreateDemoMovie(const TVantora& demo) {
     movie->SetUnitsInPixels(true);
     movie->SetVersion(6);
     movie->SetCompressed(true);
+    movie->SetGlyphSource(&MovieGlyphSource());
     PlaceDemoBackground(*movie, demo);
     return movie;
 }

@@ -5,6 +5,7 @@
 #include "movie/movie_limits.h"
 #include "movie/registration.h"
 #include "movie/shape_character.h"
+#include "movie/text_character.h"
 #include "movie/work_files.h"
 #include "render/object_renderer.h"
 #include "swf/button.h"
@@ -12,6 +13,7 @@
 #include "swf/jpeg_codec.h"
 #include "swf/movie.h"
 #include "swf/shape.h"
+#include "swf/text.h"
 
 namespace vantora {
 namespace {
@@ -37,11 +39,10 @@ bool IsExportedKind(TObjectKind kind) {
     case TObjectKind::Cursor:
     case TObjectKind::Button:
     case TObjectKind::Audio:
-        return true;
     case TObjectKind::Label:
     case TObjectKind::Text:
     case TObjectKind::InputText:
-        return false; // text fields join here
+        return true;
     }
     return false;
 }
@@ -55,6 +56,8 @@ swf::TFlashVisualObject* ObjectCharacters::Build(const TDemoObject& object) {
     case TObjectKind::Balloon:
     case TObjectKind::Cursor: return PaintedRectangle(object, false);
     case TObjectKind::Button: return Button(object);
+    case TObjectKind::Label: return BuildLabelText(movie_, object);
+    case TObjectKind::Text: return BuildTextField(movie_, object);
     default: return nullptr;
     }
 }

@@ -3,10 +3,10 @@
 // objects, and for the painted kinds (balloons, notes, images, cursors) a rectangle around the
 // registration point filled with the object's freshly painted picture.
 //
-// Buttons get a button character (button_character.h); Audio objects get no character here: the
-// scene plan gives them a sound in their sprite. Labels, texts and input texts are made of text
-// fields that the movie builder does not write yet: IsExportedKind says false for them, and the
-// scene plan leaves them out.
+// Buttons get a button character (button_character.h), labels and texts their text items
+// (text_character.h). Audio and InputText objects get no character here: the scene plan gives
+// Audio objects a sound in their sprite and InputText objects a new field whenever the typed text
+// changes.
 
 #include "model/demo_object.h"
 #include "movie/click_actions.h"
@@ -32,7 +32,7 @@ public:
         : movie_(movie), bitmaps_(bitmaps), workFiles_(workFiles) {}
 
     // The object's character; nullptr for kinds that are not exported (see IsExportedKind) and
-    // for Audio objects.
+    // for Audio and InputText objects.
     swf::TFlashVisualObject* Build(const TDemoObject& object);
 
     // Where click actions jump to: the scenes of the whole demo, and the scene being built.

@@ -2,6 +2,8 @@
 
 #include "movie/audio_sound.h"
 #include "movie/cursor_path.h"
+#include "movie/input_typing.h"
+#include "movie/text_character.h"
 #include "movie/movie_limits.h"
 #include "movie/object_timing.h"
 #include "movie/placement_transform.h"
@@ -12,6 +14,7 @@
 #include "swf/shape.h"
 #include "swf/sound.h"
 #include "swf/sprite.h"
+#include "swf/text.h"
 
 #include <algorithm>
 #include <memory>
@@ -55,6 +58,7 @@ struct ObjectSlot {
     swf::TFlashVisualObject* character = nullptr; // built once, at the first need
     bool spriteDepthUsed = false;                 // depth 0 of the sprite holds a character
     bool onMainTimeline = false;                  // the object or its sprite is placed at `depth`
+    TypedText typed;                              // InputText: the text and caret last shown
 };
 
 class ScenePlan {
@@ -116,6 +120,8 @@ private:
                 StepCursor(slot, f);
             else if (slot.object->Kind == TObjectKind::Audio)
                 StepAudio(slot, f);
+            else if (slot.object->Kind == TObjectKind::InputText)
+                StepInputText(slot, f);
             else
                 StepObject(slot, f);
         }
@@ -150,6 +156,32 @@ private:
         } else if (f == slot.timing.Leave) {
             RemoveFromStage(slot);
         }
+    }
+
+    // A new field whenever the typed text or the caret changes; a frame in which a character
+    // arrives shows the caret with it.
+    void StepInputText(ObjectSlot& slot, std::int64_t f) {
+        const ObjectTiming& t = slot.timing;
+        if (f < t.Start || f > t.Leave)
+            return;
+        if (f == t.Leave) {
+            RemoveFromStage(slot);
+            return;
+        }
+        TypedText now = TypedTextAt(*slot.object, f - t.Start, session_.FrameRateFactor());
+        if (f == t.Start) {
+            slot.typed = now;
+            slot.character = BuildInputField(movie_, *slot.object, now);
+            Appear(slot, f);
+            return;
+        }
+        if (now.Shown != slot.typed.Shown)
+            now.Caret = true;
+        if (now != slot.typed) {
+            slot.typed = now;
+            slot.character = BuildInputField(movie_, *slot.object, now);
+        }
+        Replace(slot, f, {});
     }
 
     void StepCursor(ObjectSlot& slot, std::int64_t f) {

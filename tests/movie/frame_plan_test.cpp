@@ -159,7 +159,7 @@ TEST_F(FramePlan, StopPointsStopTheirFramesOnce) {
     EXPECT_EQ(actions[0]->text("actions"), "0700");
 }
 
-TEST_F(FramePlan, LabelsAreLeftOutAndButtonsGoOnTheMainTimelineBesideTheirUnusedSprite) {
+TEST_F(FramePlan, ButtonsGoOnTheMainTimelineBesideTheirUnusedSprite) {
     demo_.FrameRateFactor = 1;
     TDemoFrame& scene = AddScene(4);
     AddObject(scene, TObjectKind::Label, 0, 0, 50, 20, 0, 4);
@@ -167,7 +167,7 @@ TEST_F(FramePlan, LabelsAreLeftOutAndButtonsGoOnTheMainTimelineBesideTheirUnused
     button.Animation.StopWithScene = false;
     AddObject(scene, TObjectKind::Shape, 0, 60, 50, 20, 0, 4);
     const SwfSummary movie = Build();
-    EXPECT_TRUE(FramesAt(movie, kPlaceObject2, 2).empty());
+    EXPECT_EQ(FramesAt(movie, kPlaceObject2, 2), Range(0, 3));
     EXPECT_EQ(FramesAt(movie, kPlaceObject2, 3), Range(0, 3));
     EXPECT_EQ(FramesAt(movie, kPlaceObject2, 4), Range(0, 3));
     const SwfTag* unused = movie.find(kDefineSprite);
