@@ -2,8 +2,10 @@
 // build at once. The project file cannot carry a comment of its own, so this is where it says
 // that this program made it: run `vantora-sample-generator examples/sample/sample.vtp` to make it
 // again. Its scenes are made-up screenshots of an invoicing program (screen_painter.cpp) with
-// balloons, notes, shapes, images and a pointer moving between the controls; every animation
-// channel, both placement modes and a stop point are used.
+// balloons, notes, shapes, images, labels, texts and a pointer moving between the controls, a file
+// name typed into the dialog, a click sound on every click and buttons that continue the movie
+// from its stop points and jump between scenes; every animation channel and both placement modes
+// are used.
 
 #include "screen_painter.h"
 
@@ -18,7 +20,10 @@
 #include <QGuiApplication>
 #include <QPainter>
 
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <vector>
 
 using namespace vantora;
 
@@ -77,6 +82,39 @@ TDemoObject& Add(TDemoFrame& scene, TObjectKind kind, int left, int top, int wid
     return o;
 }
 
+void PutLE(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i)
+        out.push_back(std::uint8_t(value >> (8 * i)));
+}
+
+// A short mouse click: 40 ms of a decaying 2 kHz tick with some noise, 16-bit mono PCM at 22050 Hz.
+std::vector<std::uint8_t> ClickWave() {
+    constexpr std::uint32_t kRate = 22050;
+    constexpr std::uint32_t kSamples = kRate * 40 / 1000;
+    std::vector<std::uint8_t> out{'R', 'I', 'F', 'F'};
+    PutLE(out, 36 + kSamples * 2, 4);
+    for (char c : std::string("WAVEfmt "))
+        out.push_back(std::uint8_t(c));
+    PutLE(out, 16, 4);
+    PutLE(out, 1, 2); // PCM
+    PutLE(out, 1, 2); // mono
+    PutLE(out, kRate, 4);
+    PutLE(out, kRate * 2, 4);
+    PutLE(out, 2, 2);
+    PutLE(out, 16, 2);
+    for (char c : std::string("data"))
+        out.push_back(std::uint8_t(c));
+    PutLE(out, kSamples * 2, 4);
+    std::uint32_t noise = 12345;
+    for (std::uint32_t i = 0; i < kSamples; ++i) {
+        noise = noise * 1103515245u + 12345u;
+        const double t = double(i) / kRate;
+        const double tone = std::sin(2 * 3.14159265358979 * 2000 * t) + 0.4 * (double((noise >> 16) & 0x7fff) / 16384 - 1);
+        PutLE(out, std::uint32_t(std::int32_t(std::lround(tone * std::exp(-t * 120) * 14000))) & 0xffff, 2);
+    }
+    return out;
+}
+
 TDemoObject& Cursor(TDemoFrame& scene, int left, int top, int start, int end) {
     return Add(scene, TObjectKind::Cursor, left, top, 32, 32, start, end);
 }
@@ -90,7 +128,33 @@ TDemoObject& ClickRing(TDemoFrame& scene, int centreX, int centreY, int start) {
     ring.Option = 1; // clear fill
     ring.Animation.Width = {1, 10, 4, 0, 160, 3, 0};
     ring.Animation.Height = {1, 10, 4, 0, 160, 3, 0};
+    // The click is heard with the ring.
+    TDemoObject& click = Add(scene, TObjectKind::Audio, centreX - 16, centreY - 16, 32, 32, start, start + 4);
+    click.AudioType = "WAV";
+    click.AudioData = ClickWave();
     return ring;
+}
+
+TDemoObject& Label(TDemoFrame& scene, const char* text, int left, int top, int width, int start, int end) {
+    TDemoObject& label = Add(scene, TObjectKind::Label, left, top, width, 24, start, end);
+    label.Text = text;
+    label.Font.Height = -16;
+    label.Font.Bold = true;
+    label.Font.Color = RGB(20, 50, 110);
+    label.Animation.StopWithScene = true;
+    return label;
+}
+
+// A button seen from `start` to `end`. Adding a button also adds a stop point after it, as the
+// editor does; the scenes set their own stop points after their objects.
+TDemoObject& ClickButton(TDemoFrame& scene, const char* caption, int left, int top, int width, int start, int end,
+                         TCommandAction action, std::string param = {}) {
+    TDemoObject& button = Add(scene, TObjectKind::Button, left, top, width, 32, start, end);
+    button.Text = caption;
+    button.Command.Action = static_cast<std::uint8_t>(action);
+    button.Command.Param = std::move(param);
+    button.Animation.StopWithScene = true;
+    return button;
 }
 
 void Welcome(TDemoFrame& scene) {
@@ -109,6 +173,10 @@ void Welcome(TDemoFrame& scene) {
     Cursor(scene, 420, 300, 14, 40);
     Cursor(scene, 30, 46, 40, 80);
     ClickRing(scene, 34, 53, 52);
+    Label(scene, "Saving invoices - a short tour", 300, 66, 260, 0, 80);
+    // The tour waits on its first screen until the visitor is ready.
+    ClickButton(scene, "Start the tour", 340, 310, 140, 6, 14, TCommandAction::Play);
+    scene.StopPoints = {12};
     scene.Length = 80;
 }
 
@@ -143,8 +211,18 @@ void SaveDialog(TDemoFrame& scene) {
     scene.Name = "Save dialog";
     sample::ScreenLayout layout;
     layout.showDialog = true;
+    layout.fileName = "";
     layout.variant = 2;
     scene.BackImage = Screenshot(layout);
+    // The file name is typed into the dialog's "File name:" field.
+    TDemoObject& name = Add(scene, TObjectKind::InputText, 272, 328, 334, 20, 28, 90);
+    name.Text = "invoices-march.csv";
+    name.Font.Name = "Arial";
+    name.Font.Height = -13;
+    name.Font.Color = RGB(0, 0, 0);
+    name.*slot::InputFrom = 1;
+    name.*slot::InputDelay = 2;
+    name.*slot::CharDelay = 1;
     TDemoObject& note = Add(scene, TObjectKind::Note, 600, 60, 170, 140, 4, 50);
     note.Text = "Give the file a name that says what is inside.";
     note.Animation.ObjectCenter = 2; // swings in about its top-left corner
@@ -195,6 +273,15 @@ void Saved(TDemoFrame& scene) {
     star.Animation.Angle = {2, 0, 5, 0, 90, 5, 0};
     Cursor(scene, 468, 372, 0, 20);
     Cursor(scene, 120, 486, 20, 60);
+    TDemoObject& tip = Add(scene, TObjectKind::Text, 200, 272, 420, 44, 30, 60);
+    tip.Text = "Tip: the same steps save customers and the yearly summary. Choose below what to see again.";
+    tip.Font.Height = -14;
+    tip.Font.Bold = true;
+    tip.Font.Color = RGB(20, 50, 110);
+    tip.Alignment = 1; // centred
+    tip.Animation.StopWithScene = true;
+    ClickButton(scene, "Watch again", 220, 380, 130, 44, 60, TCommandAction::ReplayAll);
+    ClickButton(scene, "Back to the dialog", 370, 380, 170, 44, 60, TCommandAction::GotoScene, "Save dialog");
     scene.StopPoints = {50}; // halts with everything in view; the diamond keeps turning
     scene.Length = 60;
 }

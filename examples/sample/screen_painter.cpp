@@ -172,7 +172,7 @@ void OpenMenu(QPainter& p, const QRect& at, const ScreenLayout& layout) {
     }
 }
 
-void SaveDialog(QPainter& p, const QRect& screen) {
+void SaveDialog(QPainter& p, const QRect& screen, const QString& fileName) {
     const QRect d(screen.center().x() - 230, screen.center().y() - 150, 460, 300);
     p.fillRect(d.translated(5, 5), QColor(0, 0, 0, 70));
     p.fillRect(d, kFace);
@@ -191,7 +191,7 @@ void SaveDialog(QPainter& p, const QRect& screen) {
         p.drawText(QRect(list.left() + 30, list.top() + 6 + i * 28, 300, 24), Qt::AlignVCenter, files[i]);
     }
     p.drawText(QRect(d.left() + 16, d.top() + 216, 80, 24), Qt::AlignVCenter, "File name:");
-    TextField(p, QRect(d.left() + 100, d.top() + 216, 340, 24), "invoices-march.csv");
+    TextField(p, QRect(d.left() + 100, d.top() + 216, 340, 24), fileName);
     Button(p, QRect(d.right() - 196, d.bottom() - 44, 86, 28), "Save", true);
     Button(p, QRect(d.right() - 100, d.bottom() - 44, 86, 28), "Cancel");
 }
@@ -225,7 +225,7 @@ QImage PaintScreen(int width, int height, const ScreenLayout& layout) {
     if (layout.openMenu >= 0 && !openAt.isNull())
         OpenMenu(p, openAt, layout);
     if (layout.showDialog)
-        SaveDialog(p, window);
+        SaveDialog(p, window, layout.fileName);
     return image;
 }
 

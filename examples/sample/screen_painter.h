@@ -16,6 +16,7 @@ struct ScreenLayout {
     QStringList openMenuItems;  // its entries ("-" draws a separator)
     int highlightedItem = -1;   // entry drawn selected
     bool showDialog = false;    // a modal "Save As" dialog in front
+    QString fileName = "invoices-march.csv"; // the dialog's "File name:" field
     QString statusText = "Ready";
     int variant = 0;            // changes the list contents and colours a little
 };

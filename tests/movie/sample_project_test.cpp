@@ -1,5 +1,6 @@
 // The sample project that newcomers build first stays buildable, and its movie keeps what the
-// sample is there to show: sprites, a stop point and premultiplied pictures.
+// sample is there to show: sprites, a stop point, premultiplied pictures, text and the buttons that
+// go on from the stop point.
 
 #include "storage/project_file.h"
 
@@ -28,6 +29,13 @@ TEST_F(SampleProject, BuildsIntoAMovieTheIndependentParserAccepts) {
     EXPECT_FALSE(movie.all(36).empty());
     for (const SwfTag* bitmap : movie.all(36))
         EXPECT_EQ(bitmap->integer("notPremultiplied"), 0);
+    // "Watch again" starts from the first frame, "Back to the dialog" from the first frame of
+    // the third scene, (80 + 70) x 2 + 1 = 301.
+    const auto buttons = movie.all(34);
+    ASSERT_EQ(buttons.size(), 2u);
+    EXPECT_EQ(buttons[0]->text("condActions"), "overDownToOverUp/96050007010000009f01000100");
+    EXPECT_EQ(buttons[1]->text("condActions"), "overDownToOverUp/960500072d0100009f01000100");
+    EXPECT_EQ(movie.all(37).size(), 1u) << "the tip text";
 }
 
 } // namespace
