@@ -18,22 +18,24 @@ bool IsKnownAudioType(std::string type) {
     return type == "WAV" || type == "MP3";
 }
 
+std::string Subject(const TDemoObject& audio) { return "The sound of \"" + audio.Name + "\""; }
+
 } // namespace
 
 AudioSoundResult AddAudioSound(swf::TFlashMovie& movie, WorkFiles& workFiles, const TDemoObject& audio) {
     if (audio.AudioData.empty())
         return {};
     if (!IsKnownAudioType(audio.AudioType))
-        return {nullptr, "sound of \"" + audio.Name + "\" has the unknown type \"" + audio.AudioType + "\""};
+        return {nullptr, Subject(audio) + " has the unknown type \"" + audio.AudioType + "\"; it is left out."};
     const auto file = workFiles.Write(audio.AudioData, ("." + audio.AudioType).c_str());
     try {
         // The library would take data it finds no audio in as an empty sound: look first, so that
         // such data adds nothing.
         if (swf::TWaveReader().ReadFile(file).FormatTag == 0)
-            return {nullptr, "sound of \"" + audio.Name + "\" is damaged: no audio found in it"};
+            return {nullptr, Subject(audio) + " is damaged (no audio found in it); it is left out."};
         return {CheckedCharacter(movie.AddSound(file)), {}};
     } catch (const swf::Error& e) {
-        return {nullptr, e.what()};
+        return {nullptr, Subject(audio) + " cannot be played (" + e.what() + "); it is left out."};
     }
 }
 

@@ -60,20 +60,29 @@ void SaveMovie(swf::TFlashMovie& movie, const std::filesystem::path& file) {
     }
 }
 
+MovieBuildResult Failure(std::string message) { return {false, std::move(message), {}}; }
+
 template <class Work>
 MovieBuildResult Guarded(Work&& work) {
     try {
-        work();
-        return {true, {}};
+        std::vector<std::string> notes;
+        work(notes);
+        return {true, {}, std::move(notes)};
     } catch (const MovieBuildError& e) {
-        return {false, e.what()};
+        return Failure(e.what());
     } catch (const swf::Error& e) {
-        return {false, std::string("The movie could not be written: ") + e.what()};
+        return Failure(std::string("The movie could not be written: ") + e.what());
     } catch (const std::bad_alloc&) {
-        return {false, "Not enough memory to build the movie."};
+        return Failure("Not enough memory to build the movie.");
     } catch (const std::exception& e) {
-        return {false, std::string("The movie could not be built: ") + e.what()};
+        return Failure(std::string("The movie could not be built: ") + e.what());
     }
+}
+
+void TakeNotes(MovieBuildSession& session, std::vector<std::string>* notes) {
+    if (notes != nullptr)
+        for (std::string& problem : session.SoundProblems())
+            notes->push_back(std::move(problem));
 }
 
 } // namespace
@@ -90,7 +99,8 @@ std::unique_ptr<swf::TFlashMovie> CreateDemoMovie(const TVantora& demo) {
     return movie;
 }
 
-std::unique_ptr<swf::TFlashMovie> BuildWholeDemo(const TVantora& demo, const ProgressObserver* progress) {
+std::unique_ptr<swf::TFlashMovie> BuildWholeDemo(const TVantora& demo, const ProgressObserver* progress,
+                                                 std::vector<std::string>* notes) {
     CheckDemoSize(demo);
     CheckFrameCount(demo, nullptr);
     auto movie = CreateDemoMovie(demo);
@@ -104,10 +114,11 @@ std::unique_ptr<swf::TFlashMovie> BuildWholeDemo(const TVantora& demo, const Pro
         scope.advance(++k);
         AppendScene(session, *scene);
     }
+    TakeNotes(session, notes);
     return movie;
 }
 
-std::unique_ptr<swf::TFlashMovie> BuildOneScene(const TVantora& demo, int sceneIndex) {
+std::unique_ptr<swf::TFlashMovie> BuildOneScene(const TVantora& demo, int sceneIndex, std::vector<std::string>* notes) {
     if (sceneIndex < 0 || std::size_t(sceneIndex) >= demo.Scenes.size())
         throw MovieBuildError("There is no scene " + std::to_string(sceneIndex + 1) + "; the demo has " +
                               std::to_string(demo.Scenes.size()) + " scene(s).");
@@ -117,20 +128,21 @@ std::unique_ptr<swf::TFlashMovie> BuildOneScene(const TVantora& demo, int sceneI
     auto movie = CreateDemoMovie(demo);
     MovieBuildSession session(*movie, demo, WorkFiles(), {&scene});
     AppendScene(session, scene);
+    TakeNotes(session, notes);
     return movie;
 }
 
 MovieBuildResult BuildAndSaveWholeDemo(const TVantora& demo, const std::filesystem::path& file,
                                        const ProgressObserver* progress) {
-    return Guarded([&] {
-        auto movie = BuildWholeDemo(demo, progress);
+    return Guarded([&](std::vector<std::string>& notes) {
+        auto movie = BuildWholeDemo(demo, progress, &notes);
         SaveMovie(*movie, file);
     });
 }
 
 MovieBuildResult BuildAndSaveOneScene(const TVantora& demo, int sceneIndex, const std::filesystem::path& file) {
-    return Guarded([&] {
-        auto movie = BuildOneScene(demo, sceneIndex);
+    return Guarded([&](std::vector<std::string>& notes) {
+        auto movie = BuildOneScene(demo, sceneIndex, &notes);
         SaveMovie(*movie, file.empty() ? ProgramFolder() / kPreviewMovieName : file);
     });
 }

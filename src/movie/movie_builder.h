@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace swf {
 class TFlashMovie;
@@ -28,14 +29,18 @@ inline constexpr std::string_view kPreviewMovieName = "TmpFlash.swf";
 std::unique_ptr<swf::TFlashMovie> CreateDemoMovie(const TVantora& demo);
 
 // Every scene in list order, the progress at k before scene k (1-based). Throws MovieBuildError or
-// swf::Error.
-std::unique_ptr<swf::TFlashMovie> BuildWholeDemo(const TVantora& demo, const ProgressObserver* progress = nullptr);
+// swf::Error. What was left out of the movie (sounds that cannot be played) is added to `notes`.
+std::unique_ptr<swf::TFlashMovie> BuildWholeDemo(const TVantora& demo, const ProgressObserver* progress = nullptr,
+                                                 std::vector<std::string>* notes = nullptr);
 // Only the scene at `sceneIndex` (0-based); no progress. Throws as above, also for a bad index.
-std::unique_ptr<swf::TFlashMovie> BuildOneScene(const TVantora& demo, int sceneIndex);
+std::unique_ptr<swf::TFlashMovie> BuildOneScene(const TVantora& demo, int sceneIndex,
+                                                std::vector<std::string>* notes = nullptr);
 
 struct MovieBuildResult {
     bool ok = false;
     std::string message; // what failed, ready to show; empty on success
+    // What a successful build left out of the movie, one line each, ready to show.
+    std::vector<std::string> notes;
 };
 
 // Builds the whole demo and writes it to `file`, replacing an existing file only once the new

@@ -124,5 +124,18 @@ TEST_F(SoundExport, ObjectsWithoutUsableSoundAddNoSoundAndAreNeverPlaced) {
     EXPECT_EQ(FramesAt(movie, kPlaceObject2, 6), (std::vector<int>{0}));
 }
 
+TEST_F(SoundExport, BuildResultNamesEachSoundLeftOut) {
+    TDemoFrame& scene = AddScene(5);
+    AddAudio(scene, 0, 5, {}).Name = "Silent";
+    AddAudio(scene, 0, 5, {'R', 'I', 'F', 'F', 1, 2, 3}).Name = "Broken";
+    AddAudio(scene, 0, 5, PcmWave(50), "OGG").Name = "Odd";
+    AddAudio(scene, 0, 5, PcmWave(50)).Name = "Fine";
+    const MovieBuildResult result = BuildMovieFile(demo_, home_.path() / "notes.swf");
+    ASSERT_TRUE(result.ok) << result.message;
+    ASSERT_EQ(result.notes.size(), 2u);
+    EXPECT_EQ(result.notes[0], "The sound of \"Broken\" is damaged (no audio found in it); it is left out.");
+    EXPECT_EQ(result.notes[1], "The sound of \"Odd\" has the unknown type \"OGG\"; it is left out.");
+}
+
 } // namespace
 } // namespace vantora::test
