@@ -154,6 +154,7 @@ TDemoObject& ClickButton(TDemoFrame& scene, const char* caption, int left, int t
     button.Command.Action = static_cast<std::uint8_t>(action);
     button.Command.Param = std::move(param);
     button.Animation.StopWithScene = true;
+    button.Animation.Fade = {}; // fully there by the stop point that waits for it
     return button;
 }
 
