@@ -140,5 +140,23 @@ TEST_F(TextExport, LabelIsStaticTextWithEmbeddedGlyphs) {
     EXPECT_EQ(PlacementAt(movie, 2, 0)->integer("characterId"), text->integer("id"));
 }
 
+TEST_F(TextExport, EmptyTextsAndLabelsInSpritesBuildCleanMovies) {
+    TDemoFrame& scene = AddScene(3);
+    AddObject(scene, TObjectKind::Label, 0, 0, 50, 20, 0, 3);
+    AddObject(scene, TObjectKind::Text, 0, 30, 50, 20, 0, 3);
+    AddObject(scene, TObjectKind::InputText, 0, 60, 50, 20, 0, 3);
+    TDemoObject& moving = AddObject(scene, TObjectKind::Label, 0, 90, 80, 20, 0, 3);
+    moving.Text = "Moving";
+    moving.Animation.StopWithScene = false; // re-placed inside its own sprite
+    const SwfSummary movie = Build();
+    ASSERT_TRUE(movie.ok);
+    EXPECT_EQ(movie.all(kDefineEditText).size(), 2u) << "the empty input text shows no caret and stays one field";
+    EXPECT_EQ(movie.all(kDefineText).size(), 2u);
+    const SwfTag* sprite = movie.find(kDefineSprite);
+    ASSERT_NE(sprite, nullptr);
+    EXPECT_EQ(sprite->integer("frameCount"), 5) << "frames 0 to 4 of the label's life";
+    EXPECT_EQ(FramesAt(movie, kPlaceObject2, 5), (std::vector<int>{0}));
+}
+
 } // namespace
 } // namespace vantora::test
