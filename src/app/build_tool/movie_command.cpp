@@ -37,6 +37,8 @@ int BuildMovie(const CommandLine& line, std::ostream& err) {
         err << "vantora-build: " << built.message << '\n';
         return kExitFailed;
     }
+    for (const std::string& note : built.notes)
+        err << "vantora-build: " << note << '\n';
     err << "Wrote " << line.output << '\n';
     return kExitOk;
 }
