@@ -6,7 +6,7 @@
 
 namespace swf_test {
 
-struct BmpSpec {
+struct BmpLayout {
     int32_t width = 1;
     int32_t height = 1; // negative: top-down
     uint16_t bitsPerPixel = 24;
@@ -22,7 +22,7 @@ inline void putLE(std::vector<uint8_t>& out, uint32_t value, int bytes) {
         out.push_back(uint8_t(value >> (8 * i)));
 }
 
-inline std::vector<uint8_t> makeBmp(const BmpSpec& s) {
+inline std::vector<uint8_t> makeBmp(const BmpLayout& s) {
     const uint32_t paletteBytes = uint32_t(s.palette.size() * 4);
     const uint32_t maskBytes = uint32_t(s.masks.size() * 4);
     const uint32_t offset = 14 + 40 + maskBytes + paletteBytes;
@@ -58,7 +58,7 @@ inline std::vector<uint8_t> makeBmp(const BmpSpec& s) {
 // A 24-bit bottom-up BMP whose pixel (x, y) (y = 0 top row) is colour(x, y) as 0x00RRGGBB.
 template <class ColourOf>
 std::vector<uint8_t> makeBmp24(int width, int height, ColourOf colour) {
-    BmpSpec s;
+    BmpLayout s;
     s.width = width;
     s.height = height;
     const size_t rowBytes = ((size_t(width) * 24 + 31) / 32) * 4;

@@ -8,7 +8,7 @@
 #include <random>
 
 using swf::TBMPReader;
-using swf_test::BmpSpec;
+using swf_test::BmpLayout;
 using swf_test::makeBmp;
 
 namespace {
@@ -31,7 +31,7 @@ void expectPixel(const TBMPReader& bmp, int x, int y, Bgra want) {
 
 struct DepthCase {
     const char* name;
-    BmpSpec spec;
+    BmpLayout layout;
     Bgra bottomLeft;  // pixel (0, 0): first stored pixel
     Bgra bottomRight; // pixel (1, 0)
 };
@@ -43,11 +43,11 @@ class BmpReaderDepths : public ::testing::TestWithParam<DepthCase> {};
 TEST_P(BmpReaderDepths, DecodesFirstRowPixels) {
     const DepthCase& c = GetParam();
     TBMPReader bmp;
-    ASSERT_TRUE(bmp.LoadFromMemory(makeBmp(c.spec))) << bmp.ErrorText();
-    EXPECT_EQ(bmp.Width(), c.spec.width);
-    EXPECT_EQ(bmp.Height(), std::abs(c.spec.height));
-    EXPECT_EQ(bmp.BitsPerPixel(), c.spec.bitsPerPixel);
-    EXPECT_EQ(bmp.Compression(), c.spec.compression);
+    ASSERT_TRUE(bmp.LoadFromMemory(makeBmp(c.layout))) << bmp.ErrorText();
+    EXPECT_EQ(bmp.Width(), c.layout.width);
+    EXPECT_EQ(bmp.Height(), std::abs(c.layout.height));
+    EXPECT_EQ(bmp.BitsPerPixel(), c.layout.bitsPerPixel);
+    EXPECT_EQ(bmp.Compression(), c.layout.compression);
     expectPixel(bmp, 0, 0, c.bottomLeft);
     expectPixel(bmp, 1, 0, c.bottomRight);
 }
@@ -67,8 +67,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(BmpReaderRows, RowZeroIsTheBottomRowForBothStorageOrders) {
     // Two rows of one 24-bit pixel: red stored first (bottom-up file: bottom), blue second.
-    BmpSpec bottomUp{1, 2, 24, 0, {}, {}, 0, {0, 0, 255, 0, 255, 0, 0, 0}};
-    BmpSpec topDown = bottomUp;
+    BmpLayout bottomUp{1, 2, 24, 0, {}, {}, 0, {0, 0, 255, 0, 255, 0, 0, 0}};
+    BmpLayout topDown = bottomUp;
     topDown.height = -2;
     TBMPReader a;
     TBMPReader b;
@@ -86,7 +86,7 @@ TEST(BmpReaderRows, RowZeroIsTheBottomRowForBothStorageOrders) {
 }
 
 TEST(BmpReaderRows, PaletteEntriesCarryOpaqueAlphaAndColorsUsedLimitsThem) {
-    BmpSpec s{1, 1, 8, 0, {0x102030, 0x405060}, {}, 2, {1, 0, 0, 0}};
+    BmpLayout s{1, 1, 8, 0, {0x102030, 0x405060}, {}, 2, {1, 0, 0, 0}};
     TBMPReader bmp;
     ASSERT_TRUE(bmp.LoadFromMemory(makeBmp(s))) << bmp.ErrorText();
     ASSERT_EQ(bmp.Palette().size(), 2u);
@@ -98,7 +98,7 @@ TEST(BmpReaderRows, PaletteEntriesCarryOpaqueAlphaAndColorsUsedLimitsThem) {
 }
 
 TEST(BmpReaderRows, IndexPastThePaletteReadsAsBlack) {
-    BmpSpec s{1, 1, 8, 0, {0xFFFFFF}, {}, 1, {7, 0, 0, 0}};
+    BmpLayout s{1, 1, 8, 0, {0xFFFFFF}, {}, 1, {7, 0, 0, 0}};
     TBMPReader bmp;
     ASSERT_TRUE(bmp.LoadFromMemory(makeBmp(s))) << bmp.ErrorText();
     expectPixel(bmp, 0, 0, {0, 0, 0, 255});
@@ -119,14 +119,14 @@ TEST(BmpReaderRows, ReadsCoreHeaderWithThreeBytePalette) {
 }
 
 TEST(BmpReaderRows, ReadsDibWithoutFileHeader) {
-    const std::vector<uint8_t> file = makeBmp(BmpSpec{1, 1, 8, 0, {0x00FF00}, {}, 1, {0, 0, 0, 0}});
+    const std::vector<uint8_t> file = makeBmp(BmpLayout{1, 1, 8, 0, {0x00FF00}, {}, 1, {0, 0, 0, 0}});
     TBMPReader bmp;
     ASSERT_TRUE(bmp.LoadDIBFromMemory(file.data() + 14, file.size() - 14)) << bmp.ErrorText();
     expectPixel(bmp, 0, 0, {0, 255, 0, 255});
 }
 
 TEST(BmpReaderRows, AcceptsLastRowWithoutPadding) {
-    std::vector<uint8_t> f = makeBmp(BmpSpec{1, 1, 24, 0, {}, {}, 0, {7, 8, 9, 0}});
+    std::vector<uint8_t> f = makeBmp(BmpLayout{1, 1, 24, 0, {}, {}, 0, {7, 8, 9, 0}});
     f.pop_back();
     TBMPReader bmp;
     ASSERT_TRUE(bmp.LoadFromMemory(f)) << bmp.ErrorText();
@@ -147,8 +147,8 @@ TEST(BmpReaderRle, ExpandsRle8RunsLiteralsDeltaAndLineEnds) {
         6, 7,             // row 2: all 7
         0, 1,             // end of bitmap
     };
-    BmpSpec spec{6, 3, 8, 1, std::vector<uint32_t>(10, 0), {}, 10, ok};
-    ASSERT_TRUE(bmp.LoadFromMemory(makeBmp(spec))) << bmp.ErrorText();
+    BmpLayout layout{6, 3, 8, 1, std::vector<uint32_t>(10, 0), {}, 10, ok};
+    ASSERT_TRUE(bmp.LoadFromMemory(makeBmp(layout))) << bmp.ErrorText();
     const std::vector<uint8_t> row0 = {5, 5, 1, 2, 3, 0};
     const std::vector<uint8_t> row1 = {0, 0, 9, 9, 0, 0};
     const std::vector<uint8_t> row2 = {7, 7, 7, 7, 7, 7};
@@ -163,9 +163,9 @@ TEST(BmpReaderRle, ExpandsRle4AlternatingNibbles) {
         0, 3, 0x34, 0x50, // literal 3 4 5, padded to a word
         0, 1,
     };
-    BmpSpec spec{8, 1, 4, 2, std::vector<uint32_t>(16, 0), {}, 16, data};
+    BmpLayout layout{8, 1, 4, 2, std::vector<uint32_t>(16, 0), {}, 16, data};
     TBMPReader bmp;
-    ASSERT_TRUE(bmp.LoadFromMemory(makeBmp(spec))) << bmp.ErrorText();
+    ASSERT_TRUE(bmp.LoadFromMemory(makeBmp(layout))) << bmp.ErrorText();
     const uint8_t want[] = {1, 2, 1, 2, 1, 3, 4, 5};
     for (int x = 0; x < 8; ++x)
         EXPECT_EQ(bmp.PaletteIndex(x, 0), want[x]) << "x=" << x;
@@ -181,9 +181,9 @@ TEST(BmpReaderRle, RunsIntoTheRowPaddingKeepOnlyTheVisiblePixels) {
         2, 5, 2, 6,          // row 2: 5 5 6 (+ padding 6)
         0, 1,
     };
-    BmpSpec spec{3, 3, 8, 1, std::vector<uint32_t>(10, 0), {}, 10, data};
+    BmpLayout layout{3, 3, 8, 1, std::vector<uint32_t>(10, 0), {}, 10, data};
     TBMPReader bmp;
-    ASSERT_TRUE(bmp.LoadFromMemory(makeBmp(spec))) << bmp.ErrorText();
+    ASSERT_TRUE(bmp.LoadFromMemory(makeBmp(layout))) << bmp.ErrorText();
     const uint8_t want[3][3] = {{7, 7, 7}, {1, 2, 3}, {5, 5, 6}};
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 3; ++x)
@@ -193,10 +193,10 @@ TEST(BmpReaderRle, RunsIntoTheRowPaddingKeepOnlyTheVisiblePixels) {
         EXPECT_EQ(bmp.Row(y)[3], 0) << "y=" << y;
 
     // One pixel past the padded row is still damage, for runs and for literals.
-    BmpSpec longRun{3, 1, 8, 1, std::vector<uint32_t>(10, 0), {}, 10, {5, 7, 0, 1}};
+    BmpLayout longRun{3, 1, 8, 1, std::vector<uint32_t>(10, 0), {}, 10, {5, 7, 0, 1}};
     EXPECT_FALSE(bmp.LoadFromMemory(makeBmp(longRun)));
     EXPECT_NE(bmp.ErrorText().find("end of the row"), std::string::npos) << bmp.ErrorText();
-    BmpSpec longLiteral{3, 1, 8, 1, std::vector<uint32_t>(10, 0), {}, 10, {0, 5, 1, 2, 3, 4, 5, 0, 0, 1}};
+    BmpLayout longLiteral{3, 1, 8, 1, std::vector<uint32_t>(10, 0), {}, 10, {0, 5, 1, 2, 3, 4, 5, 0, 0, 1}};
     EXPECT_FALSE(bmp.LoadFromMemory(makeBmp(longLiteral)));
     EXPECT_NE(bmp.ErrorText().find("end of the row"), std::string::npos) << bmp.ErrorText();
 }
@@ -204,9 +204,9 @@ TEST(BmpReaderRle, RunsIntoTheRowPaddingKeepOnlyTheVisiblePixels) {
 TEST(BmpReaderRle, Rle4RunIntoThePaddingKeepsTheVisibleNibbles) {
     // Five 4-bit pixels use three bytes of a four-byte row: eight pixels fit the padded row.
     const std::vector<uint8_t> data = {8, 0x12, 0, 1};
-    BmpSpec spec{5, 1, 4, 2, std::vector<uint32_t>(16, 0), {}, 16, data};
+    BmpLayout layout{5, 1, 4, 2, std::vector<uint32_t>(16, 0), {}, 16, data};
     TBMPReader bmp;
-    ASSERT_TRUE(bmp.LoadFromMemory(makeBmp(spec))) << bmp.ErrorText();
+    ASSERT_TRUE(bmp.LoadFromMemory(makeBmp(layout))) << bmp.ErrorText();
     const uint8_t want[] = {1, 2, 1, 2, 1};
     for (int x = 0; x < 5; ++x)
         EXPECT_EQ(bmp.PaletteIndex(x, 0), want[x]) << "x=" << x;
@@ -229,17 +229,17 @@ std::vector<uint8_t> withField(std::vector<uint8_t> f, size_t offset, uint32_t v
     return f;
 }
 
-std::vector<uint8_t> small24() { return makeBmp(BmpSpec{2, 2, 24, 0, {}, {}, 0, std::vector<uint8_t>(16, 1)}); }
+std::vector<uint8_t> small24() { return makeBmp(BmpLayout{2, 2, 24, 0, {}, {}, 0, std::vector<uint8_t>(16, 1)}); }
 
 std::vector<uint8_t> rle8(std::vector<uint8_t> data, int width = 4, int height = 2) {
-    return makeBmp(BmpSpec{width, height, 8, 1, {0, 0}, {}, 2, std::move(data)});
+    return makeBmp(BmpLayout{width, height, 8, 1, {0, 0}, {}, 2, std::move(data)});
 }
 
 std::vector<BadCase> badCases() {
     const auto base = small24();
     std::vector<uint8_t> truncatedPixels = base;
     truncatedPixels.resize(base.size() - 6);
-    std::vector<uint8_t> truncatedPalette = makeBmp(BmpSpec{1, 1, 8, 0, std::vector<uint32_t>(4, 0), {}, 4, {}});
+    std::vector<uint8_t> truncatedPalette = makeBmp(BmpLayout{1, 1, 8, 0, std::vector<uint32_t>(4, 0), {}, 4, {}});
     truncatedPalette = withField(truncatedPalette, 10, 14 + 40 + 16); // offset claims the palette is whole
     truncatedPalette.resize(14 + 40 + 6);
     return {
@@ -256,7 +256,7 @@ std::vector<BadCase> badCases() {
         {"BadDepth", withField(base, 28, 7, 2), "bit depth"},
         {"JpegCompression", withField(base, 30, 4), "compression"},
         {"Rle8OnTwentyFourBits", withField(base, 30, 1), "RLE8"},
-        {"BitfieldsOnEightBits", withField(makeBmp(BmpSpec{1, 1, 8, 0, {0}, {}, 1, {0, 0, 0, 0}}), 30, 3), "bit-field"},
+        {"BitfieldsOnEightBits", withField(makeBmp(BmpLayout{1, 1, 8, 0, {0}, {}, 1, {0, 0, 0, 0}}), 30, 3), "bit-field"},
         {"OffsetPastEnd", withField(base, 10, 100000), "offset"},
         {"OffsetInsideHeader", withField(base, 10, 20), "offset"},
         {"TruncatedPixels", truncatedPixels, "truncated"},
@@ -297,8 +297,8 @@ TEST(BmpReaderHostileInput, EveryTruncationAndRandomDamageIsHandled) {
     const std::vector<std::vector<uint8_t>> seeds = {
         small24(),
         rle8({2, 1, 0, 3, 1, 1, 1, 0, 0, 0, 0, 2, 1, 1, 1, 1, 0, 1}),
-        makeBmp(BmpSpec{5, 2, 4, 2, std::vector<uint32_t>(16, 0x123456), {}, 16, {3, 0x12, 0, 3, 0x45, 0x60, 0, 0, 5, 0x77, 0, 1}}),
-        makeBmp(BmpSpec{3, 2, 16, 3, {}, {0xF800, 0x07E0, 0x001F}, 0, std::vector<uint8_t>(16, 0xAB)}),
+        makeBmp(BmpLayout{5, 2, 4, 2, std::vector<uint32_t>(16, 0x123456), {}, 16, {3, 0x12, 0, 3, 0x45, 0x60, 0, 0, 5, 0x77, 0, 1}}),
+        makeBmp(BmpLayout{3, 2, 16, 3, {}, {0xF800, 0x07E0, 0x001F}, 0, std::vector<uint8_t>(16, 0xAB)}),
     };
     std::mt19937 random(1234);
     int loaded = 0;

@@ -14,7 +14,7 @@
 
 using namespace swf;
 using swf_test::Bytes;
-using swf_test::BmpSpec;
+using swf_test::BmpLayout;
 using vantora::test::TempDir;
 
 namespace {
@@ -57,7 +57,7 @@ LosslessTag decodeLossless(TFlashImage& image, size_t expectedPixelBytes) {
 }
 
 Bytes bmp8(int width, int height, std::vector<uint32_t> palette, const std::vector<uint8_t>& indices) {
-    BmpSpec s{width, height, 8, 0, std::move(palette), {}, 0, {}};
+    BmpLayout s{width, height, 8, 0, std::move(palette), {}, 0, {}};
     s.colorsUsed = uint32_t(s.palette.size());
     const int rowBytes = (width + 3) & ~3;
     s.pixels.assign(size_t(rowBytes) * size_t(height), 0);
@@ -120,10 +120,10 @@ TEST(ImageLossless, TransparentColourMakesColourMappedAlpha) {
 TEST(ImageLossless, OneAndFourBitIndicesAreUnpacked) {
     TFlashMovie movie(0, 0, 100, 100, 20, true);
     TFlashImage* one = movie.AddImage();
-    one->LoadFromBMPStream(swf_test::makeBmp(BmpSpec{3, 1, 1, 0, {0x000000, 0xFFFFFF}, {}, 2, {0xA0, 0, 0, 0}}));
+    one->LoadFromBMPStream(swf_test::makeBmp(BmpLayout{3, 1, 1, 0, {0x000000, 0xFFFFFF}, {}, 2, {0xA0, 0, 0, 0}}));
     EXPECT_EQ(decodeLossless(*one, 6 + 4).pixels, (Bytes{0, 0, 0, 0xFF, 0xFF, 0xFF, 1, 0, 1, 0}));
     TFlashImage* four = movie.AddImage();
-    four->LoadFromBMPStream(swf_test::makeBmp(BmpSpec{3, 1, 4, 0, {0x010101, 0x020202, 0x030303}, {}, 3, {0x21, 0x00, 0, 0}}));
+    four->LoadFromBMPStream(swf_test::makeBmp(BmpLayout{3, 1, 4, 0, {0x010101, 0x020202, 0x030303}, {}, 3, {0x21, 0x00, 0, 0}}));
     // entries used: 2, 1, 0 -> all three stay
     EXPECT_EQ(decodeLossless(*four, 9 + 4).pixels, (Bytes{1, 1, 1, 2, 2, 2, 3, 3, 3, 2, 1, 0, 0}));
 }
@@ -131,13 +131,13 @@ TEST(ImageLossless, OneAndFourBitIndicesAreUnpacked) {
 TEST(ImageLossless, SixteenBitIsFifteenBitHighByteFirstAndConvertsFiveSixFive) {
     TFlashMovie movie(0, 0, 100, 100, 20, true);
     TFlashImage* rgb555 = movie.AddImage();
-    rgb555->LoadFromBMPStream(swf_test::makeBmp(BmpSpec{1, 1, 16, 0, {}, {}, 0, {0x1F, 0x7C, 0, 0}}));
+    rgb555->LoadFromBMPStream(swf_test::makeBmp(BmpLayout{1, 1, 16, 0, {}, {}, 0, {0x1F, 0x7C, 0, 0}}));
     EXPECT_EQ(rgb555->BitmapFormat(), 4);
     EXPECT_EQ(rgb555->RowLength(), 2);
     EXPECT_EQ(decodeLossless(*rgb555, 4).pixels, (Bytes{0x7C, 0x1F, 0, 0}));
     TFlashImage* rgb565 = movie.AddImage();
     // pure green in 5-6-5 (0x07E0) must stay pure green (0x03E0 in 5-5-5)
-    rgb565->LoadFromBMPStream(swf_test::makeBmp(BmpSpec{1, 1, 16, 3, {}, {0xF800, 0x07E0, 0x001F}, 0, {0xE0, 0x07, 0, 0}}));
+    rgb565->LoadFromBMPStream(swf_test::makeBmp(BmpLayout{1, 1, 16, 3, {}, {0xF800, 0x07E0, 0x001F}, 0, {0xE0, 0x07, 0, 0}}));
     EXPECT_EQ(decodeLossless(*rgb565, 4).pixels, (Bytes{0x03, 0xE0, 0, 0}));
 }
 
@@ -145,7 +145,7 @@ TEST(ImageLossless, ThirtyTwoBitSourceIsPremultipliedAndZeroAlphaIsZero) {
     TFlashMovie movie(0, 0, 100, 100, 20, true);
     TFlashImage* image = movie.AddImage();
     // pixels (b, g, r, a): opaque; half-transparent white; fully transparent red
-    image->LoadFromBMPStream(swf_test::makeBmp(BmpSpec{3, 1, 32, 0, {}, {}, 0, {1, 2, 3, 255, 255, 255, 255, 128, 0, 0, 255, 0}}));
+    image->LoadFromBMPStream(swf_test::makeBmp(BmpLayout{3, 1, 32, 0, {}, {}, 0, {1, 2, 3, 255, 255, 255, 255, 128, 0, 0, 255, 0}}));
     EXPECT_EQ(image->BitmapFormat(), 1);
     EXPECT_TRUE(image->HasAlpha());
     const LosslessTag t = decodeLossless(*image, 12);
@@ -157,7 +157,7 @@ TEST(ImageLossless, ThirtyTwoBitSourceIsPremultipliedAndZeroAlphaIsZero) {
 TEST(ImageLossless, ThirtyTwoBitFileWithoutAlphaBytesIsOpaque) {
     TFlashMovie movie(0, 0, 100, 100, 20, true);
     TFlashImage* image = movie.AddImage();
-    image->LoadFromBMPStream(swf_test::makeBmp(BmpSpec{2, 1, 32, 0, {}, {}, 0, {10, 20, 30, 0, 40, 50, 60, 0}}));
+    image->LoadFromBMPStream(swf_test::makeBmp(BmpLayout{2, 1, 32, 0, {}, {}, 0, {10, 20, 30, 0, 40, 50, 60, 0}}));
     EXPECT_EQ(decodeLossless(*image, 8).pixels, (Bytes{255, 30, 20, 10, 255, 60, 50, 40}));
 }
 
@@ -372,11 +372,11 @@ TEST(ImageRoundTrip, EveryBmpDepthParsesWithItsFormatAndPixels) {
         std::string pixels;
     };
     const std::vector<Source> sources = {
-        {swf_test::makeBmp(BmpSpec{3, 1, 1, 0, {0x000000, 0xFFFFFF}, {}, 2, {0xA0, 0, 0, 0}}), 3, 2, "000000ffffff01000100"},
+        {swf_test::makeBmp(BmpLayout{3, 1, 1, 0, {0x000000, 0xFFFFFF}, {}, 2, {0xA0, 0, 0, 0}}), 3, 2, "000000ffffff01000100"},
         {bmp8(2, 2, {0x102030, 0x405060, 0x708090}, {2, 0, 0, 2}), 3, 2, "102030708090" "01000000" "00010000"},
-        {swf_test::makeBmp(BmpSpec{1, 1, 16, 0, {}, {}, 0, {0x1F, 0x7C, 0, 0}}), 4, -1, "7c1f0000"},
+        {swf_test::makeBmp(BmpLayout{1, 1, 16, 0, {}, {}, 0, {0x1F, 0x7C, 0, 0}}), 4, -1, "7c1f0000"},
         {swf_test::makeBmp24(2, 1, [](int x, int) { return x ? 0x0000FFu : 0xFF0000u; }), 5, -1, "ffff0000ff0000ff"},
-        {swf_test::makeBmp(BmpSpec{1, 1, 32, 0, {}, {}, 0, {0, 0, 200, 100}}), 5, -1, "644e0000"},
+        {swf_test::makeBmp(BmpLayout{1, 1, 32, 0, {}, {}, 0, {0, 0, 200, 100}}), 5, -1, "644e0000"},
     };
     std::vector<TFlashImage*> images;
     for (const Source& s : sources) {
