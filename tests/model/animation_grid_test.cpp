@@ -3,28 +3,15 @@
 #include "model/object_operations.h"
 #include "model/scene_operations.h"
 
+#include "subject_fixture.h"
+
 #include <gtest/gtest.h>
 
 namespace vantora {
 namespace {
 
-class ModelAnimationGrid : public testing::Test {
+class ModelAnimationGrid : public test::SubjectFixture {
 protected:
-    TVantora demo;
-    TDemoFrame* scene = nullptr;
-    std::vector<ModelChange> changes;
-
-    void SetUp() override {
-        scene = &NewScene(demo);
-        demo.Changes.setListener([this](const ModelChange& change) { changes.push_back(change); });
-    }
-
-    PropertySubject add(TObjectKind kind) {
-        TDemoObject& object = NewObject(*scene, kind, 0, 0);
-        changes.clear();
-        return {&demo, scene, &object};
-    }
-
     static AnimationRow row(const PropertySubject& subject, const char* name) {
         const AnimationSheet sheet = BuildAnimationSheet(subject);
         const AnimationRow* found = sheet.find(name);

@@ -8,29 +8,16 @@
 #include "test_support.h"
 
 #include <filesystem>
+#include "subject_fixture.h"
+
 #include <gtest/gtest.h>
 
 namespace vantora {
 namespace {
 
 // One demo with one scene and an object of the asked kind, and a record of the changes.
-class PropertyFixture : public testing::Test {
+class PropertyFixture : public test::SubjectFixture {
 protected:
-    TVantora demo;
-    TDemoFrame* scene = nullptr;
-    std::vector<ModelChange> changes;
-
-    void SetUp() override {
-        scene = &NewScene(demo);
-        demo.Changes.setListener([this](const ModelChange& change) { changes.push_back(change); });
-    }
-
-    PropertySubject add(TObjectKind kind) {
-        TDemoObject& object = NewObject(*scene, kind, 0, 0);
-        changes.clear();
-        return {&demo, scene, &object};
-    }
-
     static PropertyRow row(const PropertySubject& subject, const char* name) {
         const PropertySheet sheet = BuildPropertySheet(subject);
         const PropertyRow* found = sheet.find(name);
