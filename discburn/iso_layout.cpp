@@ -24,7 +24,7 @@ void initializeLibisofs() {
 std::string volumeTimeText(std::time_t time) {
     std::tm parts{};
     gmtime_r(&time, &parts);
-    char text[32];
+    char text[80]; // room for any int the compiler cannot rule out
     std::snprintf(text, sizeof text, "%04d%02d%02d%02d%02d%02d00", parts.tm_year + 1900,
                   parts.tm_mon + 1, parts.tm_mday, parts.tm_hour, parts.tm_min, parts.tm_sec);
     return text;

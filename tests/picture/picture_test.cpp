@@ -107,8 +107,9 @@ TEST(PictureBytes, EqualityComparesFormatAndBytes) {
     const std::vector<std::uint8_t> bytes = pictureBytes("gif/transparent.gif");
     EXPECT_EQ(Picture(PictureFormat::Gif, bytes), Picture(PictureFormat::Gif, bytes));
     EXPECT_NE(Picture(PictureFormat::Gif, bytes), Picture(PictureFormat::Png, bytes));
+    ASSERT_FALSE(bytes.empty());
     std::vector<std::uint8_t> changed = bytes;
-    changed.back() ^= 1;
+    changed[changed.size() - 1] ^= 1;
     EXPECT_NE(Picture(PictureFormat::Gif, bytes), Picture(PictureFormat::Gif, changed));
     // Empty bytes make an empty picture whatever format was named.
     EXPECT_EQ(Picture(PictureFormat::Png, {}), Picture());
