@@ -22,6 +22,9 @@ struct IconEntry {
     std::int64_t width = 0; // as the entry's own header says; the directory's bytes are often wrong
     std::int64_t height = 0;
     int depth = 0;
+    // Width x height when both sides lie inside the decode limits, else 0: such an entry is tried
+    // last, where its decoder refuses it with the reason.
+    std::int64_t plausibleArea = 0;
 };
 
 bool isPng(std::span<const std::uint8_t> data) {
@@ -49,8 +52,15 @@ bool describeEntry(IconEntry& entry) {
     return true;
 }
 
+// Header sizes come from the file and may be anything; only sizes a decoder would accept rank by
+// area (their product cannot overflow, since each side is at most an int).
+std::int64_t plausibleArea(const IconEntry& entry, const DecodeLimits& limits) {
+    const bool fits = entry.width > 0 && entry.height > 0 && entry.width <= limits.maxSide && entry.height <= limits.maxSide;
+    return fits ? entry.width * entry.height : 0;
+}
+
 // Directory entries whose data lies inside the file, best first.
-std::vector<IconEntry> readDirectory(const ByteView& view, std::string& error) {
+std::vector<IconEntry> readDirectory(const ByteView& view, std::string& error, const DecodeLimits& limits) {
     std::vector<IconEntry> entries;
     if (!view.has(0, kDirectorySize) || view.le16(0) != 0 || (view.le16(2) != 1 && view.le16(2) != 2)) {
         error = "The data is not an icon.";
@@ -69,13 +79,13 @@ std::vector<IconEntry> readDirectory(const ByteView& view, std::string& error) {
             continue;
         IconEntry entry;
         entry.data = view.slice(offset, size);
-        if (describeEntry(entry))
-            entries.push_back(entry);
+        if (!describeEntry(entry))
+            continue;
+        entry.plausibleArea = plausibleArea(entry, limits);
+        entries.push_back(entry);
     }
     std::stable_sort(entries.begin(), entries.end(), [](const IconEntry& a, const IconEntry& b) {
-        const std::int64_t areaA = std::max<std::int64_t>(a.width, 0) * std::max<std::int64_t>(a.height, 0);
-        const std::int64_t areaB = std::max<std::int64_t>(b.width, 0) * std::max<std::int64_t>(b.height, 0);
-        return areaA != areaB ? areaA > areaB : a.depth > b.depth;
+        return a.plausibleArea != b.plausibleArea ? a.plausibleArea > b.plausibleArea : a.depth > b.depth;
     });
     if (entries.empty())
         error = "The icon holds no readable image.";
@@ -89,7 +99,7 @@ RgbaImage decodeEntry(const IconEntry& entry, std::string& error, const DecodeLi
 } // namespace
 
 RgbaImage decodeIco(std::span<const std::uint8_t> bytes, std::string& error, const DecodeLimits& limits) {
-    const std::vector<IconEntry> entries = readDirectory(ByteView(bytes), error);
+    const std::vector<IconEntry> entries = readDirectory(ByteView(bytes), error, limits);
     std::string firstError;
     const std::size_t attempts = std::min(entries.size(), kMaxDecodeAttempts);
     for (std::size_t i = 0; i < attempts; ++i) {

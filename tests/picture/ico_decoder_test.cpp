@@ -7,6 +7,57 @@
 namespace vantora::test {
 namespace {
 
+using Bytes = std::vector<std::uint8_t>;
+
+std::uint32_t le32At(const Bytes& bytes, std::size_t at) {
+    return bytes[at] | (bytes[at + 1] << 8) | (bytes[at + 2] << 16) | (std::uint32_t{bytes[at + 3]} << 24);
+}
+
+void putLe(Bytes& bytes, std::size_t at, std::uint32_t value, int count) {
+    for (int i = 0; i < count; ++i)
+        bytes[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
+}
+
+void putBe32(Bytes& bytes, std::size_t at, std::uint32_t value) {
+    for (int i = 0; i < 4; ++i)
+        bytes[at + i] = static_cast<std::uint8_t>(value >> (24 - 8 * i));
+}
+
+// The data of directory entry `index` of a test icon.
+Bytes entryData(const char* file, int index) {
+    const Bytes icon = pictureBytes(file);
+    const std::size_t at = 6 + 16 * static_cast<std::size_t>(index);
+    const std::uint32_t size = le32At(icon, at + 8);
+    const std::uint32_t offset = le32At(icon, at + 12);
+    return Bytes(icon.begin() + offset, icon.begin() + offset + size);
+}
+
+// An icon file holding `entries` in this order; the directory's own size bytes are left at 0.
+Bytes iconOf(const std::vector<Bytes>& entries) {
+    Bytes icon(6 + 16 * entries.size(), 0);
+    putLe(icon, 2, 1, 2);
+    putLe(icon, 4, static_cast<std::uint32_t>(entries.size()), 2);
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        putLe(icon, 6 + 16 * i + 8, static_cast<std::uint32_t>(entries[i].size()), 4);
+        putLe(icon, 6 + 16 * i + 12, static_cast<std::uint32_t>(icon.size()), 4);
+        icon.insert(icon.end(), entries[i].begin(), entries[i].end());
+    }
+    return icon;
+}
+
+// A PNG entry whose header claims the given size (its checksum no longer matches).
+Bytes pngEntryClaiming(std::uint32_t width, std::uint32_t height) {
+    Bytes png = entryData("ico/png_entry.ico", 1);
+    putBe32(png, 16, width);
+    putBe32(png, 20, height);
+    return png;
+}
+
+void expectArgbPattern(const RgbaImage& image) {
+    expectPixels(image, kPatternWidth, kPatternHeight,
+                 [](int x, int y) { return withAlpha(fullColour(x, y), patternAlpha(x, y)); });
+}
+
 TEST(PictureIco, ThirtyTwoBitEntryUsesItsAlphaChannel) {
     expectPixels(decodeFile("ico/argb32.ico"), kPatternWidth, kPatternHeight,
                  [](int x, int y) { return withAlpha(fullColour(x, y), patternAlpha(x, y)); });
@@ -52,6 +103,40 @@ TEST(PictureIco, DirectoryPointingOutsideTheFileFails) {
     std::string error;
     EXPECT_TRUE(decodeIco(bytes, error).empty());
     EXPECT_NE(error.find("no readable image"), std::string::npos) << error;
+}
+
+// Header sizes near 2^32 once made the ranking of entries overflow; any order of entries must give
+// the one that decodes.
+TEST(PictureIco, EntriesClaimingAbsurdSizesAreTriedLast) {
+    const Bytes good = entryData("ico/argb32.ico", 0);
+    const Bytes huge = pngEntryClaiming(0xFBFBFBFBu, 0xFBFBFBFBu);
+    for (const Bytes& icon : {iconOf({huge, good}), iconOf({good, huge}), iconOf({huge, huge, good, huge})}) {
+        std::string error;
+        expectArgbPattern(decodeIco(icon, error));
+    }
+}
+
+// Only a few entries are tried, so entries that can never decode must not crowd out one that does.
+TEST(PictureIco, EntriesOutsideTheLimitsRankBelowSmallerOnes) {
+    DecodeLimits limits;
+    limits.maxSide = 64;
+    // 65 x 2 has a larger area than 13 x 7 but cannot decode under these limits.
+    std::vector<Bytes> entries(9, pngEntryClaiming(65, 2));
+    entries.push_back(entryData("ico/argb32.ico", 0));
+    std::string error;
+    expectArgbPattern(decodeIco(iconOf(entries), error, limits));
+    EXPECT_EQ(error, "");
+    entries.assign(9, pngEntryClaiming(20000, 20000));
+    entries.push_back(entryData("ico/png_entry.ico", 1));
+    expectArgbPattern(decodeIco(iconOf(entries), error));
+    EXPECT_EQ(error, "");
+}
+
+TEST(PictureIco, OnlyAbsurdEntriesFailWithTheDecodersReason) {
+    std::string error;
+    const Bytes icon = iconOf({pngEntryClaiming(0xFBFBFBFBu, 0xFBFBFBFBu), pngEntryClaiming(0x7FFFFFFFu, 3)});
+    EXPECT_TRUE(decodeIco(icon, error).empty());
+    EXPECT_NE(error.find("The icon is damaged"), std::string::npos) << error;
 }
 
 } // namespace
