@@ -22,6 +22,7 @@ if(VANTORA_FUZZ)
     message(FATAL_ERROR "VANTORA_FUZZ needs clang: configure with -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang")
   endif()
   # Instrument only our own code for coverage; the fuzz targets add -fsanitize=fuzzer at link time.
-  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+  # Every sanitizer report ends the run, so the input that caused it is kept as an artifact.
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
   add_link_options(-fsanitize=address,undefined)
 endif()
