@@ -17,6 +17,12 @@ std::int32_t addTime(std::int32_t a, std::int64_t b) {
                                                               std::numeric_limits<std::int32_t>::max()));
 }
 
+bool nameUsedByOther(const TDemoFrame& scene, const TDemoObject& object) {
+    return std::any_of(scene.Objects.begin(), scene.Objects.end(), [&](const auto& other) {
+        return other && other.get() != &object && other->Name == object.Name;
+    });
+}
+
 bool objectNameTaken(const TDemoFrame& scene, const std::string& name) {
     return std::any_of(scene.Objects.begin(), scene.Objects.end(),
                        [&](const auto& object) { return object && object->Name == name; });
@@ -50,17 +56,6 @@ std::int32_t cursorStart(const TDemoFrame& scene) {
     return start;
 }
 
-void setTiming(TDemoFrame& scene, TDemoObject& object) {
-    if (object.Kind == TObjectKind::Cursor) {
-        object.StartTime = cursorStart(scene);
-        object.EndTime = addTime(object.StartTime, kNewCursorDuration);
-    } else {
-        object.StartTime = staggeredStart(scene, object.Kind);
-        object.EndTime = addTime(object.StartTime, kNewObjectDuration);
-    }
-    raiseLength(scene, object.EndTime);
-}
-
 int orderClass(const std::unique_ptr<TDemoObject>& object) {
     if (isKind(object, TObjectKind::Cursor))
         return 1;
@@ -83,11 +78,38 @@ std::string UniqueObjectName(const TDemoFrame& scene, TObjectKind kind) {
 TDemoObject& NewObject(TDemoFrame& scene, TObjectKind kind, std::int32_t left, std::int32_t top) {
     auto object = std::make_unique<TDemoObject>(MakeDefaultObject(kind, left, top));
     object->Name = UniqueObjectName(scene, kind);
-    setTiming(scene, *object);
+    TimeAsNewObject(scene, *object);
     TDemoObject& added = *object;
     scene.Objects.push_back(std::move(object));
     if (kind == TObjectKind::Button)
         AddStopPoint(scene, addTime(added.StartTime, kNewButtonStopDelay));
+    NormalizeObjectOrder(scene);
+    NotifySceneChange(scene, ModelChangeKind::ObjectAdded, &added);
+    return added;
+}
+
+void TimeAsNewObject(TDemoFrame& scene, TDemoObject& object) {
+    if (object.Kind == TObjectKind::Cursor) {
+        object.StartTime = cursorStart(scene);
+        object.EndTime = addTime(object.StartTime, kNewCursorDuration);
+    } else {
+        object.StartTime = staggeredStart(scene, object.Kind);
+        object.EndTime = addTime(object.StartTime, kNewObjectDuration);
+    }
+    raiseLength(scene, object.EndTime);
+}
+
+TDemoObject& AddDroppedObject(TDemoFrame& scene, std::unique_ptr<TDemoObject> object, std::int32_t left,
+                              std::int32_t top) {
+    if (!object)
+        object = std::make_unique<TDemoObject>();
+    if (nameUsedByOther(scene, *object))
+        object->Name = UniqueObjectName(scene, object->Kind);
+    object->Left = left;
+    object->Top = top;
+    TimeAsNewObject(scene, *object);
+    TDemoObject& added = *object;
+    scene.Objects.push_back(std::move(object));
     NormalizeObjectOrder(scene);
     NotifySceneChange(scene, ModelChangeKind::ObjectAdded, &added);
     return added;

@@ -17,6 +17,19 @@ std::string UniqueObjectName(const TDemoFrame& scene, TObjectKind kind);
 // ObjectAdded. Returns the new object.
 TDemoObject& NewObject(TDemoFrame& scene, TObjectKind kind, std::int32_t left, std::int32_t top);
 
+// The timing of an object that joins the scene (a new one, or one dropped from the gallery; it
+// is not in the scene yet): a cursor starts when every cursor of the scene has ended and moves
+// for 20 units; any other object starts 10 after the last object of its kind (0 when there is
+// none, or when that is not within the scene) and stays 30 units. The scene's length grows to
+// cover it.
+void TimeAsNewObject(TDemoFrame& scene, TDemoObject& object);
+
+// Adds an object read from a gallery file at (left, top): a name another object of the scene
+// already uses is replaced by a unique one, the stored times by a new object's timing; the
+// scene grows to cover it and the order is normalised. Reports ObjectAdded.
+TDemoObject& AddDroppedObject(TDemoFrame& scene, std::unique_ptr<TDemoObject> object, std::int32_t left,
+                              std::int32_t top);
+
 // Frees the object and everything it owns. Tolerates an empty pointer.
 void FreeObject(std::unique_ptr<TDemoObject>& object);
 

@@ -49,6 +49,35 @@ TDemoFrame& AdoptScene(TVantora& demo, std::unique_ptr<TDemoFrame> scene) {
     return *demo.Scenes.back();
 }
 
+TDemoFrame& InsertScene(TVantora& demo, std::size_t index, std::unique_ptr<TDemoFrame> scene) {
+    if (!scene)
+        scene = std::make_unique<TDemoFrame>();
+    scene->Demo = &demo;
+    index = std::min(index, demo.Scenes.size());
+    TDemoFrame& inserted = *scene;
+    demo.Scenes.insert(demo.Scenes.begin() + static_cast<std::ptrdiff_t>(index), std::move(scene));
+    demo.Changes.notify({ModelChangeKind::SceneAdded, &inserted, nullptr});
+    return inserted;
+}
+
+std::unique_ptr<TDemoFrame> TakeScene(TVantora& demo, std::size_t index) {
+    if (index >= demo.Scenes.size())
+        return nullptr;
+    std::unique_ptr<TDemoFrame> taken = std::move(demo.Scenes[index]);
+    demo.Scenes.erase(demo.Scenes.begin() + static_cast<std::ptrdiff_t>(index));
+    demo.Changes.notify({ModelChangeKind::SceneRemoved, taken.get(), nullptr});
+    return taken;
+}
+
+std::size_t IndexOfScene(const TVantora& demo, const TDemoFrame* scene) {
+    if (!scene)
+        return std::string::npos;
+    for (std::size_t i = 0; i < demo.Scenes.size(); ++i)
+        if (demo.Scenes[i].get() == scene)
+            return i;
+    return std::string::npos;
+}
+
 void FreeScene(TDemoFrame* scene) {
     if (!scene)
         return;

@@ -20,6 +20,17 @@ TDemoFrame& NewScene(TVantora& demo);
 // nothing: loading is not an edit.
 TDemoFrame& AdoptScene(TVantora& demo, std::unique_ptr<TDemoFrame> scene);
 
+// Inserts the scene at `index` (clamped to the end), links it to the demo and reports
+// SceneAdded. The inverse of TakeScene, for undo and redo.
+TDemoFrame& InsertScene(TVantora& demo, std::size_t index, std::unique_ptr<TDemoFrame> scene);
+
+// Takes the scene at `index` out of the demo and reports SceneRemoved while it still exists.
+// Empty when the index is outside the list.
+std::unique_ptr<TDemoFrame> TakeScene(TVantora& demo, std::size_t index);
+
+// Index of the scene within the demo, or npos.
+std::size_t IndexOfScene(const TVantora& demo, const TDemoFrame* scene);
+
 // Frees the scene's objects, last to first, and empties its list. Tolerates a null scene.
 void FreeScene(TDemoFrame* scene);
 

@@ -121,7 +121,7 @@ TEST(ModelScenes, DuplicateAppendsTheCopyUnderANewName) {
     NewObject(source, TObjectKind::Note, 0, 0);
     demo.Changes.setModified(false);
     std::vector<ModelChangeKind> seen;
-    demo.Changes.setListener([&](const ModelChange& change) { seen.push_back(change.kind); });
+    demo.Changes.addListener([&](const ModelChange& change) { seen.push_back(change.kind); });
 
     auto result = DuplicateScene(demo, source);
     ASSERT_EQ(result.status, DuplicateSceneResult::Status::Done);
@@ -155,7 +155,7 @@ TEST(ModelScenes, FailingCopierChangesNothing) {
 TEST(ModelScenes, EditsReportWhatChangedAndAdoptingReportsNothing) {
     TVantora demo;
     std::vector<ModelChange> seen;
-    demo.Changes.setListener([&](const ModelChange& change) { seen.push_back(change); });
+    demo.Changes.addListener([&](const ModelChange& change) { seen.push_back(change); });
     TDemoFrame& adopted = AdoptScene(demo, std::make_unique<TDemoFrame>());
     EXPECT_TRUE(seen.empty());
     EXPECT_FALSE(demo.Changes.modified());
@@ -175,7 +175,7 @@ TEST(ModelScenes, EditsReportWhatChangedAndAdoptingReportsNothing) {
 TEST(ModelDemoSettings, SizesAreClampedAndOnlyKnownFrameRatesTaken) {
     TVantora demo;
     int reports = 0;
-    demo.Changes.setListener([&](const ModelChange& change) {
+    demo.Changes.addListener([&](const ModelChange& change) {
         EXPECT_EQ(change.kind, ModelChangeKind::DemoSettings);
         ++reports;
     });

@@ -51,7 +51,7 @@ TEST(ModelStopPoints, OnlyRealChangesMarkTheDemoModified) {
     TVantora demo;
     TDemoFrame& scene = NewScene(demo);
     int changes = 0;
-    demo.Changes.setListener([&](const ModelChange& change) {
+    demo.Changes.addListener([&](const ModelChange& change) {
         EXPECT_EQ(change.kind, ModelChangeKind::StopPoints);
         EXPECT_EQ(change.scene, &scene);
         ++changes;

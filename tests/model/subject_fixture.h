@@ -20,7 +20,7 @@ protected:
 
     void SetUp() override {
         scene = &NewScene(demo);
-        demo.Changes.setListener([this](const ModelChange& change) { changes.push_back(change); });
+        demo.Changes.addListener([this](const ModelChange& change) { changes.push_back(change); });
     }
 
     PropertySubject add(TObjectKind kind) {
