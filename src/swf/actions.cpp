@@ -7,13 +7,13 @@
 
 namespace swf {
 
-void TSWFAction::WriteToStream(TBitsEngine& be, int version) const {
+void TSWFAction::WriteToStream(TBitsEngine& be) const {
     be.WriteByte(code_);
     if (code_ < 0x80)
         return;
     std::vector<uint8_t> body;
-    TBitsEngine bodyWriter(body);
-    WriteBody(bodyWriter, version);
+    TBitsEngine bodyWriter(body, be.Version());
+    WriteBody(bodyWriter);
     bodyWriter.FlushBits(true);
     if (body.empty())
         return;
@@ -21,14 +21,12 @@ void TSWFAction::WriteToStream(TBitsEngine& be, int version) const {
     be.WriteBytes(body);
 }
 
-void TSWFActionGetURL::WriteBody(TBitsEngine& be, int version) const {
-    (void)version;
+void TSWFActionGetURL::WriteBody(TBitsEngine& be) const {
     be.WriteString(URL, true, true);
     be.WriteBytes(reinterpret_cast<const uint8_t*>(Target.data()), Target.size(), true);
 }
 
-void TSWFActionGotoFrame2::WriteBody(TBitsEngine& be, int version) const {
-    (void)version;
+void TSWFActionGotoFrame2::WriteBody(TBitsEngine& be) const {
     be.WriteBits(0, 6);
     be.WriteBit(SceneBias != 0);
     be.WriteBit(Play);
@@ -42,11 +40,11 @@ int TSWFActionPush::MinVersion() const {
     return stringsAndFloats ? 4 : 5;
 }
 
-void TSWFActionPush::WriteBody(TBitsEngine& be, int version) const {
+void TSWFActionPush::WriteBody(TBitsEngine& be) const {
     for (const TPushValue& value : Values) {
         if (const auto* text = std::get_if<std::string>(&value)) {
             be.WriteByte(0);
-            be.WriteString(*text, true, version >= 6);
+            be.WriteString(*text, true, be.Version() >= 6);
         } else if (const auto* integer = std::get_if<int32_t>(&value)) {
             be.WriteByte(7);
             be.WriteDWord(uint32_t(*integer));
@@ -57,9 +55,9 @@ void TSWFActionPush::WriteBody(TBitsEngine& be, int version) const {
     }
 }
 
-void WriteActionList(TBitsEngine& be, const TSWFActionList& actions, int version) {
+void WriteActionList(TBitsEngine& be, const TSWFActionList& actions) {
     for (const auto& action : actions)
-        action->WriteToStream(be, version);
+        action->WriteToStream(be);
     be.WriteByte(0);
 }
 
@@ -115,9 +113,8 @@ void TFlashActionScript::Push(const std::vector<TPushValue>& values) {
 }
 
 void TFlashActionScript::WriteToStream(TBitsEngine& be) {
-    const int version = Owner() != nullptr ? Owner()->WritingVersion() : 6;
     const size_t start = BeginTag(be);
-    WriteActionList(be, *list_, version);
+    WriteActionList(be, *list_);
     EndTag(be, start, tagDoAction);
 }
 

@@ -26,11 +26,11 @@ public:
     virtual ~TSWFAction() = default;
     uint8_t ActionCode() const { return code_; }
     virtual int MinVersion() const { return 1; }
-    // The code byte; for codes from 0x80 on, the body length and the body.
-    void WriteToStream(TBitsEngine& be, int version) const;
+    // The code byte; for codes from 0x80 on, the body length and the body (at the writer's version).
+    void WriteToStream(TBitsEngine& be) const;
 
 protected:
-    virtual void WriteBody(TBitsEngine& be, int version) const { (void)be; (void)version; }
+    virtual void WriteBody(TBitsEngine& be) const { (void)be; }
 
 private:
     uint8_t code_;
@@ -53,7 +53,7 @@ public:
     std::string URL;    // UTF-8, written as UTF-8
     std::string Target; // written byte for byte
 protected:
-    void WriteBody(TBitsEngine& be, int version) const override;
+    void WriteBody(TBitsEngine& be) const override;
 };
 
 class TSWFActionGotoFrame2 : public TSWFAction {
@@ -63,7 +63,7 @@ public:
     bool Play;
     uint16_t SceneBias; // written with its flag when not 0
 protected:
-    void WriteBody(TBitsEngine& be, int version) const override;
+    void WriteBody(TBitsEngine& be) const override;
 };
 
 // A pushed value: a string, an integer (type 7) or a floating value (type 6).
@@ -76,13 +76,13 @@ public:
     int MinVersion() const override;
     std::vector<TPushValue> Values;
 protected:
-    void WriteBody(TBitsEngine& be, int version) const override;
+    void WriteBody(TBitsEngine& be) const override;
 };
 
 using TSWFActionList = std::vector<std::unique_ptr<TSWFAction>>;
 
 // The records in order and the end byte 0x00.
-void WriteActionList(TBitsEngine& be, const TSWFActionList& actions, int version);
+void WriteActionList(TBitsEngine& be, const TSWFActionList& actions);
 // The highest MinVersion of the records, at least `floor`.
 int ActionListMinVersion(const TSWFActionList& actions, int floor);
 

@@ -1,6 +1,7 @@
 #pragma once
 // TBitsEngine: the byte and bit writer every tag body goes through. It appends to a byte buffer
-// that it does not own; bit fields fill each byte from its most significant bit.
+// that it does not own; bit fields fill each byte from its most significant bit. It also carries
+// the SWF version being written, which decides how strings and some records are encoded.
 
 #include "swf/records.h"
 
@@ -13,7 +14,13 @@ namespace swf {
 
 class TBitsEngine {
 public:
-    explicit TBitsEngine(std::vector<uint8_t>& target) : out_(target) {}
+    // The version this system's movies are written at.
+    static constexpr int kDefaultVersion = 6;
+
+    explicit TBitsEngine(std::vector<uint8_t>& target, int version = kDefaultVersion) : out_(target), version_(version) {}
+
+    // The SWF version of the file being written.
+    int Version() const { return version_; }
 
     std::vector<uint8_t>& Buffer() { return out_; }
     // Bytes written so far (not counting bits still pending).
@@ -86,6 +93,7 @@ public:
 
 private:
     std::vector<uint8_t>& out_;
+    int version_;
     uint64_t acc_ = 0;
     int pending_ = 0;
 };

@@ -104,7 +104,7 @@ void TFlashButton::WriteRecord(TBitsEngine& be, const TSWFButtonRecord& r) const
         be.WriteByte(r.BlendMode);
 }
 
-void TFlashButton::WriteButton2(TBitsEngine& be, int version) {
+void TFlashButton::WriteButton2(TBitsEngine& be) {
     be.WriteWord(CharacterId());
     be.WriteByte(trackAsMenu_ ? 1 : 0);
     const size_t offsetField = be.Position();
@@ -127,7 +127,7 @@ void TFlashButton::WriteButton2(TBitsEngine& be, int version) {
         const uint16_t bits = PackedConditionBits(condition.Conditions, condition.KeyCode);
         be.WriteByte(uint8_t(bits >> 8));
         be.WriteByte(uint8_t(bits));
-        WriteActionList(be, condition.Actions, version);
+        WriteActionList(be, condition.Actions);
         if (i + 1 == conditions_.size())
             break; // the last record's size stays 0
         const size_t size = out.size() - sizeField;
@@ -138,12 +138,12 @@ void TFlashButton::WriteButton2(TBitsEngine& be, int version) {
     }
 }
 
-void TFlashButton::WriteButton1(TBitsEngine& be, int version) {
+void TFlashButton::WriteButton1(TBitsEngine& be) {
     be.WriteWord(CharacterId());
     for (const auto& record : records_)
         WriteRecord(be, *record);
     be.WriteByte(0);
-    WriteActionList(be, actions_, version);
+    WriteActionList(be, actions_);
 }
 
 void TFlashButton::SetStateSound(int index, uint16_t soundId) {
@@ -153,12 +153,11 @@ void TFlashButton::SetStateSound(int index, uint16_t soundId) {
 }
 
 void TFlashButton::WriteToStream(TBitsEngine& be) {
-    const int version = Owner() != nullptr ? Owner()->WritingVersion() : 6;
     const size_t start = BeginTag(be);
     if (isButton2_)
-        WriteButton2(be, version);
+        WriteButton2(be);
     else
-        WriteButton1(be, version);
+        WriteButton1(be);
     EndTag(be, start, isButton2_ ? tagDefineButton2 : tagDefineButton);
     if (std::all_of(std::begin(stateSounds_), std::end(stateSounds_), [](uint16_t id) { return id == 0; }))
         return;

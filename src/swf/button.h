@@ -79,8 +79,8 @@ public:
 
 private:
     void WriteRecord(TBitsEngine& be, const TSWFButtonRecord& record) const;
-    void WriteButton2(TBitsEngine& be, int version);
-    void WriteButton1(TBitsEngine& be, int version);
+    void WriteButton2(TBitsEngine& be);
+    void WriteButton1(TBitsEngine& be);
 
     bool trackAsMenu_;
     bool isButton2_;

@@ -10,7 +10,7 @@ void TSWFRemoveObject::WriteTagBody(TBitsEngine& be) {
 void TSWFRemoveObject2::WriteTagBody(TBitsEngine& be) { be.WriteWord(Depth); }
 
 void TSWFFrameLabel::WriteTagBody(TBitsEngine& be) {
-    be.WriteString(Name, true, Utf8);
+    be.WriteString(Name, true, be.Version() >= 6);
     if (NamedAnchor)
         be.WriteByte(1);
 }

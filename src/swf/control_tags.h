@@ -40,8 +40,7 @@ public:
     int MinVersion() const override { return NamedAnchor ? 6 : 3; }
     void WriteTagBody(TBitsEngine& be) override;
     std::string Name;
-    bool NamedAnchor;
-    bool Utf8 = false; // set by the writer for version 6 and later
+    bool NamedAnchor; // UTF-8 from version 6 on, else ANSI
 };
 
 class TSWFSetBackgroundColor : public TSWFObject {

@@ -36,11 +36,8 @@ void TFlashFont::AddChars(std::string_view utf8) {
 void TFlashFont::AddWideChars(std::u16string_view text) {
     for (char32_t c : Utf16ToCodePoints(text))
         AddChar(c);
-    if (!text.empty() && !wide_) {
+    if (!text.empty())
         wide_ = true;
-        if (Owner() != nullptr && Owner()->Version() < 6)
-            Owner()->SetVersion(6);
-    }
 }
 
 void TFlashFont::AddChar(char32_t code) {
@@ -58,11 +55,8 @@ void TFlashFont::AddChar(char32_t code) {
     c->WideCode = wide;
     c->AnsiCode = AnsiCode(code);
     chars_.insert(at, std::move(c));
-    if (code >= 256 && !wide_) {
+    if (code >= 256)
         wide_ = true;
-        if (Owner() != nullptr && Owner()->Version() < 6)
-            Owner()->SetVersion(6);
-    }
 }
 
 std::vector<const TFlashChar*> TFlashFont::GlyphOrder() const {
@@ -173,7 +167,7 @@ void TFlashFont::WriteToStream(TBitsEngine& be) {
     const std::vector<const TFlashChar*> glyphs = EmbedsGlyphs() ? GlyphOrder() : std::vector<const TFlashChar*>();
     if (!glyphs.empty())
         PrepareGlyphs();
-    const int version = Owner() != nullptr ? Owner()->WritingVersion() : 6;
+    const int version = be.Version();
     const bool hasLayout = (layoutRequested_ || (UsageFlags() & 2) != 0) && !glyphs.empty();
     if (glyphs.size() > 0xFFFF)
         throw Error("font \"" + name_ + "\": too many glyphs");
@@ -182,7 +176,7 @@ void TFlashFont::WriteToStream(TBitsEngine& be) {
     std::vector<uint8_t> shapes;
     std::vector<size_t> starts;
     {
-        TBitsEngine shapeWriter(shapes);
+        TBitsEngine shapeWriter(shapes, be.Version());
         for (const TFlashChar* c : glyphs) {
             starts.push_back(shapes.size());
             try {

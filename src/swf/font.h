@@ -73,7 +73,8 @@ public:
     // Position of `code` in GlyphOrder, or -1.
     int GlyphIndex(char32_t code) const;
 
-    int MinVersion() const override { return 3; }
+    // Wide character codes need version 6.
+    int MinVersion() const override { return wide_ ? 6 : 3; }
     void WriteToStream(TBitsEngine& be) override;
 
 private:

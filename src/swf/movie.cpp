@@ -143,59 +143,9 @@ TFlashButton* TFlashMovie::AddButton(bool trackAsMenu, bool isButton2) {
     return AddCharacter(std::make_unique<TFlashButton>(this, trackAsMenu, isButton2));
 }
 
-TFlashActionScript* TFlashMovie::FrameActions() {
-    if (auto* script = dynamic_cast<TFlashActionScript*>(pendingActions_.get()))
-        return script;
-    auto script = std::make_unique<TFlashActionScript>(this);
-    TFlashActionScript* raw = script.get();
-    pendingActions_ = std::move(script);
-    return raw;
-}
-
-TBasedSWFObject* TFlashMovie::AppendItem(std::unique_ptr<TBasedSWFObject> item) {
-    objects_.push_back(std::move(item));
-    return objects_.back().get();
-}
-
-TFlashPlaceObject* TFlashMovie::PlaceObject(TFlashVisualObject* object, uint16_t depth) {
-    auto place = std::make_unique<TFlashPlaceObject>(this, object, depth);
-    TFlashPlaceObject* raw = place.get();
-    objects_.push_back(std::move(place));
-    maxDepth_ = std::max(maxDepth_, depth);
-    return raw;
-}
-
-TFlashPlaceObject* TFlashMovie::MoveObject(uint16_t depth) {
-    TFlashPlaceObject* place = PlaceObject(nullptr, depth);
-    place->SetMove(true);
-    return place;
-}
-
-void TFlashMovie::RemoveObject(uint16_t depth, TFlashVisualObject* object) {
-    if (object != nullptr)
-        objects_.push_back(std::make_unique<TSWFRemoveObject>(object->CharacterId(), depth));
-    else
-        objects_.push_back(std::make_unique<TSWFRemoveObject2>(depth));
-}
-
-void TFlashMovie::SetFrameLabel(std::string label, bool namedAnchor) {
-    pendingLabel_ = std::move(label);
-    pendingAnchor_ = namedAnchor;
-}
-
 void TFlashMovie::ShowFrame(int count) {
-    if (!pendingLabel_.empty()) {
-        objects_.push_back(std::make_unique<TSWFFrameLabel>(std::move(pendingLabel_), pendingAnchor_));
-        pendingLabel_.clear();
-        pendingAnchor_ = false;
-    }
-    if (pendingActions_)
-        objects_.push_back(std::move(pendingActions_));
-    for (int i = 0; i < std::max(count, 1); ++i) {
-        objects_.push_back(std::make_unique<TSWFShowFrame>());
-        SetFrameCount(uint16_t(FrameCount() + 1));
-    }
-    currentFrame_ = FrameCount() - 1;
+    timeline_.ShowFrame(count);
+    SetFrameCount(timeline_.FrameCount());
 }
 
 TSWFRGB& TFlashMovie::BackgroundColor() {
@@ -214,105 +164,61 @@ void TFlashMovie::SetFileAttributes(bool on, std::string metadata) {
     metadata_ = std::move(metadata);
 }
 
-ptrdiff_t TFlashMovie::IndexOf(const TBasedSWFObject* item) const {
-    // From the end: the objects asked about are mostly the ones created last.
-    for (size_t i = objects_.size(); i-- > 0;)
-        if (objects_[i].get() == item)
-            return ptrdiff_t(i);
-    return -1;
-}
-
-void TFlashMovie::MoveBefore(const TBasedSWFObject* item, const TBasedSWFObject* before) {
-    // Walk back from the end until `before` is met; only an `item` seen on the way needs moving.
-    // In the usual case (definition already first) this stops at the recently created `before`.
-    ptrdiff_t from = -1;
-    ptrdiff_t to = -1;
-    for (size_t i = objects_.size(); i-- > 0;) {
-        const TBasedSWFObject* current = objects_[i].get();
-        if (current == item)
-            from = ptrdiff_t(i);
-        else if (current == before) {
-            to = ptrdiff_t(i);
-            break;
-        }
-    }
-    if (from < 0 || to < 0)
-        return;
-    std::unique_ptr<TBasedSWFObject> moving = std::move(objects_[size_t(from)]);
-    objects_.erase(objects_.begin() + from);
-    objects_.insert(objects_.begin() + to, std::move(moving));
+int TFlashMovie::RequiredVersion() const {
+    int v = timeline_.MinVersion(Version());
+    if (fileAttributes_)
+        v = std::max(v, TSWFFileAttributes().MinVersion());
+    if (protect_)
+        v = std::max(v, TSWFProtect(password_).MinVersion());
+    if (streamSound_ != nullptr)
+        v = std::max(v, streamSound_->MinVersion());
+    return v;
 }
 
 void TFlashMovie::MakeStream() {
     std::vector<uint8_t>& body = BodyStream();
     body.clear();
-    TBitsEngine be(body);
-    int v = Version();
-    writingVersion_ = v;
+    // Everything is written at the header's version, so that strings and records agree with it
+    // whichever item raised it.
+    const int v = RequiredVersion();
+    TBitsEngine be(body, v);
 
     if (fileAttributes_) {
         TSWFFileAttributes attributes;
         attributes.HasMetadata = !metadata_.empty();
         attributes.WriteToStream(be);
-        v = std::max(v, attributes.MinVersion());
         if (!metadata_.empty())
             TSWFMetadata(metadata_).WriteToStream(be);
     }
     if (background_)
         TSWFSetBackgroundColor(*background_).WriteToStream(be);
-    if (protect_) {
-        TSWFProtect protect(password_);
-        protect.WriteToStream(be);
-        v = std::max(v, protect.MinVersion());
-    }
-
-    if (streamSound_ != nullptr) {
+    if (protect_)
+        TSWFProtect(password_).WriteToStream(be);
+    if (streamSound_ != nullptr)
         streamSound_->WriteStreamHead(be, FrameRate());
-        v = std::max(v, streamSound_->MinVersion());
-    }
 
-    bool placementSeen = false;
-    int framesWritten = 0;
-    const size_t count = objects_.size();
     int lastPercent = -1;
-    for (size_t i = 0; i < count; ++i) {
-        TBasedSWFObject* item = objects_[i].get();
-        const int percent = int(std::lround(100.0 * double(i + 1) / double(count)));
+    TFlashTimeline::TWriteHooks hooks;
+    hooks.BeforeItem = [&](size_t index, size_t count) {
+        const int percent = int(std::lround(100.0 * double(index + 1) / double(count)));
         if (percent != lastPercent) {
             NotifyProgress(percent, 1);
             lastPercent = percent;
         }
-        v = std::max(v, item->MinVersion());
-        writingVersion_ = v;
-        if (item->LibraryLevel() == 0) {
-            auto* tag = static_cast<TSWFObject*>(item);
-            const uint16_t code = tag->TagCode();
-            if (code == tagShowFrame) {
-                ++framesWritten;
-                if (streamSound_ != nullptr)
-                    streamSound_->WriteStreamBlock(be);
-            }
-            else if (code == tagPlaceObject || code == tagPlaceObject2 || code == tagPlaceObject3)
-                placementSeen = true;
-            else if (code == tagFrameLabel)
-                static_cast<TSWFFrameLabel*>(tag)->Utf8 = v >= 6;
-        } else if (auto* place = dynamic_cast<TFlashPlaceObject*>(item)) {
-            place->SetWriteVersion(v);
-            placementSeen = true;
-        }
-        item->WriteToStream(be);
-    }
-    if (framesWritten == 0 && placementSeen) {
+    };
+    if (streamSound_ != nullptr)
+        hooks.BeforeShowFrame = [&] { streamSound_->WriteStreamBlock(be); };
+    TFlashTimeline::TWriteResult written = timeline_.WriteItems(be, hooks);
+
+    if (written.FramesWritten == 0 && written.PlacementWritten) {
         if (streamSound_ != nullptr)
             streamSound_->WriteStreamBlock(be);
         TSWFShowFrame().WriteToStream(be);
-        ++framesWritten;
+        ++written.FramesWritten;
     }
-    const bool endsWithEnd = count > 0 && objects_.back()->LibraryLevel() == 0 &&
-                             static_cast<TSWFObject*>(objects_.back().get())->TagCode() == tagEnd;
-    if (!endsWithEnd)
+    if (!timeline_.EndsWithEnd())
         TSWFEnd().WriteToStream(be);
-    SetFrameCount(uint16_t(framesWritten));
+    SetFrameCount(uint16_t(written.FramesWritten));
     if (v > Version())
         SetVersion(v);
 }

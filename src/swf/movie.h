@@ -1,7 +1,7 @@
 #pragma once
 // TFlashMovie: builds a movie. It hands out character IDs, creates and owns the high-level objects,
-// records placements, removals and frame ends in one ordered list, and writes that list as the
-// body of the file (MakeStream) before TBasedSWFStream saves it.
+// records them with placements, removals and frame ends in one ordered list (its main timeline),
+// and writes that list as the body of the file (MakeStream) before TBasedSWFStream saves it.
 //
 // Ownership: the movie owns every object it creates and returns raw observer pointers that stay
 // valid for the movie's lifetime.
@@ -10,6 +10,7 @@
 #include "swf/font.h"
 #include "swf/records.h"
 #include "swf/swf_stream.h"
+#include "swf/timeline.h"
 
 #include <filesystem>
 #include <memory>
@@ -76,47 +77,48 @@ public:
     T* AddCharacter(std::unique_ptr<T> object) {
         T* raw = object.get();
         raw->SetCharacterId(nextId_++);
-        objects_.push_back(std::move(object));
+        timeline_.Append(std::move(object));
         return raw;
     }
     // Appends a raw tag or other item to the timeline.
-    TBasedSWFObject* AppendItem(std::unique_ptr<TBasedSWFObject> item);
+    TBasedSWFObject* AppendItem(std::unique_ptr<TBasedSWFObject> item) { return timeline_.Append(std::move(item)); }
 
     // ---- timeline
-    TFlashPlaceObject* PlaceObject(TFlashVisualObject* object, uint16_t depth);
+    TFlashPlaceObject* PlaceObject(TFlashVisualObject* object, uint16_t depth) { return timeline_.PlaceObject(object, depth); }
     // A modify-only placement (Move flag set, no character) of whatever is at `depth`.
-    TFlashPlaceObject* MoveObject(uint16_t depth);
+    TFlashPlaceObject* MoveObject(uint16_t depth) { return timeline_.MoveObject(depth); }
     // RemoveObject (character and depth) when `object` is given, else RemoveObject2 (depth only).
-    void RemoveObject(uint16_t depth, TFlashVisualObject* object = nullptr);
+    void RemoveObject(uint16_t depth, TFlashVisualObject* object = nullptr) { timeline_.RemoveObject(depth, object); }
     // Ends the frame; count 0 counts as 1.
     void ShowFrame(int count = 1);
-    // The label of the frame being built (written by the next ShowFrame).
-    void SetFrameLabel(std::string label, bool namedAnchor = false);
+    // The label of the frame being built (written by the next ShowFrame, before its actions).
+    void SetFrameLabel(std::string label, bool namedAnchor = false) { timeline_.SetFrameLabel(std::move(label), namedAnchor); }
     // Frame actions of the frame being built: an object that writes DoAction; ShowFrame adds it.
-    void SetPendingFrameActions(std::unique_ptr<TBasedSWFObject> actions) { pendingActions_ = std::move(actions); }
-    TBasedSWFObject* PendingFrameActions() const { return pendingActions_.get(); }
+    void SetPendingFrameActions(std::unique_ptr<TBasedSWFObject> actions) { timeline_.SetPendingFrameActions(std::move(actions)); }
+    TBasedSWFObject* PendingFrameActions() const { return timeline_.PendingFrameActions(); }
     // The actions of the frame being built, created on first use; ShowFrame writes them as DoAction.
-    TFlashActionScript* FrameActions();
-    int CurrentFrame() const { return currentFrame_; }
-    uint16_t MaxDepth() const { return maxDepth_; }
+    TFlashActionScript* FrameActions() { return timeline_.FrameActions(); }
+    int CurrentFrame() const { return timeline_.CurrentFrame(); }
+    uint16_t MaxDepth() const { return timeline_.MaxDepth(); }
 
     TSWFRGB& BackgroundColor();
     void SetProtect(bool on, std::string passwordHash = {});
     void SetFileAttributes(bool on, std::string metadata = {});
 
     // ---- writing
-    // Writes every tag into the body stream (emptied first, so a movie can be written again).
+    // Writes every tag into the body stream (emptied first, so a movie can be written again), at
+    // the version the header will carry: the set version raised to what every item needs.
     virtual void MakeStream();
-    // The version placements and sprites are written at during MakeStream.
-    int WritingVersion() const { return writingVersion_; }
+    // The version MakeStream writes at.
+    int RequiredVersion() const;
 
     // ---- the list and the per-kind indexes
-    const std::vector<std::unique_ptr<TBasedSWFObject>>& Objects() const { return objects_; }
+    const std::vector<std::unique_ptr<TBasedSWFObject>>& Objects() const { return timeline_.Items(); }
     // Position of `item` in the object list, or -1.
-    ptrdiff_t IndexOf(const TBasedSWFObject* item) const;
+    ptrdiff_t IndexOf(const TBasedSWFObject* item) const { return timeline_.IndexOf(item); }
     // Moves `item` to the position of `before` when it comes after it, so that a definition is
     // written before the object that uses it.
-    void MoveBefore(const TBasedSWFObject* item, const TBasedSWFObject* before);
+    void MoveBefore(const TBasedSWFObject* item, const TBasedSWFObject* before) { timeline_.MoveBefore(item, before); }
     const std::vector<TFlashShape*>& Shapes() const { return shapes_; }
     const std::vector<TFlashImage*>& Images() const { return images_; }
     const std::vector<TFlashSprite*>& Sprites() const { return sprites_; }
@@ -124,22 +126,16 @@ public:
 private:
     TFlashShape* NewShapeWithBounds(int32_t xMin, int32_t yMin, int32_t xMax, int32_t yMax);
 
-    std::vector<std::unique_ptr<TBasedSWFObject>> objects_;
+    TFlashTimeline timeline_{this};
     uint16_t nextId_ = 1;
     std::vector<TFlashShape*> shapes_;
     std::vector<TFlashImage*> images_;
     std::vector<TFlashSprite*> sprites_;
-    int currentFrame_ = -1;
-    std::string pendingLabel_;
-    bool pendingAnchor_ = false;
-    std::unique_ptr<TBasedSWFObject> pendingActions_;
     std::optional<TSWFRGB> background_;
     bool protect_ = false;
     std::string password_;
     bool fileAttributes_ = false;
     std::string metadata_;
-    uint16_t maxDepth_ = 0;
-    int writingVersion_ = 0;
     IGlyphSource* glyphSource_ = nullptr;
     TFlashSound* streamSound_ = nullptr;
 };

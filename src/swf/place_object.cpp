@@ -60,7 +60,7 @@ void TFlashPlaceObject::WriteBody(TBitsEngine& be) const {
     if (ratio_)
         be.WriteWord(*ratio_);
     if (name_)
-        be.WriteString(*name_, true, writeVersion_ >= 6);
+        be.WriteString(*name_, true, be.Version() >= 6);
     if (clipDepth_)
         be.WriteWord(*clipDepth_);
     if (v3) {

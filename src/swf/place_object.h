@@ -44,9 +44,6 @@ public:
     void SetBlendMode(uint8_t mode) { blendMode_ = mode; }
     void SetCacheAsBitmap(bool on) { cacheAsBitmap_ = on; }
 
-    // The SWF version the placement is written at (set by the movie before writing).
-    void SetWriteVersion(int version) { writeVersion_ = version; }
-
     bool UsesPlaceObject3() const { return blendMode_ > 1 || cacheAsBitmap_; }
     int MinVersion() const override;
     void WriteToStream(TBitsEngine& be) override;
@@ -66,7 +63,6 @@ private:
     std::optional<uint16_t> clipDepth_;
     uint8_t blendMode_ = 0;
     bool cacheAsBitmap_ = false;
-    int writeVersion_ = 3;
 };
 
 } // namespace swf

@@ -156,7 +156,7 @@ void TFlashText::WriteStaticText(TBitsEngine& be) {
 }
 
 void TFlashText::WriteEditText(TBitsEngine& be) {
-    const int version = Owner() != nullptr ? Owner()->WritingVersion() : 6;
+    const int version = be.Version();
     const bool hasFont = font_ != nullptr;
     const size_t start = BeginTag(be);
     be.WriteWord(CharacterId());

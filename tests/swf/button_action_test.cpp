@@ -16,7 +16,7 @@ using vantora::test::TempDir;
 namespace {
 
 Bytes actionBytes(const TSWFAction& action, int version = 6) {
-    return bytesOf([&](TBitsEngine& be) { action.WriteToStream(be, version); });
+    return bytesOf([&](TBitsEngine& be) { action.WriteToStream(be); }, version);
 }
 
 // The DoAction body a script writes (header stripped).

@@ -18,11 +18,11 @@ namespace swf_test {
 
 using Bytes = std::vector<uint8_t>;
 
-// The bytes one call writes into a fresh engine (flushed at the end).
+// The bytes one call writes into a fresh engine of `version` (flushed at the end).
 template <class Write>
-Bytes bytesOf(Write write) {
+Bytes bytesOf(Write write, int version = swf::TBitsEngine::kDefaultVersion) {
     Bytes out;
-    swf::TBitsEngine be(out);
+    swf::TBitsEngine be(out, version);
     write(be);
     be.FlushBits(true);
     return out;

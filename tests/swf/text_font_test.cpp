@@ -54,9 +54,14 @@ TEST(SwfFont, CharactersAreKeptOrderedWithoutDuplicates) {
     EXPECT_FALSE(font->Wide());
     EXPECT_EQ(font->Size(), 240);
 
+    EXPECT_EQ(font->MinVersion(), 3);
     m.movie.SetVersion(5);
     font->AddChar(0x4E2D);
     EXPECT_TRUE(font->Wide());
+    // The font asks for version 6; the movie takes it up only when it writes.
+    EXPECT_EQ(font->MinVersion(), 6);
+    EXPECT_EQ(m.movie.Version(), 5);
+    m.movie.MakeStream();
     EXPECT_EQ(m.movie.Version(), 6);
 }
 
