@@ -1,14 +1,10 @@
 #include "swf/jpeg_codec.h"
 
+#include "jpeg/jpeg_codec.h"
 #include "swf/errors.h"
 
-#include <csetjmp>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
+#include <algorithm>
 #include <string>
-
-#include <jpeglib.h>
 
 namespace swf {
 
@@ -47,142 +43,58 @@ std::optional<TJPEGSize> ScanJPEGFrameSize(const uint8_t* data, size_t size) {
 
 namespace {
 
-// libjpeg reports fatal errors through error_exit; we jump back and turn them into exceptions.
-struct ErrorManager {
-    jpeg_error_mgr pub;
-    std::jmp_buf jump;
-    char message[JMSG_LENGTH_MAX];
-};
-
-void onError(j_common_ptr cinfo) {
-    auto* err = reinterpret_cast<ErrorManager*>(cinfo->err);
-    (*cinfo->err->format_message)(cinfo, err->message);
-    std::longjmp(err->jump, 1);
-}
-
-void onMessage(j_common_ptr) {}
-
-// Decodes `jpeg` to RGB rows (out, 3 bytes per pixel); returns false with `error` filled on failure.
-// Only plain C data lives in this function's frame across setjmp.
-bool decodeRGB(const std::vector<uint8_t>& jpeg, std::vector<uint8_t>& out, TJPEGInfo& info, bool headerOnly, char* error) {
-    jpeg_decompress_struct cinfo;
-    ErrorManager err;
-    cinfo.err = jpeg_std_error(&err.pub);
-    err.pub.error_exit = onError;
-    err.pub.output_message = onMessage;
-    if (setjmp(err.jump)) {
-        std::strncpy(error, err.message, JMSG_LENGTH_MAX);
-        jpeg_destroy_decompress(&cinfo);
-        return false;
-    }
-    jpeg_create_decompress(&cinfo);
-    jpeg_mem_src(&cinfo, jpeg.data(), (unsigned long)jpeg.size());
-    jpeg_read_header(&cinfo, TRUE);
-    info.Width = int(cinfo.image_width);
-    info.Height = int(cinfo.image_height);
-    info.Components = cinfo.num_components;
-    info.Progressive = jpeg_has_multiple_scans(&cinfo) || cinfo.progressive_mode;
-    if (headerOnly) {
-        jpeg_destroy_decompress(&cinfo);
-        return true;
-    }
-    if (uint64_t(info.Width) * uint64_t(info.Height) > uint64_t(16384) * 16384) {
-        std::snprintf(error, JMSG_LENGTH_MAX, "JPEG of %d x %d pixels is too large", info.Width, info.Height);
-        jpeg_destroy_decompress(&cinfo);
-        return false;
-    }
-    cinfo.out_color_space = JCS_RGB;
-    jpeg_start_decompress(&cinfo);
-    const size_t rowBytes = size_t(cinfo.output_width) * 3;
-    out.resize(rowBytes * cinfo.output_height);
-    while (cinfo.output_scanline < cinfo.output_height) {
-        JSAMPROW row = out.data() + size_t(cinfo.output_scanline) * rowBytes;
-        jpeg_read_scanlines(&cinfo, &row, 1);
-    }
-    jpeg_finish_decompress(&cinfo);
-    jpeg_destroy_decompress(&cinfo);
-    return true;
-}
-
-// Encodes RGB rows; `buffer`/`length` are malloc'd by libjpeg and must be freed by the caller.
-bool encodeRGB(const TPixelBuffer& px, int quality, unsigned char** buffer, unsigned long* length, char* error) {
-    jpeg_compress_struct cinfo;
-    ErrorManager err;
-    cinfo.err = jpeg_std_error(&err.pub);
-    err.pub.error_exit = onError;
-    err.pub.output_message = onMessage;
-    unsigned char* volatile row = nullptr;
-    if (setjmp(err.jump)) {
-        std::strncpy(error, err.message, JMSG_LENGTH_MAX);
-        jpeg_destroy_compress(&cinfo);
-        std::free(row);
-        return false;
-    }
-    jpeg_create_compress(&cinfo);
-    jpeg_mem_dest(&cinfo, buffer, length);
-    cinfo.image_width = JDIMENSION(px.Width);
-    cinfo.image_height = JDIMENSION(px.Height);
-    cinfo.input_components = 3;
-    cinfo.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&cinfo);
-    jpeg_set_quality(&cinfo, quality, TRUE);
-    jpeg_start_compress(&cinfo, TRUE);
-    row = static_cast<unsigned char*>(std::malloc(size_t(px.Width) * 3));
-    const int bpp = px.BytesPerPixel();
-    const bool redFirst = px.RedFirst();
-    while (cinfo.next_scanline < cinfo.image_height) {
-        const uint8_t* src = px.Pixels + size_t(cinfo.next_scanline) * size_t(px.Stride);
-        for (int x = 0; x < px.Width; ++x, src += bpp) {
-            row[x * 3] = redFirst ? src[0] : src[2];
-            row[x * 3 + 1] = src[1];
-            row[x * 3 + 2] = redFirst ? src[2] : src[0];
-        }
-        JSAMPROW rows[1] = {row};
-        jpeg_write_scanlines(&cinfo, rows, 1);
-    }
-    jpeg_finish_compress(&cinfo);
-    jpeg_destroy_compress(&cinfo);
-    std::free(row);
-    return true;
-}
+// Larger pictures are refused before any pixel memory is taken.
+constexpr uint64_t kMaxDecodedPixels = uint64_t(16384) * 16384;
 
 std::vector<uint8_t> encode(const TPixelBuffer& px, int quality) {
-    if (px.Pixels == nullptr || px.Width <= 0 || px.Height <= 0 || px.Width > 65500 || px.Height > 65500)
+    if (px.Pixels == nullptr || px.Width <= 0 || px.Height <= 0 || px.Width > vantora::jpeg::kMaxSide ||
+        px.Height > vantora::jpeg::kMaxSide)
         throw Error("cannot encode a JPEG of " + std::to_string(px.Width) + " x " + std::to_string(px.Height) + " pixels");
-    unsigned char* buffer = nullptr;
-    unsigned long length = 0;
-    char error[JMSG_LENGTH_MAX] = {};
-    const bool ok = encodeRGB(px, quality, &buffer, &length, error);
+    vantora::jpeg::PixelLayout layout = vantora::jpeg::PixelLayout::Bgra32;
+    switch (px.Layout) {
+    case TPixelLayout::BGR24: layout = vantora::jpeg::PixelLayout::Bgr24; break;
+    case TPixelLayout::RGB24: layout = vantora::jpeg::PixelLayout::Rgb24; break;
+    case TPixelLayout::BGRA32: layout = vantora::jpeg::PixelLayout::Bgra32; break;
+    case TPixelLayout::RGBA32: layout = vantora::jpeg::PixelLayout::Rgba32; break;
+    }
+    const vantora::jpeg::PixelView view{px.Pixels, px.Width, px.Height, size_t(std::max(px.Stride, 0)), layout};
     std::vector<uint8_t> out;
-    if (ok && buffer != nullptr)
-        out.assign(buffer, buffer + length);
-    std::free(buffer);
-    if (!ok)
-        throw Error(std::string("JPEG encoding failed: ") + error);
+    std::string error;
+    if (!vantora::jpeg::encode(view, quality, out, error))
+        throw Error("JPEG encoding failed: " + error);
     return out;
 }
 
 } // namespace
 
 TJPEGInfo ReadJPEGInfo(const std::vector<uint8_t>& jpeg) {
-    TJPEGInfo info;
-    std::vector<uint8_t> unused;
-    char error[JMSG_LENGTH_MAX] = {};
-    if (!decodeRGB(jpeg, unused, info, true, error))
-        throw Error(std::string("cannot read the JPEG data: ") + error);
-    return info;
+    vantora::jpeg::Decoder decoder(jpeg);
+    if (!decoder.readHeader())
+        throw Error("cannot read the JPEG data: " + decoder.message());
+    const vantora::jpeg::Header& h = decoder.header();
+    return TJPEGInfo{h.width, h.height, h.components, h.progressive};
 }
 
 std::vector<uint8_t> ReencodeJPEGBaseline(const std::vector<uint8_t>& jpeg, TJPEGInfo* infoOut) {
-    TJPEGInfo info;
-    std::vector<uint8_t> rgb;
-    char error[JMSG_LENGTH_MAX] = {};
-    if (!decodeRGB(jpeg, rgb, info, false, error))
-        throw Error(std::string("cannot decode the JPEG data: ") + error);
+    vantora::jpeg::Decoder decoder(jpeg);
+    if (!decoder.readHeader())
+        throw Error("cannot decode the JPEG data: " + decoder.message());
+    const vantora::jpeg::Header& h = decoder.header();
+    if (uint64_t(h.width) * uint64_t(h.height) > kMaxDecodedPixels)
+        throw Error("cannot decode the JPEG data: JPEG of " + std::to_string(h.width) + " x " + std::to_string(h.height) +
+                    " pixels is too large");
+    std::vector<uint32_t> argb(size_t(h.width) * size_t(h.height));
+    if (!decoder.readArgb(argb.data()))
+        throw Error("cannot decode the JPEG data: " + decoder.message());
     if (infoOut != nullptr)
-        *infoOut = info;
-    TPixelBuffer px{rgb.data(), info.Width, info.Height, info.Width * 3, TPixelLayout::RGB24};
-    return encode(px, 75);
+        *infoOut = TJPEGInfo{h.width, h.height, h.components, h.progressive};
+    std::vector<uint8_t> out;
+    std::string error;
+    const vantora::jpeg::PixelView view{reinterpret_cast<const uint8_t*>(argb.data()), h.width, h.height,
+                                        size_t(h.width) * sizeof(uint32_t), vantora::jpeg::PixelLayout::ArgbWords};
+    if (!vantora::jpeg::encode(view, 75, out, error))
+        throw Error("JPEG encoding failed: " + error);
+    return out;
 }
 
 std::vector<uint8_t> EncodeJPEG(const TPixelBuffer& pixels, int quality) { return encode(pixels, quality); }

@@ -1,7 +1,7 @@
 #pragma once
 // JPEG helpers of the bitmap writer: the frame-header scan that finds a JPEG's size without
-// decoding it, and libjpeg decoding/encoding (progressive files are re-encoded as baseline because
-// the older players cannot show progressive JPEG data).
+// decoding it, and decoding/encoding through the program's JPEG codec (progressive files are
+// re-encoded as baseline because the older players cannot show progressive JPEG data).
 
 #include "swf/pixel_buffer.h"
 
@@ -27,7 +27,7 @@ struct TJPEGInfo {
     bool Progressive = false;
 };
 
-// Reads the header with libjpeg. Throws swf::Error for data libjpeg cannot read.
+// Reads the header. Throws swf::Error for data libjpeg cannot read.
 TJPEGInfo ReadJPEGInfo(const std::vector<uint8_t>& jpeg);
 // Decodes and encodes again as a baseline JPEG (quality 75, libjpeg's default). Throws swf::Error.
 std::vector<uint8_t> ReencodeJPEGBaseline(const std::vector<uint8_t>& jpeg, TJPEGInfo* info = nullptr);

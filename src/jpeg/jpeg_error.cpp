@@ -1,10 +1,10 @@
-#include "picture/jpeg_error.h"
+#include "jpeg/jpeg_error.h"
 
 #include <cstring>
 
 #include <jerror.h>
 
-namespace vantora::jpeg_detail {
+namespace vantora::jpeg::detail {
 namespace {
 
 JpegErrorManager& managerOf(j_common_ptr info) { return *reinterpret_cast<JpegErrorManager*>(info->err); }
@@ -56,4 +56,4 @@ void failWith(j_common_ptr info, const char* text) {
     std::longjmp(manager.jump, 1);
 }
 
-} // namespace vantora::jpeg_detail
+} // namespace vantora::jpeg::detail

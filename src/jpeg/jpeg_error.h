@@ -1,5 +1,5 @@
 #pragma once
-// The libjpeg error manager shared by our JPEG decoder and encoder. libjpeg's own manager prints
+// The libjpeg error manager of our JPEG decoder and encoder. libjpeg's own manager prints
 // to stderr and calls exit(); ours records the message and longjmps back to the libjpeg call site
 // that armed `jump`. Every function that arms it owns no C++ objects with destructors, and only
 // libjpeg frames and our plain callbacks lie between it and the longjmp.
@@ -10,7 +10,7 @@
 
 #include <jpeglib.h>
 
-namespace vantora::jpeg_detail {
+namespace vantora::jpeg::detail {
 
 struct JpegErrorManager {
     jpeg_error_mgr base; // first member: libjpeg hands back a pointer to it
@@ -24,4 +24,4 @@ jpeg_error_mgr* installErrorManager(JpegErrorManager& manager);
 // Records `text` as the failure and longjmps to the armed call site. Never returns.
 [[noreturn]] void failWith(j_common_ptr info, const char* text);
 
-} // namespace vantora::jpeg_detail
+} // namespace vantora::jpeg::detail

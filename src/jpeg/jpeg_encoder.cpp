@@ -1,17 +1,17 @@
-// JPEG encoding into memory. Like the decoder, the libjpeg calls run in one function that arms
-// the error jump and owns nothing with a destructor; the output vector lives in the caller.
+// JPEG encoding into memory. The libjpeg calls run in one function that arms the error jump and
+// owns nothing with a destructor; the output vector lives in the caller.
 
-#include "picture/jpeg_codec.h"
-#include "picture/jpeg_error.h"
+#include "jpeg/jpeg_codec.h"
+#include "jpeg/jpeg_error.h"
 
 #include <algorithm>
 #include <new>
 
-namespace vantora {
+namespace vantora::jpeg {
 namespace {
 
-using jpeg_detail::failWith;
-using jpeg_detail::JpegErrorManager;
+using detail::failWith;
+using detail::JpegErrorManager;
 
 constexpr std::size_t kFirstChunk = 64 * 1024;
 
@@ -24,7 +24,8 @@ struct VectorDestination {
 
 VectorDestination& destinationOf(j_compress_ptr info) { return *reinterpret_cast<VectorDestination*>(info->dest); }
 
-bool growOutput(std::vector<std::uint8_t>& out, std::size_t size) {
+template <class Vector>
+bool grow(Vector& out, std::size_t size) {
     try {
         out.resize(size);
         return true;
@@ -35,7 +36,7 @@ bool growOutput(std::vector<std::uint8_t>& out, std::size_t size) {
 
 void initDestination(j_compress_ptr info) {
     VectorDestination& destination = destinationOf(info);
-    if (!growOutput(*destination.out, kFirstChunk))
+    if (!grow(*destination.out, kFirstChunk))
         failWith(reinterpret_cast<j_common_ptr>(info), "Not enough memory to encode the picture.");
     destination.base.next_output_byte = destination.out->data();
     destination.base.free_in_buffer = destination.out->size();
@@ -45,7 +46,7 @@ boolean emptyOutputBuffer(j_compress_ptr info) {
     // libjpeg calls this only when the whole buffer is full, whatever free_in_buffer says.
     VectorDestination& destination = destinationOf(info);
     const std::size_t used = destination.out->size();
-    if (!growOutput(*destination.out, used * 2))
+    if (!grow(*destination.out, used * 2))
         failWith(reinterpret_cast<j_common_ptr>(info), "Not enough memory to encode the picture.");
     destination.base.next_output_byte = destination.out->data() + used;
     destination.base.free_in_buffer = destination.out->size() - used;
@@ -57,17 +58,58 @@ void termDestination(j_compress_ptr info) {
     destination.out->resize(destination.out->size() - destination.base.free_in_buffer);
 }
 
-class JpegWriter {
+// One row of the caller's pixels as the R, G, B samples libjpeg takes.
+void loadRow(const PixelView& image, int y, JSAMPLE* row) {
+    const std::uint8_t* in = image.pixels + std::size_t(y) * image.stride;
+    const int w = image.width;
+    switch (image.layout) {
+    case PixelLayout::ArgbWords: {
+        const auto* words = reinterpret_cast<const std::uint32_t*>(in);
+        for (int x = 0; x < w; ++x) {
+            row[3 * x] = JSAMPLE(words[x] >> 16);
+            row[3 * x + 1] = JSAMPLE(words[x] >> 8);
+            row[3 * x + 2] = JSAMPLE(words[x]);
+        }
+        return;
+    }
+    case PixelLayout::Rgb24:
+    case PixelLayout::Rgba32: {
+        const int step = image.layout == PixelLayout::Rgb24 ? 3 : 4;
+        for (int x = 0; x < w; ++x, in += step) {
+            row[3 * x] = in[0];
+            row[3 * x + 1] = in[1];
+            row[3 * x + 2] = in[2];
+        }
+        return;
+    }
+    case PixelLayout::Bgr24:
+    case PixelLayout::Bgra32: {
+        const int step = image.layout == PixelLayout::Bgr24 ? 3 : 4;
+        for (int x = 0; x < w; ++x, in += step) {
+            row[3 * x] = in[2];
+            row[3 * x + 1] = in[1];
+            row[3 * x + 2] = in[0];
+        }
+        return;
+    }
+    }
+}
+
+std::size_t bytesPerPixel(PixelLayout layout) {
+    return layout == PixelLayout::Rgb24 || layout == PixelLayout::Bgr24 ? 3 : 4;
+}
+
+class Writer {
 public:
-    ~JpegWriter() {
+    ~Writer() {
         if (created_)
             jpeg_destroy_compress(&info_);
     }
 
     const char* message() const { return error_.message; }
 
-    bool write(const RgbaImage& image, int quality, JSAMPLE* row, std::vector<std::uint8_t>& out) {
-        info_.err = jpeg_detail::installErrorManager(error_);
+    bool write(const PixelView& image, int quality, JSAMPLE* row, std::vector<std::uint8_t>& out) {
+        info_.err = detail::installErrorManager(error_);
         if (setjmp(error_.jump))
             return false;
         jpeg_create_compress(&info_);
@@ -95,44 +137,40 @@ public:
     }
 
 private:
-    static void loadRow(const RgbaImage& image, int y, JSAMPLE* row) {
-        const std::uint32_t* in = image.pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width);
-        for (int x = 0; x < image.width; ++x) {
-            row[3 * x] = redOf(in[x]);
-            row[3 * x + 1] = greenOf(in[x]);
-            row[3 * x + 2] = blueOf(in[x]);
-        }
-    }
-
     jpeg_compress_struct info_{};
     JpegErrorManager error_{};
     VectorDestination destination_{};
     bool created_ = false;
 };
 
-// JPEG stores sizes in 16 bits.
-constexpr int kMaxJpegSide = 65500;
-
 } // namespace
 
-std::vector<std::uint8_t> encodeJpeg(const RgbaImage& image, int quality, std::string* error) {
-    auto fail = [error](const std::string& text) {
-        if (error)
-            *error = text;
-        return std::vector<std::uint8_t>{};
-    };
-    if (image.empty() || image.pixels.size() != static_cast<std::size_t>(image.width) * image.height)
-        return fail("There is no picture to encode.");
-    if (image.width > kMaxJpegSide || image.height > kMaxJpegSide)
-        return fail("The picture is too large for a JPEG file.");
+bool encode(const PixelView& image, int quality, std::vector<std::uint8_t>& out, std::string& error) {
+    out.clear();
+    if (image.pixels == nullptr || image.width <= 0 || image.height <= 0) {
+        error = "There is no picture to encode.";
+        return false;
+    }
+    if (image.width > kMaxSide || image.height > kMaxSide) {
+        error = "The picture is too large for a JPEG file.";
+        return false;
+    }
+    if (image.stride < std::size_t(image.width) * bytesPerPixel(image.layout)) {
+        error = "The picture's rows are shorter than its width.";
+        return false;
+    }
     std::vector<JSAMPLE> row;
-    std::vector<std::uint8_t> out;
-    if (!growOutput(row, static_cast<std::size_t>(image.width) * 3))
-        return fail("Not enough memory to encode the picture.");
-    JpegWriter writer;
-    if (!writer.write(image, std::clamp(quality, 1, 100), row.data(), out))
-        return fail(std::string("The JPEG picture cannot be written: ") + writer.message());
-    return out;
+    if (!grow(row, std::size_t(image.width) * 3)) {
+        error = "Not enough memory to encode the picture.";
+        return false;
+    }
+    Writer writer;
+    if (!writer.write(image, std::clamp(quality, 1, 100), row.data(), out)) {
+        error = std::string("The JPEG picture cannot be written: ") + writer.message();
+        out.clear();
+        return false;
+    }
+    return true;
 }
 
-} // namespace vantora
+} // namespace vantora::jpeg

@@ -1,0 +1,74 @@
+#pragma once
+// The JPEG codec of the whole program, over libjpeg and nothing else: the SWF writer and the
+// picture library both use it, so a picture encodes to the same bytes whichever of them asks.
+//
+// Decoding reads baseline and progressive files (greyscale, YCbCr, RGB, CMYK) into opaque 32-bit
+// 0xAARRGGBB words and refuses damaged or cut-short data instead of filling it with grey.
+// Encoding writes a baseline file with libjpeg's default settings at the given quality; alpha is
+// ignored.
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace vantora::jpeg {
+
+// JPEG stores its sizes in 16 bits; we stay a little below that.
+inline constexpr int kMaxSide = 65500;
+
+// How one pixel is laid out in the caller's rows.
+enum class PixelLayout {
+    Rgb24,     // bytes R, G, B
+    Bgr24,     // bytes B, G, R
+    Rgba32,    // bytes R, G, B, A
+    Bgra32,    // bytes B, G, R, A
+    ArgbWords, // native 32-bit words 0xAARRGGBB
+};
+
+struct PixelView {
+    const std::uint8_t* pixels = nullptr; // first byte of the top row
+    int width = 0;
+    int height = 0;
+    std::size_t stride = 0; // bytes from one row to the next
+    PixelLayout layout = PixelLayout::ArgbWords;
+};
+
+// Encodes `image` into `out` (replaced). False with a reason in `error` when the image is empty,
+// too large, or libjpeg or memory fails. `quality` is clamped to 1..100.
+bool encode(const PixelView& image, int quality, std::vector<std::uint8_t>& out, std::string& error);
+
+struct Header {
+    int width = 0;      // of the decoded picture
+    int height = 0;
+    int components = 0; // colour components stored in the file
+    bool progressive = false;
+};
+
+// Decodes in two steps so that the caller can check the size and allocate the pixels in between.
+class Decoder {
+public:
+    explicit Decoder(std::span<const std::uint8_t> bytes);
+    ~Decoder();
+    Decoder(const Decoder&) = delete;
+    Decoder& operator=(const Decoder&) = delete;
+
+    // Reads the headers. False when the data is not a JPEG file libjpeg can read.
+    bool readHeader();
+    const Header& header() const { return header_; }
+    // Decodes every row into `argb` (header().width x header().height words, top row first),
+    // every pixel opaque. False on damaged or cut-short data; `argb` is then partly written.
+    bool readArgb(std::uint32_t* argb);
+    // Why the last step failed.
+    const std::string& message() const { return message_; }
+
+private:
+    struct State;
+    std::unique_ptr<State> state_;
+    Header header_;
+    std::string message_;
+};
+
+} // namespace vantora::jpeg

@@ -1,0 +1,166 @@
+// JPEG decoding. libjpeg reports errors by longjmp (see jpeg_error.h), so every step that calls
+// into libjpeg arms the jump itself and owns nothing with a destructor; memory is allocated by
+// the caller between the steps.
+
+#include "jpeg/jpeg_codec.h"
+#include "jpeg/jpeg_error.h"
+
+#include <new>
+
+namespace vantora::jpeg {
+namespace {
+
+using detail::failWith;
+using detail::JpegErrorManager;
+
+// A progressive file may hold any number of scans, each of which makes libjpeg walk the whole
+// picture again; hostile files use that to make decoding take minutes.
+constexpr int kMaxScans = 500;
+
+// Memory source that treats running out of data as an error. libjpeg's own memory source would
+// insert a fake end-of-image marker and grey out the rest of the picture.
+void initSource(j_decompress_ptr) {}
+boolean fillInputBuffer(j_decompress_ptr info) { failWith(reinterpret_cast<j_common_ptr>(info), "The JPEG data is cut short."); }
+void skipInputData(j_decompress_ptr info, long count) {
+    if (count <= 0)
+        return;
+    jpeg_source_mgr& source = *info->src;
+    if (static_cast<unsigned long>(count) > source.bytes_in_buffer)
+        failWith(reinterpret_cast<j_common_ptr>(info), "The JPEG data is cut short.");
+    source.next_input_byte += count;
+    source.bytes_in_buffer -= static_cast<std::size_t>(count);
+}
+void termSource(j_decompress_ptr) {}
+
+void onProgress(j_common_ptr common) {
+    auto info = reinterpret_cast<j_decompress_ptr>(common);
+    if (info->input_scan_number > kMaxScans)
+        failWith(common, "The JPEG data has too many scans.");
+}
+
+bool isCmyk(J_COLOR_SPACE space) { return space == JCS_CMYK || space == JCS_YCCK; }
+
+std::uint32_t packArgb(unsigned r, unsigned g, unsigned b) { return 0xFF000000u | r << 16 | g << 8 | b; }
+
+// Adobe writes CMYK JPEG files inverted (0 = full ink), which is what libjpeg hands back.
+std::uint32_t cmykToArgb(const JSAMPLE* cmyk) {
+    const unsigned k = cmyk[3];
+    auto channel = [k](unsigned inverted) { return (inverted * k + 127) / 255; };
+    return packArgb(channel(cmyk[0]), channel(cmyk[1]), channel(cmyk[2]));
+}
+
+} // namespace
+
+struct Decoder::State {
+    std::span<const std::uint8_t> bytes;
+    jpeg_decompress_struct info{};
+    JpegErrorManager error{};
+    jpeg_source_mgr source{};
+    jpeg_progress_mgr progress{};
+    bool created = false;
+    std::vector<JSAMPLE> row;
+
+    void attachSource() {
+        source.init_source = initSource;
+        source.fill_input_buffer = fillInputBuffer;
+        source.skip_input_data = skipInputData;
+        source.resync_to_restart = jpeg_resync_to_restart;
+        source.term_source = termSource;
+        source.next_input_byte = bytes.data();
+        source.bytes_in_buffer = bytes.size();
+        info.src = &source;
+    }
+
+    bool readHeader() {
+        info.err = detail::installErrorManager(error);
+        if (setjmp(error.jump))
+            return false;
+        jpeg_create_decompress(&info);
+        created = true;
+        attachSource();
+        progress.progress_monitor = onProgress;
+        info.progress = &progress;
+        jpeg_read_header(&info, TRUE);
+        info.out_color_space = isCmyk(info.jpeg_color_space) ? JCS_CMYK : JCS_RGB;
+        jpeg_calc_output_dimensions(&info);
+        return true;
+    }
+
+    void storeRow(std::uint32_t* out) const {
+        const int width = static_cast<int>(info.output_width);
+        const JSAMPLE* in = row.data();
+        if (info.out_color_space == JCS_CMYK) {
+            for (int x = 0; x < width; ++x)
+                out[x] = cmykToArgb(in + 4 * x);
+        } else {
+            for (int x = 0; x < width; ++x)
+                out[x] = packArgb(in[3 * x], in[3 * x + 1], in[3 * x + 2]);
+        }
+    }
+
+    // `row` holds one row of output samples; allocated before this is called.
+    bool readPixels(std::uint32_t* argb, JDIMENSION width, JDIMENSION height) {
+        if (setjmp(error.jump))
+            return false;
+        jpeg_start_decompress(&info);
+        if (info.output_width != width || info.output_height != height)
+            failWith(reinterpret_cast<j_common_ptr>(&info), "The JPEG picture changed its size while decoding.");
+        JSAMPROW rows[1] = {row.data()};
+        while (info.output_scanline < info.output_height) {
+            const std::size_t y = info.output_scanline;
+            if (jpeg_read_scanlines(&info, rows, 1) != 1)
+                failWith(reinterpret_cast<j_common_ptr>(&info), "The JPEG data is cut short.");
+            storeRow(argb + y * width);
+        }
+        jpeg_finish_decompress(&info);
+        return true;
+    }
+};
+
+Decoder::Decoder(std::span<const std::uint8_t> bytes) : state_(std::make_unique<State>()) { state_->bytes = bytes; }
+
+Decoder::~Decoder() {
+    if (state_->created)
+        jpeg_destroy_decompress(&state_->info);
+}
+
+bool Decoder::readHeader() {
+    if (state_->bytes.size() < 3 || state_->bytes[0] != 0xFF || state_->bytes[1] != 0xD8 || state_->bytes[2] != 0xFF) {
+        message_ = "The data is not a JPEG picture.";
+        return false;
+    }
+    if (state_->created) {
+        message_ = "The JPEG header was read already.";
+        return false;
+    }
+    if (!state_->readHeader()) {
+        message_ = state_->error.message;
+        return false;
+    }
+    const jpeg_decompress_struct& info = state_->info;
+    header_.width = static_cast<int>(info.output_width);
+    header_.height = static_cast<int>(info.output_height);
+    header_.components = info.num_components;
+    header_.progressive = jpeg_has_multiple_scans(&state_->info) || info.progressive_mode;
+    return true;
+}
+
+bool Decoder::readArgb(std::uint32_t* argb) {
+    if (!state_->created || header_.width <= 0 || argb == nullptr) {
+        message_ = "The JPEG header has not been read.";
+        return false;
+    }
+    try {
+        state_->row.resize(std::size_t(state_->info.output_width) * std::size_t(state_->info.output_components));
+    } catch (const std::bad_alloc&) {
+        message_ = "Not enough memory to decode the picture.";
+        return false;
+    }
+    if (!state_->readPixels(argb, JDIMENSION(header_.width), JDIMENSION(header_.height))) {
+        message_ = state_->error.message;
+        return false;
+    }
+    return true;
+}
+
+} // namespace vantora::jpeg

@@ -1,0 +1,224 @@
+#include "jpeg/jpeg_codec.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <algorithm>
+#include <utility>
+#include <cstring>
+#include <vector>
+
+#include <jpeglib.h>
+
+using namespace vantora::jpeg;
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// Smooth gradients in every channel, as R, G, B bytes.
+Bytes gradientRgb(int w, int h) {
+    Bytes rgb(std::size_t(w) * std::size_t(h) * 3);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            std::uint8_t* p = rgb.data() + (std::size_t(y) * std::size_t(w) + std::size_t(x)) * 3;
+            p[0] = std::uint8_t(x * 255 / std::max(w - 1, 1));
+            p[1] = std::uint8_t(y * 255 / std::max(h - 1, 1));
+            p[2] = std::uint8_t((x + y) * 255 / std::max(w + h - 2, 1));
+        }
+    return rgb;
+}
+
+// The same pixels in another layout, rows padded by `pad` bytes.
+Bytes relayout(const Bytes& rgb, int w, int h, PixelLayout layout, std::size_t pad, std::size_t& stride) {
+    const std::size_t bpp = layout == PixelLayout::Rgb24 || layout == PixelLayout::Bgr24 ? 3 : 4;
+    stride = std::size_t(w) * bpp + pad;
+    Bytes out(stride * std::size_t(h), 0xEE);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const std::uint8_t* s = rgb.data() + (std::size_t(y) * std::size_t(w) + std::size_t(x)) * 3;
+            std::uint8_t* d = out.data() + std::size_t(y) * stride + std::size_t(x) * bpp;
+            switch (layout) {
+            case PixelLayout::Rgb24: std::memcpy(d, s, 3); break;
+            case PixelLayout::Rgba32: std::memcpy(d, s, 3); d[3] = 7; break;
+            case PixelLayout::Bgr24: d[0] = s[2]; d[1] = s[1]; d[2] = s[0]; break;
+            case PixelLayout::Bgra32: d[0] = s[2]; d[1] = s[1]; d[2] = s[0]; d[3] = 7; break;
+            case PixelLayout::ArgbWords: {
+                const std::uint32_t word = 0x07000000u | std::uint32_t(s[0]) << 16 | std::uint32_t(s[1]) << 8 | s[2];
+                std::memcpy(d, &word, 4);
+                break;
+            }
+            }
+        }
+    return out;
+}
+
+// libjpeg's own memory encoder with its defaults: what any plain libjpeg user would write.
+Bytes referenceEncode(const Bytes& rgb, int w, int h, int quality, bool progressive = false) {
+    jpeg_compress_struct cinfo;
+    jpeg_error_mgr err;
+    cinfo.err = jpeg_std_error(&err);
+    jpeg_create_compress(&cinfo);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&cinfo, &buffer, &size);
+    cinfo.image_width = JDIMENSION(w);
+    cinfo.image_height = JDIMENSION(h);
+    cinfo.input_components = 3;
+    cinfo.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&cinfo);
+    jpeg_set_quality(&cinfo, quality, TRUE);
+    if (progressive)
+        jpeg_simple_progression(&cinfo);
+    jpeg_start_compress(&cinfo, TRUE);
+    while (cinfo.next_scanline < cinfo.image_height) {
+        JSAMPROW row = const_cast<std::uint8_t*>(rgb.data()) + std::size_t(cinfo.next_scanline) * std::size_t(w) * 3;
+        jpeg_write_scanlines(&cinfo, &row, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    jpeg_destroy_compress(&cinfo);
+    Bytes out(buffer, buffer + size);
+    std::free(buffer);
+    return out;
+}
+
+Bytes encodeRgb(const Bytes& rgb, int w, int h, int quality) {
+    Bytes out;
+    std::string error;
+    EXPECT_TRUE(encode({rgb.data(), w, h, std::size_t(w) * 3, PixelLayout::Rgb24}, quality, out, error)) << error;
+    return out;
+}
+
+std::vector<std::uint32_t> decodeAll(const Bytes& jpeg, Header* header = nullptr) {
+    Decoder decoder(jpeg);
+    if (!decoder.readHeader()) {
+        ADD_FAILURE() << decoder.message();
+        return {};
+    }
+    std::vector<std::uint32_t> argb(std::size_t(decoder.header().width) * std::size_t(decoder.header().height));
+    EXPECT_TRUE(decoder.readArgb(argb.data())) << decoder.message();
+    if (header != nullptr)
+        *header = decoder.header();
+    return argb;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- encoding
+
+TEST(JpegEncode, WritesExactlyWhatLibjpegWritesWithItsDefaults) {
+    // Odd sizes exercise partial blocks and chroma subsampling edges.
+    for (const auto& [w, h] : {std::pair{1, 1}, std::pair{17, 9}, std::pair{64, 48}}) {
+        const Bytes rgb = gradientRgb(w, h);
+        for (int quality : {1, 75, 100})
+            EXPECT_EQ(encodeRgb(rgb, w, h, quality), referenceEncode(rgb, w, h, quality)) << w << "x" << h << " q" << quality;
+    }
+}
+
+TEST(JpegEncode, EveryPixelLayoutGivesTheSameBytes) {
+    const int w = 23, h = 11;
+    const Bytes rgb = gradientRgb(w, h);
+    const Bytes expected = referenceEncode(rgb, w, h, 100);
+    for (PixelLayout layout : {PixelLayout::Rgb24, PixelLayout::Bgr24, PixelLayout::Rgba32, PixelLayout::Bgra32,
+                               PixelLayout::ArgbWords}) {
+        std::size_t stride = 0;
+        const Bytes pixels = relayout(rgb, w, h, layout, 8, stride);
+        Bytes out;
+        std::string error;
+        ASSERT_TRUE(encode({pixels.data(), w, h, stride, layout}, 100, out, error)) << error;
+        EXPECT_EQ(out, expected) << int(layout);
+    }
+}
+
+TEST(JpegEncode, QualityIsClampedToOneToHundred) {
+    const Bytes rgb = gradientRgb(16, 16);
+    EXPECT_EQ(encodeRgb(rgb, 16, 16, -5), referenceEncode(rgb, 16, 16, 1));
+    EXPECT_EQ(encodeRgb(rgb, 16, 16, 250), referenceEncode(rgb, 16, 16, 100));
+}
+
+TEST(JpegEncode, RefusesImagesItCannotWrite) {
+    const Bytes rgb = gradientRgb(4, 4);
+    struct Case { const char* name; PixelView view; };
+    const Case cases[] = {
+        {"no pixels", {nullptr, 4, 4, 12, PixelLayout::Rgb24}},
+        {"zero width", {rgb.data(), 0, 4, 12, PixelLayout::Rgb24}},
+        {"negative height", {rgb.data(), 4, -1, 12, PixelLayout::Rgb24}},
+        {"too wide", {rgb.data(), kMaxSide + 1, 1, 3 * std::size_t(kMaxSide + 1), PixelLayout::Rgb24}},
+        {"rows shorter than the width", {rgb.data(), 4, 4, 11, PixelLayout::Rgb24}},
+        {"rows shorter for four bytes a pixel", {rgb.data(), 4, 4, 12, PixelLayout::Bgra32}},
+    };
+    for (const Case& c : cases) {
+        Bytes out = {1, 2, 3};
+        std::string error;
+        EXPECT_FALSE(encode(c.view, 90, out, error)) << c.name;
+        EXPECT_FALSE(error.empty()) << c.name;
+        EXPECT_TRUE(out.empty()) << c.name;
+    }
+}
+
+// ---------------------------------------------------------------- decoding
+
+TEST(JpegDecode, ReadsHeaderThenOpaquePixelsCloseToTheSource) {
+    const int w = 40, h = 30;
+    const Bytes rgb = gradientRgb(w, h);
+    Header header;
+    const std::vector<std::uint32_t> argb = decodeAll(encodeRgb(rgb, w, h, 100), &header);
+    EXPECT_EQ(header.width, w);
+    EXPECT_EQ(header.height, h);
+    EXPECT_EQ(header.components, 3);
+    EXPECT_FALSE(header.progressive);
+    ASSERT_EQ(argb.size(), std::size_t(w * h));
+    int worst = 0;
+    for (std::size_t i = 0; i < argb.size(); ++i) {
+        EXPECT_EQ(argb[i] >> 24, 0xFFu) << i;
+        for (int c = 0; c < 3; ++c) {
+            const int got = int((argb[i] >> (16 - 8 * c)) & 0xFF);
+            worst = std::max(worst, std::abs(got - int(rgb[i * 3 + std::size_t(c)])));
+        }
+    }
+    EXPECT_LE(worst, 8);
+}
+
+TEST(JpegDecode, ProgressiveFilesAreRecognisedAndDecoded) {
+    const Bytes rgb = gradientRgb(32, 32);
+    const Bytes progressive = referenceEncode(rgb, 32, 32, 90, true);
+    Header header;
+    const std::vector<std::uint32_t> fromProgressive = decodeAll(progressive, &header);
+    EXPECT_TRUE(header.progressive);
+    EXPECT_EQ(fromProgressive.size(), 32u * 32u);
+}
+
+TEST(JpegDecode, RefusesDataThatIsNotJpeg) {
+    for (const Bytes& data : {Bytes{}, Bytes{0xFF}, Bytes{0xFF, 0xD8}, Bytes{'G', 'I', 'F', '8', '9', 'a'},
+                              Bytes{0xFF, 0xD8, 0xFF, 0xD9}}) {
+        Decoder decoder(data);
+        EXPECT_FALSE(decoder.readHeader()) << data.size();
+        EXPECT_FALSE(decoder.message().empty());
+    }
+}
+
+TEST(JpegDecode, EveryCutShortFileFailsCleanly) {
+    const Bytes jpeg = encodeRgb(gradientRgb(24, 16), 24, 16, 80);
+    for (std::size_t n = 0; n + 2 < jpeg.size(); n += 7) {
+        const Bytes cut(jpeg.begin(), jpeg.begin() + std::ptrdiff_t(n));
+        Decoder decoder(cut);
+        if (!decoder.readHeader())
+            continue;
+        std::vector<std::uint32_t> argb(std::size_t(decoder.header().width) * std::size_t(decoder.header().height));
+        EXPECT_FALSE(decoder.readArgb(argb.data())) << "cut at " << n;
+        EXPECT_FALSE(decoder.message().empty());
+    }
+}
+
+TEST(JpegDecode, StepsOutOfOrderFailInsteadOfCrashing) {
+    const Bytes jpeg = encodeRgb(gradientRgb(8, 8), 8, 8, 80);
+    std::vector<std::uint32_t> argb(64);
+    Decoder early(jpeg);
+    EXPECT_FALSE(early.readArgb(argb.data()));
+    Decoder twice(jpeg);
+    ASSERT_TRUE(twice.readHeader());
+    EXPECT_FALSE(twice.readHeader());
+    EXPECT_FALSE(twice.readArgb(nullptr));
+    EXPECT_TRUE(twice.readArgb(argb.data())) << twice.message();
+}
