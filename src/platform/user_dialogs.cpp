@@ -51,7 +51,7 @@ public:
 
     QString openFileName(QWidget* parent, const QString& caption, const QString& folder,
                          const QString& filter) override {
-        QFileDialog dialog(parent, caption, folder, QtFileFilter(filter));
+        QFileDialog dialog(parent, caption, folder, QtDialogFilter(filter));
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -61,7 +61,7 @@ public:
 
     QString saveFileName(QWidget* parent, const QString& caption, const QString& folder, const QString& filter,
                          const QString& defaultSuffix) override {
-        QFileDialog dialog(parent, caption, folder, QtFileFilter(filter));
+        QFileDialog dialog(parent, caption, folder, QtDialogFilter(filter));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setDefaultSuffix(defaultSuffix);
@@ -85,7 +85,7 @@ UserDialogs& DefaultUserDialogs() {
     return dialogs;
 }
 
-QString QtFileFilter(const QString& designFilter) {
+QString QtDialogFilter(const QString& designFilter) {
     // "A (*.a)|*.a|B (*.b)|*.b": every second part is the pattern list Qt already has in the name.
     const QStringList parts = designFilter.split(QLatin1Char('|'));
     QStringList names;

@@ -42,6 +42,6 @@ public:
 UserDialogs& DefaultUserDialogs();
 
 // Turns the "Name (*.ext)|*.ext" filters of the design into Qt's "Name (*.ext)" form.
-QString QtFileFilter(const QString& designFilter);
+QString QtDialogFilter(const QString& designFilter);
 
 } // namespace vantora

@@ -126,9 +126,9 @@ TEST_F(SingleInstanceTest, GarbageAndOverlongRequestsAreDropped) {
 }
 
 TEST(FileFilters, DesignFiltersBecomeQtFilters) {
-    EXPECT_EQ(QtFileFilter(QStringLiteral("Vantora Projects (*.vtp)|*.vtp")), QStringLiteral("Vantora Projects (*.vtp)"));
-    EXPECT_EQ(QtFileFilter(QStringLiteral("A (*.a)|*.a|B (*.b;*.c)|*.b;*.c")), QStringLiteral("A (*.a);;B (*.b;*.c)"));
-    EXPECT_EQ(QtFileFilter(QString()), QString());
+    EXPECT_EQ(QtDialogFilter(QStringLiteral("Vantora Projects (*.vtp)|*.vtp")), QStringLiteral("Vantora Projects (*.vtp)"));
+    EXPECT_EQ(QtDialogFilter(QStringLiteral("A (*.a)|*.a|B (*.b;*.c)|*.b;*.c")), QStringLiteral("A (*.a);;B (*.b;*.c)"));
+    EXPECT_EQ(QtDialogFilter(QString()), QString());
 }
 
 } // namespace

@@ -84,9 +84,11 @@ void EditorDocument::updateModified() {
 }
 
 void EditorDocument::resetHistory() {
-    stack_->clear();
+    // The selection may point at scenes a load has just freed: it lets go before the history's
+    // signals reach the views.
     selection_->clear();
     selection_->setCurrentScene(nullptr);
+    stack_->clear();
 }
 
 void EditorDocument::newDemo(const TDemoSettings& settings, bool addBlankScene) {
@@ -102,10 +104,10 @@ void EditorDocument::newDemo(const TDemoSettings& settings, bool addBlankScene) 
     emit demoReset();
 }
 
-StorageResult EditorDocument::open(const std::filesystem::path& file) {
+StorageResult EditorDocument::open(const std::filesystem::path& file, const ProgressObserver* progress) {
     // Loading replaces the scenes only when the whole file was read, so the history may stay
     // until then; after that its commands would point at freed scenes.
-    StorageResult result = LoadProject(file, *demo_);
+    StorageResult result = LoadProject(file, *demo_, progress);
     if (!result)
         return result;
     resetHistory();
@@ -116,8 +118,8 @@ StorageResult EditorDocument::open(const std::filesystem::path& file) {
     return result;
 }
 
-StorageResult EditorDocument::save(const std::filesystem::path& file) {
-    StorageResult result = SaveProject(file, *demo_);
+StorageResult EditorDocument::save(const std::filesystem::path& file, const ProgressObserver* progress) {
+    StorageResult result = SaveProject(file, *demo_, progress);
     if (!result)
         return result;
     setFileName(QString::fromStdString(file.string()));

@@ -26,6 +26,7 @@ class QUndoStack;
 namespace vantora {
 
 class EditorSelection;
+struct ProgressObserver;
 
 class EditorDocument : public QObject {
     Q_OBJECT
@@ -63,9 +64,9 @@ public:
     void newDemo(const TDemoSettings& settings, bool addBlankScene);
     // "Open...": on success the demo is the file's, the history is empty and the first scene is
     // current; on failure nothing changes.
-    StorageResult open(const std::filesystem::path& file);
+    StorageResult open(const std::filesystem::path& file, const ProgressObserver* progress = nullptr);
     // "Save" / "Save As...": writes the demo; on success it takes the name and is unmodified.
-    StorageResult save(const std::filesystem::path& file);
+    StorageResult save(const std::filesystem::path& file, const ProgressObserver* progress = nullptr);
 
     // --- edits: each pushes one undoable step, and does nothing when it would change nothing ---
 

@@ -3,11 +3,30 @@
 
 #include "editor/main_window/main_form.h"
 
+#include "editor/document/editor_document.h"
+#include "storage/clipboard_block.h"
+
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
+#include <QUndoStack>
+#include <QMenu>
 
 namespace vantora {
 
 void TMainForm::ConnectEditActions() {
+    QUndoStack& history = document_->undoStack();
+    connect(actions_.Undo1, &QAction::triggered, &history, &QUndoStack::undo);
+    connect(actions_.Redo1, &QAction::triggered, &history, &QUndoStack::redo);
+    connect(actions_.EditMenu, &QMenu::aboutToShow, this, [this] {
+        actions_.Undo1->setEnabled(document_->undoStack().canUndo());
+        actions_.Redo1->setEnabled(document_->undoStack().canRedo());
+    });
+    connect(actions_.EditMenu, &QMenu::aboutToHide, this, [this] {
+        actions_.Undo1->setEnabled(true);
+        actions_.Redo1->setEnabled(true);
+    });
     connect(actions_.Copy1, &QAction::triggered, this, [this] { Copy1Click(); });
     connect(actions_.Paste1, &QAction::triggered, this, [this] { Paste1Click(); });
     connect(actions_.Duplicate1, &QAction::triggered, this, [this] { Duplicate1Click(); });
@@ -25,11 +44,33 @@ void TMainForm::ConnectEditActions() {
     connect(al.AlignBottom1, &QAction::triggered, this, [this] { AlignBottom1Click(); });
 }
 
-void TMainForm::Copy1Click() {}
+// The selected objects, in list order, go to the clipboard in the private format. The next paste
+// lands one grid cell away from them.
+void TMainForm::Copy1Click() {
+    const TDemoFrame* scene = document_->currentScene();
+    const std::vector<TDemoObject*> selected = document_->selectedObjects();
+    if (!scene || selected.empty())
+        return;
+    const std::vector<const TDemoObject*> objects(selected.begin(), selected.end());
+    std::vector<std::uint8_t> block;
+    if (!WriteClipboardBlock(objects, block))
+        return; // a copy that cannot be written is dropped without a word
+    auto* data = new QMimeData;
+    data->setData(QString::fromUtf8(kClipboardMimeType.data(), kClipboardMimeType.size()),
+                  QByteArray(reinterpret_cast<const char*>(block.data()), static_cast<qsizetype>(block.size())));
+    QApplication::clipboard()->setMimeData(data);
+    pasteOffset_ = settings_.GridSizeX;
+}
+
 void TMainForm::Paste1Click() {}
-void TMainForm::Duplicate1Click() {}
-void TMainForm::Delete1Click() {}
-void TMainForm::Clear1Click() {}
+
+void TMainForm::Duplicate1Click() {
+    Copy1Click();
+    Paste1Click();
+}
+
+void TMainForm::Delete1Click() { document_->deleteSelection(); }
+void TMainForm::Clear1Click() { document_->clearScene(); }
 void TMainForm::BringToFront1Click() {}
 void TMainForm::SendToBack1Click() {}
 void TMainForm::AlignToGrid1Click() {}

@@ -3,13 +3,29 @@
 
 #include "editor/main_window/main_form.h"
 
+#include "editor/document/editor_document.h"
 #include "editor/main_window/main_form_texts.h"
+#include "editor/progress/progress_form.h"
+#include "model/demo_settings.h"
 #include "platform/user_dialogs.h"
+#include "storage/project_file.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QMenu>
+#include <QStandardPaths>
 
 namespace vantora {
+namespace {
+
+const QString kProjectFilter = QString::fromUtf8(kProjectFileFilter.data(), kProjectFileFilter.size());
+const QString kProjectSuffix = QStringLiteral("vtp");
+
+std::filesystem::path ToPath(const QString& file) { return std::filesystem::path(file.toStdString()); }
+
+} // namespace
 
 void TMainForm::ConnectFileActions() {
     connect(actions_.New1, &QAction::triggered, this, [this] { New1Click(); });
@@ -38,14 +54,114 @@ void TMainForm::UpdateFileMenu() {
     }
 }
 
-void TMainForm::New1Click() {}
-void TMainForm::Open1Click() {}
-void TMainForm::ReopenClick(std::size_t) {}
-bool TMainForm::Save1Click() { return false; }
-bool TMainForm::SaveAs1Click() { return false; }
-bool TMainForm::QuerySaveChanges(const QString&) { return true; }
-bool TMainForm::OpenProject(const QString&) { return false; }
-bool TMainForm::SaveProjectAs(const QString&) { return false; }
+// "Create New Demo" collects the settings and the first-scene choice; without it the new demo has
+// the defaults and one blank scene.
+void TMainForm::New1Click() {
+    TDemoSettings settings;
+    settings.Name = "Demo";
+    if (!QuerySaveChanges(kConfirmCaption))
+        return;
+    document_->newDemo(settings, true);
+}
+
+void TMainForm::Open1Click() {
+    const QString file = dialogs().openFileName(this, kOpenCaption, ProjectDialogFolder(), kProjectFilter);
+    if (file.isEmpty())
+        return;
+    if (!QFileInfo(file).isFile()) {
+        dialogs().message(this, kOpenCaption, kFileNotFound, MessageIcon::Information, MessageButtons::Ok);
+        return;
+    }
+    if (!QuerySaveChanges(kConfirmCaption))
+        return;
+    OpenProject(file);
+}
+
+void TMainForm::ReopenClick(std::size_t entry) {
+    const std::optional<std::filesystem::path> target = ReopenTarget(recent_, entry);
+    if (!target)
+        return;
+    if (!QuerySaveChanges(kConfirmCaption))
+        return;
+    OpenProject(QString::fromStdString(target->string()));
+}
+
+bool TMainForm::Save1Click() {
+    if (document_->fileName().isEmpty())
+        return SaveAs1Click();
+    return SaveProjectAs(document_->fileName());
+}
+
+bool TMainForm::SaveAs1Click() {
+    QString file = dialogs().saveFileName(this, QStringLiteral("Save As"), ProjectDialogFolder(), kProjectFilter,
+                                          kProjectSuffix);
+    if (file.isEmpty())
+        return false;
+    if (QFileInfo(file).suffix().isEmpty())
+        file += QLatin1Char('.') + kProjectSuffix;
+    return SaveProjectAs(file);
+}
+
+bool TMainForm::QuerySaveChanges(const QString& caption) {
+    if (!document_->isModified())
+        return true;
+    switch (dialogs().message(this, caption, kSaveChangesQuestion, MessageIcon::Question, MessageButtons::YesNoCancel)) {
+    case MessageAnswer::Yes: return Save1Click();
+    case MessageAnswer::No: return true;
+    default: return false;
+    }
+}
+
+bool TMainForm::OpenProject(const QString& fileName) {
+    const ProgressObserver progress = ProgressForWork();
+    const StorageResult result = document_->open(ToPath(fileName), &progress);
+    if (!result) {
+        ShowStorageError(result.message);
+        return false;
+    }
+    return true;
+}
+
+bool TMainForm::SaveProjectAs(const QString& fileName) {
+    const ProgressObserver progress = ProgressForWork();
+    const StorageResult result = document_->save(ToPath(fileName), &progress);
+    if (!result) {
+        ShowStorageError(result.message);
+        return false;
+    }
+    AddRecentProject(recent_, document_->demo().Name, fileName.toStdString());
+    UpdateCaption();
+    return true;
+}
+
+QString TMainForm::ProjectDialogFolder() const {
+    if (!document_->fileName().isEmpty())
+        return QFileInfo(document_->fileName()).absolutePath();
+    const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    if (documents.exists(kProjectsFolderName))
+        return documents.filePath(kProjectsFolderName);
+    return {};
+}
+
+// Loading and saving show the one progress window while the scenes go by.
+ProgressObserver TMainForm::ProgressForWork() {
+    auto form = std::make_shared<std::unique_ptr<TProgressForm>>();
+    ProgressObserver observer;
+    observer.open = [this, form](std::string_view label, int maximum) {
+        *form = std::make_unique<TProgressForm>(this, QString::fromUtf8(label.data(), label.size()), maximum);
+    };
+    observer.advance = [form](int position) {
+        if (*form)
+            (*form)->setPosition(position);
+    };
+    observer.close = [form] { form->reset(); };
+    return observer;
+}
+
+void TMainForm::ShowStorageError(const std::string& message) {
+    dialogs().message(this, QString::fromUtf8(kStorageErrorCaption.data(), kStorageErrorCaption.size()),
+                      QString::fromStdString(message), MessageIcon::Error, MessageButtons::Ok);
+}
 
 // The demo-properties dialog, the preview and the Publish dialog are opened from here.
 void TMainForm::Properties1Click() {}

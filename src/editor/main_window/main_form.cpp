@@ -1,5 +1,6 @@
 #include "editor/main_window/main_form.h"
 
+#include "editor/document/editor_document.h"
 #include "editor/main_window/main_form_texts.h"
 #include "platform/desktop_services.h"
 #include "platform/user_dialogs.h"
@@ -8,6 +9,8 @@
 #include "storage/library_folders.h"
 
 #include <QAction>
+#include <QActionGroup>
+#include <QLabel>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -34,7 +37,7 @@ void EnsurePlayerScratchFolders() { QDir(QDir::tempPath()).mkpath(QStringLiteral
 } // namespace
 
 TMainForm::TMainForm(MainFormServices services, QWidget* parent)
-    : QMainWindow(parent), services_(services) {
+    : QMainWindow(parent), services_(services), document_(std::make_unique<EditorDocument>()) {
     setObjectName(QStringLiteral("MainForm"));
     EnsurePlayerScratchFolders();
     setWindowTitle(kProgramTitle + QStringLiteral("[*]"));

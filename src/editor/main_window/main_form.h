@@ -107,6 +107,8 @@ public:
     void ShowStartupTips();
 
     // --- State other parts of the editor and tests read ------------------------------------------
+    EditorDocument& document() { return *document_; }
+    const EditorDocument& document() const { return *document_; }
     const MainFormActions& actions() const { return actions_; }
     const EditorSettings& editorSettings() const { return settings_; }
     const RecentProjects& recentProjects() const { return recent_; }
@@ -147,6 +149,9 @@ private:
     void RestoreGeometry();
     void SaveGeometry() const;
 
+    enum class SceneMove { Up, Down, ToFirst, ToLast };
+    void MoveSelectedScene(SceneMove move);
+
     // The views that follow the document (scene_list.cpp).
     void ConnectDocument();
     void RefreshSceneList();
@@ -169,6 +174,7 @@ private:
     DesktopServices& desktop() const;
 
     MainFormServices services_;
+    std::unique_ptr<EditorDocument> document_;
     MainFormActions actions_;
     EditorSettings settings_;
     RecentProjects recent_;
@@ -181,6 +187,7 @@ private:
     QScrollArea* canvasArea_ = nullptr;
     QFrame* canvasFrame_ = nullptr;
     QLabel* statusPanels_[3] = {};
+    int pasteOffset_ = 0; // pixels added to Left and Top of pasted objects
     bool refreshing_ = false; // the views are being refilled: their signals are not user picks
     bool closing_ = false;
 };

@@ -3,7 +3,11 @@
 
 #include "editor/main_window/main_form.h"
 
+#include "editor/commands/add_scene_command.h"
+#include "editor/document/editor_document.h"
 #include "editor/main_window/enabling_rules.h"
+#include "model/scene_operations.h"
+#include "storage/scene_copy.h"
 
 #include <QAction>
 #include <QListWidget>
@@ -58,15 +62,52 @@ void TMainForm::UpdateSelectionCommands() {
     actions_.SendToBack1->setEnabled(edit.sendToBack);
 }
 
-void TMainForm::NewScene1Click() {}
-void TMainForm::DuplicateScene1Click() {}
+void TMainForm::NewScene1Click() {
+    document_->addScene();
+    sceneList_->setFocus();
+}
+
+void TMainForm::DuplicateScene1Click() {
+    const TDemoFrame* scene = document_->currentScene();
+    if (!scene)
+        return;
+    // A copy that cannot be written or read back is dropped without a word.
+    std::string error;
+    std::unique_ptr<TDemoFrame> copy = CopyScene(*scene, error);
+    if (!copy)
+        return;
+    copy->Name = UniqueSceneName(document_->demo());
+    document_->push(new AddSceneCommand(document_->demo(), &document_->selection(), std::move(copy),
+                                        QStringLiteral("Duplicate Scene")));
+}
+
 // Scenes from the capture tool's shots are made by the screen-capture work.
 void TMainForm::AddScenesFromScreenShots1Click() {}
-void TMainForm::DeleteScene1Click() {}
-void TMainForm::MoveUp1Click() {}
-void TMainForm::MoveDown1Click() {}
-void TMainForm::MoveToFirst1Click() {}
-void TMainForm::MoveToLast1Click() {}
+
+void TMainForm::DeleteScene1Click() { document_->deleteCurrentScene(); }
+
+void TMainForm::MoveSelectedScene(SceneMove move) {
+    const std::optional<std::size_t> index = selectedSceneIndex();
+    const std::size_t count = document_->demo().Scenes.size();
+    if (!index || count < 2)
+        return;
+    std::size_t to = *index;
+    switch (move) {
+    case SceneMove::Up: to = *index == 0 ? 0 : *index - 1; break;
+    case SceneMove::Down: to = std::min(*index + 1, count - 1); break;
+    case SceneMove::ToFirst: to = 0; break;
+    case SceneMove::ToLast: to = count - 1; break;
+    }
+    if (to != *index)
+        document_->moveScene(*index, to);
+    sceneList_->setFocus();
+}
+
+void TMainForm::MoveUp1Click() { MoveSelectedScene(SceneMove::Up); }
+void TMainForm::MoveDown1Click() { MoveSelectedScene(SceneMove::Down); }
+void TMainForm::MoveToFirst1Click() { MoveSelectedScene(SceneMove::ToFirst); }
+void TMainForm::MoveToLast1Click() { MoveSelectedScene(SceneMove::ToLast); }
+
 // The scene preview is opened from here.
 void TMainForm::PreviewScene1Click() {}
 

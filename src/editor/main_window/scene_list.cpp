@@ -1,43 +1,181 @@
-// The views that follow the demo: the scene list, the object box, the canvas frame, the status
-// bar and the caption.
+// The views that follow the document: the scene list, the object box, the canvas frame, the
+// status bar and the modified mark of the caption.
 
 #include "editor/main_window/main_form.h"
 
+#include "editor/document/editor_document.h"
+#include "editor/document/editor_selection.h"
 #include "editor/main_window/enabling_rules.h"
+#include "model/object_kind.h"
+#include "model/object_operations.h"
+#include "model/scene_operations.h"
+#include "storage/clipboard_block.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QFrame>
 #include <QLabel>
 #include <QListWidget>
+#include <QMimeData>
+#include <QScrollArea>
+#include <QUndoStack>
 
 namespace vantora {
+namespace {
 
-void TMainForm::ConnectDocument() {}
-void TMainForm::RefreshSceneList() { UpdateStatusBar(); }
-void TMainForm::RefreshObjectBox() {}
-void TMainForm::ShowSelectedScene() {}
+QColor ToQColor(TColor colour) { return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF); }
+
+QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+} // namespace
+
+void TMainForm::ConnectDocument() {
+    EditorDocument* doc = document_.get();
+    connect(doc, &EditorDocument::demoReset, this, [this] {
+        RefreshSceneList();
+        UpdateCaption();
+    });
+    // After every step of the history (done, undone or redone) the list and the object box are
+    // drawn again: a removed scene is still in the demo while its own report runs.
+    connect(&doc->undoStack(), &QUndoStack::indexChanged, this, [this] { RefreshSceneList(); });
+    connect(doc, &EditorDocument::modelChanged, this, [this](const ModelChange& change) {
+        if (change.kind == ModelChangeKind::DemoSettings)
+            UpdateCaption();
+    });
+    connect(doc, &EditorDocument::currentSceneChanged, this, [this] { RefreshSceneList(); });
+    connect(doc, &EditorDocument::selectionChanged, this, [this] { RefreshObjectBox(); });
+    connect(doc, &EditorDocument::modifiedChanged, this, [this](bool modified) { setWindowModified(modified); });
+    connect(doc, &EditorDocument::fileNameChanged, this, [this] { UpdateCaption(); });
+
+    connect(sceneList_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (refreshing_)
+            return;
+        const auto& scenes = document_->demo().Scenes;
+        document_->setCurrentScene(row >= 0 && static_cast<std::size_t>(row) < scenes.size() ? scenes[row].get()
+                                                                                             : nullptr);
+    });
+    connect(objectBox_, &QComboBox::activated, this, [this](int index) {
+        TDemoFrame* scene = document_->currentScene();
+        if (!scene || index < 0)
+            return;
+        // Item 0 is the scene itself: picking it selects no object.
+        const std::size_t object = static_cast<std::size_t>(index);
+        document_->selection().selectOnly(object >= 1 && object <= scene->Objects.size()
+                                              ? scene->Objects[object - 1].get()
+                                              : nullptr);
+    });
+}
+
+// Rebuilds the list from the demo: one entry per scene, the current one selected.
+void TMainForm::RefreshSceneList() {
+    const auto& scenes = document_->demo().Scenes;
+    refreshing_ = true;
+    sceneList_->clear();
+    int current = -1;
+    for (std::size_t i = 0; i < scenes.size(); ++i) {
+        sceneList_->addItem(QString::fromStdString(scenes[i]->Name));
+        if (scenes[i].get() == document_->currentScene())
+            current = static_cast<int>(i);
+    }
+    sceneList_->setCurrentRow(current);
+    refreshing_ = false;
+    ShowSelectedScene();
+    RefreshObjectBox();
+}
+
+// The object box: the scene, then its objects in list order; the item follows the selection.
+void TMainForm::RefreshObjectBox() {
+    const TDemoFrame* scene = document_->currentScene();
+    refreshing_ = true;
+    objectBox_->clear();
+    if (scene) {
+        objectBox_->addItem(QString::fromStdString(scene->Name) + QStringLiteral("  [Scene]"));
+        for (const auto& object : scene->Objects)
+            objectBox_->addItem(QString::fromStdString(object->Name) + QStringLiteral("  [") +
+                                Text(ObjectKindName(object->Kind)) + QLatin1Char(']'));
+        const std::vector<TDemoObject*> selected = document_->selectedObjects();
+        if (selected.empty())
+            objectBox_->setCurrentIndex(0);
+        else if (selected.size() == 1)
+            objectBox_->setCurrentIndex(static_cast<int>(IndexOfObject(*scene, selected.front())) + 1);
+        else
+            objectBox_->setCurrentIndex(-1);
+    }
+    objectBox_->setEnabled(scene != nullptr);
+    refreshing_ = false;
+    UpdateStatusBar();
+}
+
+// The canvas frame takes the demo's size and the scene's colour; without a scene only the empty
+// surround shows.
+void TMainForm::ShowSelectedScene() {
+    const TDemoFrame* scene = document_->currentScene();
+    if (!scene) {
+        canvasFrame_->hide();
+        return;
+    }
+    const TVantora& demo = document_->demo();
+    canvasFrame_->resize(demo.Width, demo.Height);
+    QPalette palette = canvasFrame_->palette();
+    palette.setColor(QPalette::Window, ToQColor(scene->BackColor));
+    canvasFrame_->setPalette(palette);
+    canvasFrame_->show();
+    canvasFrame_->update();
+}
 
 void TMainForm::UpdateStatusBar() {
-    statusPanels_[0]->setText(ScenePanelText(selectedSceneIndex(), static_cast<std::size_t>(sceneList_->count())));
+    statusPanels_[0]->setText(ScenePanelText(selectedSceneIndex(), document_->demo().Scenes.size()));
     statusPanels_[1]->setText(ObjectPanelText(CurrentObjectPick()));
 }
 
-void TMainForm::UpdateCaption() { statusPanels_[2]->setText(CaptionPanelText("Demo", {})); }
+void TMainForm::UpdateCaption() {
+    setWindowModified(document_->isModified());
+    statusPanels_[2]->setText(CaptionPanelText(document_->demo().Name, document_->fileName()));
+}
 
 std::optional<std::size_t> TMainForm::selectedSceneIndex() const {
-    const int row = sceneList_->currentRow();
-    if (row < 0 || sceneList_->selectedItems().isEmpty())
+    const TDemoFrame* scene = document_->currentScene();
+    if (!scene)
         return std::nullopt;
-    return static_cast<std::size_t>(row);
+    const std::size_t index = IndexOfScene(document_->demo(), scene);
+    if (index == std::string::npos)
+        return std::nullopt;
+    return index;
 }
 
 void TMainForm::selectScene(std::optional<std::size_t> index) {
-    if (index && *index < static_cast<std::size_t>(sceneList_->count()))
-        sceneList_->setCurrentRow(static_cast<int>(*index));
-    else
-        sceneList_->clearSelection();
+    const auto& scenes = document_->demo().Scenes;
+    document_->setCurrentScene(index && *index < scenes.size() ? scenes[*index].get() : nullptr);
 }
 
-CommandState TMainForm::CurrentCommandState() const { return {}; }
-ObjectPick TMainForm::CurrentObjectPick() const { return {}; }
+CommandState TMainForm::CurrentCommandState() const {
+    CommandState state;
+    const std::optional<std::size_t> index = selectedSceneIndex();
+    const TDemoFrame* scene = document_->currentScene();
+    if (!index || !scene)
+        return state;
+    const std::size_t count = document_->demo().Scenes.size();
+    state.sceneSelected = true;
+    state.firstSceneSelected = *index == 0;
+    state.lastSceneSelected = *index + 1 == count;
+    state.sceneObjects = scene->Objects.size();
+    state.selectedObjects = document_->selectedObjects().size();
+    const QMimeData* clipboard = QApplication::clipboard()->mimeData();
+    state.clipboardHoldsObjects = clipboard && clipboard->hasFormat(Text(kClipboardMimeType));
+    return state;
+}
+
+ObjectPick TMainForm::CurrentObjectPick() const {
+    const TDemoFrame* scene = document_->currentScene();
+    if (!scene)
+        return {};
+    const std::vector<TDemoObject*> selected = document_->selectedObjects();
+    if (selected.empty())
+        return {ObjectPick::Kind::Scene, 0, 0};
+    if (selected.size() > 1)
+        return {};
+    return {ObjectPick::Kind::Object, IndexOfObject(*scene, selected.front()), scene->Objects.size()};
+}
 
 } // namespace vantora
