@@ -4,6 +4,7 @@
 #include "editor/main_window/main_form.h"
 
 #include "editor/document/editor_document.h"
+#include "editor/main_window/alignment.h"
 #include "storage/clipboard_block.h"
 
 #include <QAction>
@@ -73,12 +74,22 @@ void TMainForm::Delete1Click() { document_->deleteSelection(); }
 void TMainForm::Clear1Click() { document_->clearScene(); }
 void TMainForm::BringToFront1Click() {}
 void TMainForm::SendToBack1Click() {}
-void TMainForm::AlignToGrid1Click() {}
-void TMainForm::AlignLeft1Click() {}
-void TMainForm::AlignCenter1Click() {}
-void TMainForm::AlignRight1Click() {}
-void TMainForm::AlignTop1Click() {}
-void TMainForm::AlignMiddle1Click() {}
-void TMainForm::AlignBottom1Click() {}
+void TMainForm::AlignSelection(Alignment alignment) {
+    const std::vector<TDemoObject*> selected = document_->selectedObjects();
+    const std::size_t needed = alignment == Alignment::ToGrid ? 1 : 2;
+    if (!document_->currentScene() || selected.size() < needed)
+        return;
+    const auto changes = AlignObjects(selected, alignment, settings_.GridSizeX, settings_.GridSizeY);
+    if (!changes.empty())
+        document_->setBounds(changes);
+}
+
+void TMainForm::AlignToGrid1Click() { AlignSelection(Alignment::ToGrid); }
+void TMainForm::AlignLeft1Click() { AlignSelection(Alignment::Left); }
+void TMainForm::AlignCenter1Click() { AlignSelection(Alignment::Center); }
+void TMainForm::AlignRight1Click() { AlignSelection(Alignment::Right); }
+void TMainForm::AlignTop1Click() { AlignSelection(Alignment::Top); }
+void TMainForm::AlignMiddle1Click() { AlignSelection(Alignment::Middle); }
+void TMainForm::AlignBottom1Click() { AlignSelection(Alignment::Bottom); }
 
 } // namespace vantora

@@ -23,6 +23,7 @@ EditCommandsEnabled EditCommandsFor(const CommandState& state) {
     enabled.duplicate = someSelected;
     enabled.deleteObjects = someSelected;
     enabled.align = someSelected;
+    enabled.alignToEachOther = scene && state.selectedObjects >= 2;
     enabled.paste = scene && state.clipboardHoldsObjects;
     enabled.clear = scene && state.sceneObjects > 0;
     const bool exactlyOne = scene && state.selectedObjects == 1;

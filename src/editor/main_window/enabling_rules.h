@@ -30,7 +30,8 @@ struct EditCommandsEnabled {
     bool copy = false;
     bool paste = false;
     bool duplicate = false;
-    bool align = false;
+    bool align = false;        // the submenu, and "Align to Grid": at least one selected
+    bool alignToEachOther = false; // the six others: at least two selected
     bool deleteObjects = false;
     bool clear = false;
     bool bringToFront = false;

@@ -25,6 +25,7 @@ class QTabWidget;
 namespace vantora {
 
 class EditorDocument;
+enum class Alignment;
 struct CommandState;
 struct ProgressObserver;
 
@@ -151,6 +152,7 @@ private:
 
     enum class SceneMove { Up, Down, ToFirst, ToLast };
     void MoveSelectedScene(SceneMove move);
+    void AlignSelection(Alignment alignment);
 
     // The views that follow the document (scene_list.cpp).
     void ConnectDocument();

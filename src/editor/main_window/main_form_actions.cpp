@@ -197,7 +197,9 @@ void BuildToolBar(QMainWindow& window, MainFormActions& a) {
 
 QList<QAction*> MainFormActions::selectionActions() const {
     return {DuplicateScene1, DeleteScene1, DeleteScenePopup1, PreviewScene1, MoveUp1, MoveDown1, MoveToFirst1,
-            MoveToLast1, Copy1, Paste1, Duplicate1, Delete1, Clear1, BringToFront1, SendToBack1};
+            MoveToLast1, Copy1, Paste1, Duplicate1, Delete1, Clear1, BringToFront1, SendToBack1,
+            align.AlignToGrid1, align.AlignLeft1, align.AlignCenter1, align.AlignRight1, align.AlignTop1,
+            align.AlignMiddle1, align.AlignBottom1};
 }
 
 MainFormActions BuildMainFormActions(QMainWindow& window) {

@@ -56,6 +56,10 @@ void TMainForm::UpdateSelectionCommands() {
     actions_.Paste1->setEnabled(edit.paste);
     actions_.Duplicate1->setEnabled(edit.duplicate);
     actions_.Align1->menuAction()->setEnabled(edit.align);
+    actions_.align.AlignToGrid1->setEnabled(edit.align);
+    for (QAction* action : {actions_.align.AlignLeft1, actions_.align.AlignCenter1, actions_.align.AlignRight1,
+                            actions_.align.AlignTop1, actions_.align.AlignMiddle1, actions_.align.AlignBottom1})
+        action->setEnabled(edit.alignToEachOther);
     actions_.Delete1->setEnabled(edit.deleteObjects);
     actions_.Clear1->setEnabled(edit.clear);
     actions_.BringToFront1->setEnabled(edit.bringToFront);

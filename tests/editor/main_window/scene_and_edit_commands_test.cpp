@@ -212,6 +212,32 @@ TEST_F(SceneAndEditCommands, DeleteAndClearObjects) {
     EXPECT_EQ(scene->Objects.size(), count - 1);
 }
 
+TEST_F(SceneAndEditCommands, AlignMovesTheSelectionInOneUndoStep) {
+    TDemoFrame* scene = doc().currentScene();
+    ASSERT_GE(scene->Objects.size(), 3u);
+    TDemoObject* a = scene->Objects[0].get();
+    TDemoObject* b = scene->Objects[1].get();
+    TDemoObject* c = scene->Objects[2].get();
+    b->Left = a->Left + 37; // make sure there is something to align
+    const std::vector<std::uint8_t> before = bytesNow();
+    doc().selection().setSelected({c, a, b});
+    auto e = enabledIn("Edit1", {"AlignToGrid1", "AlignLeft1", "AlignBottom1"});
+    EXPECT_TRUE(e["AlignToGrid1"] && e["AlignLeft1"] && e["AlignBottom1"]);
+    action("AlignLeft1")->trigger();
+    EXPECT_EQ(b->Left, a->Left); // the first in list order is the reference
+    EXPECT_EQ(c->Left, a->Left);
+    action("Undo1")->trigger();
+    EXPECT_EQ(bytesNow(), before);
+
+    doc().selection().selectOnly(b);
+    e = enabledIn("Edit1", {"AlignToGrid1", "AlignLeft1"});
+    EXPECT_TRUE(e["AlignToGrid1"]);
+    EXPECT_FALSE(e["AlignLeft1"]); // the six others want two
+    b->Left = 13;
+    action("AlignToGrid1")->trigger();
+    EXPECT_EQ(b->Left, 16);
+}
+
 TEST_F(SceneAndEditCommands, WithoutASceneObjectCommandsDoNothing) {
     form->selectScene(std::nullopt);
     const std::vector<std::uint8_t> before = bytesNow();
