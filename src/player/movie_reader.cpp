@@ -137,7 +137,6 @@ void MovieReader::Define(std::shared_ptr<Character> character) {
 
 void MovieReader::ReadTimeline(std::span<const uint8_t> data, TimelineDef& timeline, bool isRoot) {
     FrameDef frame;
-    bool frameHasContent = false;
     for (const SwfTag& tag : SplitTags(data)) {
         try {
             if (tag.code == 1) {
@@ -145,13 +144,10 @@ void MovieReader::ReadTimeline(std::span<const uint8_t> data, TimelineDef& timel
                     throw MovieError("too many frames");
                 timeline.frames.push_back(std::move(frame));
                 frame = FrameDef{};
-                frameHasContent = false;
                 continue;
             }
-            if (ReadControlTag(tag, timeline, frame)) {
-                frameHasContent = true;
+            if (ReadControlTag(tag, timeline, frame))
                 continue;
-            }
             if (!isRoot)
                 continue; // definitions inside sprites are not allowed
             if (tag.code == 39) {
@@ -170,7 +166,9 @@ void MovieReader::ReadTimeline(std::span<const uint8_t> data, TimelineDef& timel
             Warn("tag " + std::to_string(tag.code) + ": " + e.what());
         }
     }
-    if (frameHasContent || timeline.frames.empty())
+    // Tags after the last frame end are never shown; a timeline without any frame end still has
+    // its one frame.
+    if (timeline.frames.empty())
         timeline.frames.push_back(std::move(frame));
     for (size_t i = 0; i < timeline.frames.size(); ++i)
         if (!timeline.frames[i].label.empty())

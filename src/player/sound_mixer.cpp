@@ -7,12 +7,11 @@ namespace player {
 void SoundMixer::Start(int key, std::shared_ptr<const PcmSound> sound, size_t from, size_t to, int loops) {
     if (!sound || sound->channels < 1 || sound->rate <= 0 || from >= std::min(to, sound->Frames()))
         return;
+    to = std::min(to, sound->Frames());
     const std::lock_guard lock(mutex_);
     if (voices_.size() >= kMaxVoices)
         voices_.erase(voices_.begin());
-    voices_.push_back({key, std::move(sound), from, std::min(to, sound ? to : 0), std::max(loops, 1), double(from)});
-    Voice& v = voices_.back();
-    v.to = std::min(v.to, v.sound->Frames());
+    voices_.push_back({key, std::move(sound), from, to, std::max(loops, 1), double(from)});
 }
 
 void SoundMixer::Stop(int key) {

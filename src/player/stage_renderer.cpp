@@ -40,6 +40,19 @@ QImage Tint(const QImage& source, const ColorTransform& cx) {
     return out.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
+QImage PadWithEdges(const QImage& source) {
+    const int w = source.width(), h = source.height();
+    QImage out(w + 2, h + 2, source.format());
+    for (int y = 0; y < h + 2; ++y) {
+        const auto* from = reinterpret_cast<const uint32_t*>(source.constScanLine(std::clamp(y - 1, 0, h - 1)));
+        auto* to = reinterpret_cast<uint32_t*>(out.scanLine(y));
+        to[0] = from[0];
+        std::copy(from, from + w, to + 1);
+        to[w + 1] = from[w - 1];
+    }
+    return out;
+}
+
 } // namespace
 
 void StageRenderer::Paint(QPainter& painter, const ClipInstance& root, const QTransform& stageToDevice) {
@@ -104,18 +117,19 @@ void StageRenderer::PaintCharacter(QPainter& p, const Character& c, const QTrans
     }
 }
 
-const QImage* StageRenderer::Bitmap(uint16_t id, const ColorTransform& cx) {
+const QImage* StageRenderer::Bitmap(uint16_t id, const ColorTransform& cx, bool padded) {
     const auto* bitmap = movie_.FindAs<BitmapDef>(id, CharacterKind::Bitmap);
     if (!bitmap)
         return nullptr;
-    if (cx.IsIdentity())
+    if (cx.IsIdentity() && !padded)
         return &bitmap->image;
-    const auto key = std::make_tuple(id, cx.mr, cx.mg, cx.mb, cx.ma, cx.ar, cx.ag, cx.ab, cx.aa);
+    const auto key = std::make_tuple(id, padded, cx.mr, cx.mg, cx.mb, cx.ma, cx.ar, cx.ag, cx.ab, cx.aa);
     auto found = tinted_.find(key);
     if (found == tinted_.end()) {
         if (tinted_.size() >= kMaxTintedBitmaps)
             tinted_.clear();
-        found = tinted_.emplace(key, Tint(bitmap->image, cx)).first;
+        QImage image = cx.IsIdentity() ? bitmap->image : Tint(bitmap->image, cx);
+        found = tinted_.emplace(key, padded ? PadWithEdges(image) : image).first;
     }
     return &found->second;
 }
@@ -147,11 +161,15 @@ QBrush StageRenderer::FillBrush(const FillStyle& fill, const ColorTransform& cx,
         return brush;
     }
     case FillStyle::Type::Bitmap: {
-        const QImage* image = Bitmap(fill.bitmapId, cx);
+        // A texture brush always repeats; a clipped fill gets a ring of its edge pixels, so that
+        // filtering at its edges blends with the edge rather than with the opposite side.
+        const bool padded = !fill.bitmapRepeats;
+        const QImage* image = Bitmap(fill.bitmapId, cx, padded);
         if (!image)
             return QBrush(Qt::NoBrush);
         QBrush brush(*image);
-        brush.setTransform(fill.matrix.ToTransform());
+        brush.setTransform(padded ? QTransform::fromTranslate(-1, -1) * fill.matrix.ToTransform()
+                                  : fill.matrix.ToTransform());
         smooth = fill.bitmapSmoothed;
         return brush;
     }

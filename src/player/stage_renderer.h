@@ -33,13 +33,14 @@ private:
     void PaintEditText(QPainter& p, const EditTextDef& field, const QTransform& t, const ColorTransform& cx);
     void PaintButton(QPainter& p, const ButtonDef& button, const QTransform& t, const ColorTransform& cx, uint8_t state);
     QBrush FillBrush(const FillStyle& fill, const ColorTransform& cx, bool& smooth);
-    const QImage* Bitmap(uint16_t id, const ColorTransform& cx);
+    // The bitmap as the colour transform leaves it; `padded` adds a ring of its edge pixels.
+    const QImage* Bitmap(uint16_t id, const ColorTransform& cx, bool padded);
     // The area a clip layer lets through, in device coordinates.
     QPainterPath MaskPath(const DisplayObject& object, const QTransform& t) const;
 
     const MovieDefinition& movie_;
-    // Bitmaps as a colour transform leaves them, by bitmap id and transform.
-    std::map<std::tuple<uint16_t, double, double, double, double, double, double, double, double>, QImage> tinted_;
+    // Bitmaps as a colour transform (and padding) leaves them, by bitmap id, padding and transform.
+    std::map<std::tuple<uint16_t, bool, double, double, double, double, double, double, double, double>, QImage> tinted_;
 };
 
 } // namespace player
