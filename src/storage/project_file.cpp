@@ -2,6 +2,7 @@
 
 #include "model/scene_operations.h"
 #include "storage/demo_record.h"
+#include "storage/file_source.h"
 #include "storage/safe_file.h"
 
 #include <memory>
@@ -43,6 +44,16 @@ StorageResult readFailure(const FileReadOutcome& outcome, const std::string& fil
     }
 }
 
+// Reads a whole demo from `in` and, when all of it was read, hands it to `demo`.
+StorageResult readProject(ByteReader& in, TVantora& demo, const ProgressObserver* progress) {
+    auto loaded = std::make_unique<TVantora>();
+    RecordError error;
+    if (!ReadDemo(in, *loaded, error, progress))
+        return error.toResult();
+    replaceDemo(demo, *loaded);
+    return StorageResult::Success();
+}
+
 } // namespace
 
 StorageResult SerializeProject(const TVantora& demo, std::vector<std::uint8_t>& bytes, const ProgressObserver* progress) {
@@ -55,13 +66,8 @@ StorageResult SerializeProject(const TVantora& demo, std::vector<std::uint8_t>& 
 }
 
 StorageResult ParseProject(std::span<const std::uint8_t> bytes, TVantora& demo, const ProgressObserver* progress) {
-    auto loaded = std::make_unique<TVantora>();
     ByteReader in(bytes);
-    RecordError error;
-    if (!ReadDemo(in, *loaded, error, progress))
-        return error.toResult();
-    replaceDemo(demo, *loaded);
-    return StorageResult::Success();
+    return readProject(in, demo, progress);
 }
 
 StorageResult SaveProject(const std::filesystem::path& file, const TVantora& demo, const ProgressObserver* progress) {
@@ -73,12 +79,18 @@ StorageResult SaveProject(const std::filesystem::path& file, const TVantora& dem
     return outcome.ok() ? StorageResult::Success() : writeFailure(outcome, file.string());
 }
 
+// The file is streamed into the records rather than read whole first: a project is mostly picture
+// bytes, and each picture keeps its own copy, so reading it whole would hold it twice.
 StorageResult LoadProject(const std::filesystem::path& file, TVantora& demo, const ProgressObserver* progress) {
-    std::vector<std::uint8_t> bytes;
-    const FileReadOutcome outcome = ReadFileLimited(file, kMaxProjectFileBytes, bytes);
-    if (!outcome.ok())
-        return readFailure(outcome, file.string());
-    return ParseProject(bytes, demo, progress);
+    FileByteSource source;
+    const FileReadOutcome opened = source.open(file, kMaxProjectFileBytes);
+    if (!opened.ok())
+        return readFailure(opened, file.string());
+    ByteReader in(source);
+    StorageResult result = readProject(in, demo, progress);
+    if (!result && !source.readOutcome().ok())
+        return readFailure(source.readOutcome(), file.string());
+    return result;
 }
 
 } // namespace vantora

@@ -19,15 +19,27 @@ bool writeSized(ByteWriter& out, std::span<const std::uint8_t> bytes) {
     return true;
 }
 
-// Reads an int32 size and that many bytes; distinguishes a missing size from one that is too big.
-bool readSized(ByteReader& in, std::span<const std::uint8_t>& bytes, StorageErrorCode code, RecordError& error) {
+// Reads the int32 size of a block; distinguishes a missing size from one that is too big.
+bool readSize(ByteReader& in, std::size_t& size, StorageErrorCode code, RecordError& error) {
     if (in.remaining() < 4)
         return error.fail(code, kDataEndsText);
-    std::int32_t size = 0;
-    if (!in.readCount(size))
+    std::int32_t value = 0;
+    if (!in.readCount(value))
         return error.fail(code, kBadLengthText);
-    in.readBytes(static_cast<std::size_t>(size), bytes);
+    size = static_cast<std::size_t>(value);
     return true;
+}
+
+// Reads a sized block as a view, for values converted at once (texts).
+bool readSized(ByteReader& in, std::span<const std::uint8_t>& bytes, StorageErrorCode code, RecordError& error) {
+    std::size_t size = 0;
+    return readSize(in, size, code, error) && (in.readBytes(size, bytes) || error.fail(code, kDataEndsText));
+}
+
+// Reads a sized block kept as its own copy (a picture, a sound) straight into `bytes`.
+bool readSizedInto(ByteReader& in, std::vector<std::uint8_t>& bytes, StorageErrorCode code, RecordError& error) {
+    std::size_t size = 0;
+    return readSize(in, size, code, error) && (in.readBytesInto(size, bytes) || error.fail(code, kDataEndsText));
 }
 
 bool readInt(ByteReader& in, std::int32_t& value, StorageErrorCode code, RecordError& error) {
@@ -92,15 +104,15 @@ bool ReadPicture(ByteReader& in, Picture& picture, RecordError& error) {
         picture.clear();
         return true;
     }
-    std::span<const std::uint8_t> bytes;
-    if (!readSized(in, bytes, StorageErrorCode::ReadPicture, error))
+    std::vector<std::uint8_t> bytes;
+    if (!readSizedInto(in, bytes, StorageErrorCode::ReadPicture, error))
         return false;
     // The bytes must be what the name says: an image that does not start like its format would
     // fail to load itself.
     if (!bytes.empty() && detectPictureFormat(bytes) != *format)
         return error.fail(StorageErrorCode::ReadPicture,
                           "The stored picture is not a valid " + std::string(pictureFormatName(*format)) + " image.");
-    picture.assign(*format, std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+    picture.assign(*format, std::move(bytes));
     return true;
 }
 
@@ -110,11 +122,7 @@ bool WriteByteStream(ByteWriter& out, const std::vector<std::uint8_t>& bytes, St
 }
 
 bool ReadByteStream(ByteReader& in, std::vector<std::uint8_t>& bytes, StorageErrorCode owner, RecordError& error) {
-    std::span<const std::uint8_t> view;
-    if (!readSized(in, view, owner, error))
-        return false;
-    bytes.assign(view.begin(), view.end());
-    return true;
+    return readSizedInto(in, bytes, owner, error);
 }
 
 bool WriteChannel(ByteWriter& out, const TAnimationChannel& channel, RecordError&) {
