@@ -3,6 +3,8 @@
 
 #include "editor/main_window/main_form.h"
 
+#include "editor/commands/paste_objects_command.h"
+#include "editor/commands/reorder_object_command.h"
 #include "editor/document/editor_document.h"
 #include "editor/main_window/alignment.h"
 #include "storage/clipboard_block.h"
@@ -10,6 +12,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
+#include <QListWidget>
+#include <QShortcut>
 #include <QMimeData>
 #include <QUndoStack>
 #include <QMenu>
@@ -35,6 +40,12 @@ void TMainForm::ConnectEditActions() {
     connect(actions_.Clear1, &QAction::triggered, this, [this] { Clear1Click(); });
     connect(actions_.BringToFront1, &QAction::triggered, this, [this] { BringToFront1Click(); });
     connect(actions_.SendToBack1, &QAction::triggered, this, [this] { SendToBack1Click(); });
+    // Delete in the scene list and the object box deletes the selected objects.
+    for (QWidget* widget : {static_cast<QWidget*>(sceneList_), static_cast<QWidget*>(objectBox_)}) {
+        auto* deleteKey = new QShortcut(QKeySequence(Qt::Key_Delete), widget, nullptr, nullptr,
+                                        Qt::WidgetWithChildrenShortcut);
+        connect(deleteKey, &QShortcut::activated, this, [this] { Delete1Click(); });
+    }
     const AlignActions& al = actions_.align;
     connect(al.AlignToGrid1, &QAction::triggered, this, [this] { AlignToGrid1Click(); });
     connect(al.AlignLeft1, &QAction::triggered, this, [this] { AlignLeft1Click(); });
@@ -63,7 +74,24 @@ void TMainForm::Copy1Click() {
     pasteOffset_ = settings_.GridSizeX;
 }
 
-void TMainForm::Paste1Click() {}
+// The objects on the clipboard join the current scene one paste offset further away than the
+// last time, selected; each paste takes the next ones 8 pixels further.
+void TMainForm::Paste1Click() {
+    TDemoFrame* scene = document_->currentScene();
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    const QString format = QString::fromUtf8(kClipboardMimeType.data(), kClipboardMimeType.size());
+    if (!scene || !data || !data->hasFormat(format))
+        return;
+    const QByteArray block = data->data(format);
+    // A damaged block gives the objects read before the damage; nothing is said about the rest.
+    ClipboardContents contents = ReadClipboardBlock(
+        std::span(reinterpret_cast<const std::uint8_t*>(block.constData()), static_cast<std::size_t>(block.size())));
+    if (contents.objects.empty())
+        return;
+    document_->push(new PasteObjectsCommand(*scene, &document_->selection(), std::move(contents.objects),
+                                            pasteOffset_));
+    pasteOffset_ += 8;
+}
 
 void TMainForm::Duplicate1Click() {
     Copy1Click();
@@ -72,8 +100,16 @@ void TMainForm::Duplicate1Click() {
 
 void TMainForm::Delete1Click() { document_->deleteSelection(); }
 void TMainForm::Clear1Click() { document_->clearScene(); }
-void TMainForm::BringToFront1Click() {}
-void TMainForm::SendToBack1Click() {}
+void TMainForm::MoveSelectedObject(ObjectPlace place) {
+    TDemoFrame* scene = document_->currentScene();
+    const std::vector<TDemoObject*> selected = document_->selectedObjects();
+    if (!scene || selected.size() != 1)
+        return;
+    document_->push(new ReorderObjectCommand(*scene, &document_->selection(), selected.front(), place));
+}
+
+void TMainForm::BringToFront1Click() { MoveSelectedObject(ObjectPlace::Front); }
+void TMainForm::SendToBack1Click() { MoveSelectedObject(ObjectPlace::Back); }
 void TMainForm::AlignSelection(Alignment alignment) {
     const std::vector<TDemoObject*> selected = document_->selectedObjects();
     const std::size_t needed = alignment == Alignment::ToGrid ? 1 : 2;

@@ -26,6 +26,7 @@ namespace vantora {
 
 class EditorDocument;
 enum class Alignment;
+enum class ObjectPlace;
 struct CommandState;
 struct ProgressObserver;
 
@@ -153,6 +154,7 @@ private:
     enum class SceneMove { Up, Down, ToFirst, ToLast };
     void MoveSelectedScene(SceneMove move);
     void AlignSelection(Alignment alignment);
+    void MoveSelectedObject(ObjectPlace place);
 
     // The views that follow the document (scene_list.cpp).
     void ConnectDocument();

@@ -238,6 +238,124 @@ TEST_F(SceneAndEditCommands, AlignMovesTheSelectionInOneUndoStep) {
     EXPECT_EQ(b->Left, 16);
 }
 
+TEST_F(SceneAndEditCommands, PastingTwiceMovesEachCopyEightPixelsFurther) {
+    TDemoFrame* scene = doc().currentScene();
+    const std::size_t count = scene->Objects.size();
+    const std::vector<std::uint8_t> before = bytesNow();
+    TDemoObject* source = scene->Objects[0].get();
+    const std::int32_t left = source->Left, top = source->Top;
+    selectObject(0);
+    action("Copy1")->trigger();
+    action("Paste1")->trigger();
+    action("Paste1")->trigger();
+    ASSERT_EQ(scene->Objects.size(), count + 2);
+    // The pasted objects are the selected ones; the first lies one grid cell away, the second 8
+    // pixels further.
+    const std::vector<TDemoObject*> second = doc().selectedObjects();
+    ASSERT_EQ(second.size(), 1u);
+    EXPECT_EQ(second[0]->Left, left + 8 + 8);
+    EXPECT_EQ(second[0]->Top, top + 8 + 8);
+    EXPECT_EQ(second[0]->Name, source->Name); // pasted objects keep their names
+    EXPECT_GE(scene->Length, second[0]->EndTime);
+    action("Undo1")->trigger();
+    ASSERT_EQ(doc().selectedObjects().size(), 1u);
+    EXPECT_EQ(doc().selectedObjects()[0]->Left, left + 8);
+    action("Undo1")->trigger();
+    EXPECT_EQ(bytesNow(), before);
+}
+
+TEST_F(SceneAndEditCommands, PasteGoesIntoTheCurrentSceneOnly) {
+    selectObject(0);
+    action("Copy1")->trigger();
+    form->selectScene(2);
+    const std::size_t count = doc().demo().Scenes[2]->Objects.size();
+    const std::size_t first = doc().demo().Scenes[0]->Objects.size();
+    action("Paste1")->trigger();
+    EXPECT_EQ(doc().demo().Scenes[2]->Objects.size(), count + 1);
+    EXPECT_EQ(doc().demo().Scenes[0]->Objects.size(), first);
+    form->selectScene(std::nullopt);
+    action("Paste1")->trigger(); // no scene: nothing
+    EXPECT_EQ(doc().demo().Scenes[2]->Objects.size(), count + 1);
+}
+
+TEST_F(SceneAndEditCommands, ADamagedClipboardPastesWhatCanBeReadAndNothingCrashes) {
+    doc().selection().setSelected({doc().currentScene()->Objects[0].get(), doc().currentScene()->Objects[1].get()});
+    action("Copy1")->trigger();
+    const QByteArray whole = QApplication::clipboard()->mimeData()->data(QStringLiteral("application/x-vantora"));
+    const std::size_t count = doc().currentScene()->Objects.size();
+    for (const qsizetype keep : {qsizetype(0), qsizetype(3), qsizetype(8), whole.size() / 2, whole.size() - 1}) {
+        auto* data = new QMimeData;
+        data->setData(QStringLiteral("application/x-vantora"), whole.left(keep));
+        QApplication::clipboard()->setMimeData(data);
+        action("Paste1")->trigger();
+        EXPECT_LE(doc().currentScene()->Objects.size(), count + 1) << keep;
+        while (doc().undoStack().canUndo())
+            action("Undo1")->trigger();
+        EXPECT_EQ(doc().currentScene()->Objects.size(), count);
+    }
+    // A huge claimed length is refused, not allocated.
+    QByteArray lying = whole;
+    lying[0] = lying[1] = lying[2] = static_cast<char>(0xFF);
+    lying[3] = 0x7F;
+    auto* data = new QMimeData;
+    data->setData(QStringLiteral("application/x-vantora"), lying);
+    QApplication::clipboard()->setMimeData(data);
+    action("Paste1")->trigger();
+    EXPECT_LE(doc().currentScene()->Objects.size(), count + 2);
+}
+
+TEST_F(SceneAndEditCommands, DuplicateIsOneUndoStep) {
+    TDemoFrame* scene = doc().currentScene();
+    const std::size_t count = scene->Objects.size();
+    const std::vector<std::uint8_t> before = bytesNow();
+    selectObject(0);
+    action("Duplicate1")->trigger();
+    EXPECT_EQ(scene->Objects.size(), count + 1);
+    EXPECT_EQ(doc().undoStack().count(), 1);
+    action("Undo1")->trigger();
+    EXPECT_EQ(bytesNow(), before);
+}
+
+TEST_F(SceneAndEditCommands, BringToFrontAndSendToBackMoveOneObject) {
+    TDemoFrame* scene = doc().currentScene();
+    // The last object of the kinds that are not cursors or sounds, which stay at the end.
+    std::size_t plain = 0;
+    for (std::size_t i = 0; i < scene->Objects.size(); ++i)
+        if (scene->Objects[i]->Kind != TObjectKind::Cursor && scene->Objects[i]->Kind != TObjectKind::Audio)
+            plain = i;
+    ASSERT_GE(plain, 1u);
+    TDemoObject* object = scene->Objects[plain].get();
+    const std::vector<std::uint8_t> before = bytesNow();
+    doc().selection().selectOnly(object);
+    action("SendToBack1")->trigger();
+    EXPECT_EQ(scene->Objects[0].get(), object);
+    action("BringToFront1")->trigger();
+    EXPECT_EQ(scene->Objects[plain].get(), object); // in front of every plain object
+    EXPECT_EQ(doc().undoStack().count(), 2);
+    action("BringToFront1")->trigger(); // already in front: no step
+    EXPECT_EQ(doc().undoStack().count(), 2);
+    action("Undo1")->trigger();
+    action("Undo1")->trigger();
+    EXPECT_EQ(bytesNow(), before);
+    // Two selected: z-order wants exactly one.
+    doc().selection().setSelected({scene->Objects[0].get(), scene->Objects[1].get()});
+    action("SendToBack1")->trigger();
+    EXPECT_EQ(doc().undoStack().index(), 0);
+    EXPECT_TRUE(doc().undoStack().canRedo()); // nothing new was pushed over the undone steps
+}
+
+TEST_F(SceneAndEditCommands, DeleteKeyInTheSceneListDeletesTheSelectedObjects) {
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    TDemoFrame* scene = doc().currentScene();
+    const std::size_t count = scene->Objects.size();
+    selectObject(0);
+    form->sceneList()->setFocus();
+    QTest::keyClick(form->sceneList(), Qt::Key_Delete);
+    EXPECT_EQ(scene->Objects.size(), count - 1);
+    EXPECT_EQ(doc().demo().Scenes.size(), 4u); // the scene itself stays
+}
+
 TEST_F(SceneAndEditCommands, WithoutASceneObjectCommandsDoNothing) {
     form->selectScene(std::nullopt);
     const std::vector<std::uint8_t> before = bytesNow();
