@@ -51,14 +51,40 @@ TEST_F(FileCommands, OpenShowsTheProject) {
     EXPECT_FALSE(form->isWindowModified());
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(TProgressForm::Current(), nullptr); // the load's progress window is closed again
-    // The dialog asked for projects; without a current file and no "Vantora Projects" folder it
-    // starts wherever the desktop likes.
     EXPECT_EQ(dialogs.openFilter, QStringLiteral("Vantora Projects (*.vtp)|*.vtp"));
-    EXPECT_EQ(dialogs.openFolder, QString());
     // With a current file the next dialog starts in its folder.
     dialogs.openAnswer.clear();
     action("Open1")->trigger();
     EXPECT_EQ(dialogs.openFolder, QString::fromStdString(project.parent_path().string()));
+}
+
+// Points HOME and the XDG configuration at a folder of the test while it lives.
+class ScopedHome {
+public:
+    explicit ScopedHome(const std::filesystem::path& home)
+        : home_(qgetenv("HOME")), config_(qgetenv("XDG_CONFIG_HOME")) {
+        qputenv("HOME", QByteArray::fromStdString(home.string()));
+        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString((home / ".config").string()));
+    }
+    ~ScopedHome() {
+        qputenv("HOME", home_);
+        qputenv("XDG_CONFIG_HOME", config_);
+    }
+
+private:
+    QByteArray home_, config_;
+};
+
+TEST_F(FileCommands, TheDialogsStartInVantoraProjectsWhenThatFolderExists) {
+    const ScopedHome user(home.path() / "user");
+    action("Open1")->trigger();
+    EXPECT_EQ(dialogs.openFolder, QString()); // no such folder: the desktop's choice
+    const std::filesystem::path projects = home.path() / "user" / "Documents" / "Vantora Projects";
+    std::filesystem::create_directories(projects);
+    action("Open1")->trigger();
+    EXPECT_EQ(dialogs.openFolder, QString::fromStdString(projects.string()));
+    form->SaveAs1Click();
+    EXPECT_EQ(dialogs.saveFolder, QString::fromStdString(projects.string()));
 }
 
 TEST_F(FileCommands, OpeningAFileThatIsNotThereSaysSo) {
