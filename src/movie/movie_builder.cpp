@@ -10,6 +10,7 @@
 #include "swf/movie.h"
 #include "swf/shape.h"
 
+#include <algorithm>
 #include <system_error>
 
 namespace vantora {
@@ -21,7 +22,9 @@ void CheckDemoSize(const TVantora& demo) {
                               " is outside 1 to 9999 pixels; set it in the demo properties.");
 }
 
-void CheckFrameCount(const TVantora& demo, const TDemoFrame* only) {
+// The frames of the movie: every scene's, or only those of `only`. Throws MovieBuildError when
+// they are more than a movie can hold.
+std::uint16_t CheckFrameCount(const TVantora& demo, const TDemoFrame* only) {
     const std::int32_t factor = EffectiveFrameRateFactor(demo.FrameRateFactor);
     std::int64_t frames = 0;
     for (const auto& scene : demo.Scenes)
@@ -30,7 +33,13 @@ void CheckFrameCount(const TVantora& demo, const TDemoFrame* only) {
     if (frames > kMaxMovieFrames)
         throw MovieBuildError("The movie would have " + std::to_string(frames) +
                               " frames, more than the 65535 a movie can hold; shorten the scenes.");
+    // A movie without scene frames still shows its background in one frame.
+    return static_cast<std::uint16_t>(std::max<std::int64_t>(frames, 1));
 }
+
+// Each finished scene is turned into tags and compressed on a worker thread while the next one
+// is planned; the movie checks at the end that the file is what writing it whole would give.
+void StartWritingAhead(swf::TFlashMovie& movie, std::uint16_t frames) { movie.BeginEarlyWrite(frames); }
 
 // Rectangle (0, 0)-(Width - 1, Height - 1) in the demo colour at depth 0.
 void PlaceDemoBackground(swf::TFlashMovie& movie, const TVantora& demo) {
@@ -102,8 +111,9 @@ std::unique_ptr<swf::TFlashMovie> CreateDemoMovie(const TVantora& demo) {
 std::unique_ptr<swf::TFlashMovie> BuildWholeDemo(const TVantora& demo, const ProgressObserver* progress,
                                                  std::vector<std::string>* notes) {
     CheckDemoSize(demo);
-    CheckFrameCount(demo, nullptr);
+    const std::uint16_t frames = CheckFrameCount(demo, nullptr);
     auto movie = CreateDemoMovie(demo);
+    StartWritingAhead(*movie, frames);
     std::vector<const TDemoFrame*> scenes;
     for (const auto& scene : demo.Scenes)
         scenes.push_back(scene.get());
@@ -113,6 +123,7 @@ std::unique_ptr<swf::TFlashMovie> BuildWholeDemo(const TVantora& demo, const Pro
     for (const auto& scene : demo.Scenes) {
         scope.advance(++k);
         AppendScene(session, *scene);
+        movie->WriteFinishedItems();
     }
     TakeNotes(session, notes);
     return movie;
@@ -124,8 +135,9 @@ std::unique_ptr<swf::TFlashMovie> BuildOneScene(const TVantora& demo, int sceneI
                               std::to_string(demo.Scenes.size()) + " scene(s).");
     const TDemoFrame& scene = *demo.Scenes[std::size_t(sceneIndex)];
     CheckDemoSize(demo);
-    CheckFrameCount(demo, &scene);
+    const std::uint16_t frames = CheckFrameCount(demo, &scene);
     auto movie = CreateDemoMovie(demo);
+    StartWritingAhead(*movie, frames);
     MovieBuildSession session(*movie, demo, WorkFiles(), {&scene});
     AppendScene(session, scene);
     TakeNotes(session, notes);

@@ -1,6 +1,7 @@
 #include "swf/movie.h"
 
 #include "swf/actions.h"
+#include "swf/background_deflater.h"
 #include "swf/button.h"
 #include "swf/control_tags.h"
 #include "swf/edges.h"
@@ -14,7 +15,37 @@
 #include <algorithm>
 #include <cmath>
 
+#include <zlib.h>
+
 namespace swf {
+
+namespace {
+
+uint32_t BodyChecksum(const std::vector<uint8_t>& body) {
+    uLong crc = crc32(0L, Z_NULL, 0);
+    const uint8_t* data = body.data();
+    for (size_t left = body.size(); left > 0;) {
+        const uInt piece = uInt(std::min<size_t>(left, 1u << 30));
+        crc = crc32(crc, data, piece);
+        data += piece;
+        left -= piece;
+    }
+    return uint32_t(crc);
+}
+
+} // namespace
+
+// What was written ahead of MakeStream: the worker compressing it and what it was made for.
+struct TFlashMovie::TEarlyWrite {
+    TBackgroundDeflater Deflater;
+    int Version = 0;
+    uint16_t ExpectedFrames = 0;
+    std::vector<uint8_t> Tail;
+    std::vector<uint8_t> Prelude;
+    size_t ItemsWritten = 0;
+    int Frames = 0;
+    bool PlacementWritten = false;
+};
 
 TFlashMovie::TFlashMovie(int32_t xMin, int32_t yMin, int32_t xMax, int32_t yMax, double frameRate, bool pixelUnits)
     : TBasedSWFStream(xMin, yMin, xMax, yMax, frameRate, pixelUnits) {}
@@ -175,14 +206,16 @@ int TFlashMovie::RequiredVersion() const {
     return v;
 }
 
-void TFlashMovie::MakeStream() {
-    std::vector<uint8_t>& body = BodyStream();
-    body.clear();
-    // Everything is written at the header's version, so that strings and records agree with it
-    // whichever item raised it.
-    const int v = RequiredVersion();
-    TBitsEngine be(body, v);
+void TFlashMovie::MoveBefore(const TBasedSWFObject* item, const TBasedSWFObject* before) {
+    const ptrdiff_t to = timeline_.MoveBefore(item, before);
+    // A definition moved in among the tags written ahead: what was written is no longer the movie.
+    if (early_ && to >= 0 && size_t(to) < early_->ItemsWritten)
+        early_.reset();
+}
 
+std::vector<uint8_t> TFlashMovie::PreludeBytes(int version) {
+    std::vector<uint8_t> bytes;
+    TBitsEngine be(bytes, version);
     if (fileAttributes_) {
         TSWFFileAttributes attributes;
         attributes.HasMetadata = !metadata_.empty();
@@ -194,9 +227,105 @@ void TFlashMovie::MakeStream() {
         TSWFSetBackgroundColor(*background_).WriteToStream(be);
     if (protect_)
         TSWFProtect(password_).WriteToStream(be);
+    return bytes;
+}
+
+void TFlashMovie::BeginEarlyWrite(uint16_t expectedFrames) {
+    early_.reset();
+    if (!Compressed() || streamSound_ != nullptr)
+        return;
+    early_ = std::make_unique<TEarlyWrite>();
+    early_->Version = RequiredVersion();
+    early_->ExpectedFrames = expectedFrames;
+    early_->Tail = HeaderTail(expectedFrames);
+    early_->Prelude = PreludeBytes(early_->Version);
+    early_->Deflater.Write(early_->Tail);
+    early_->Deflater.Write(early_->Prelude);
+    BodyStream() = early_->Prelude;
+    WriteFinishedItems();
+}
+
+void TFlashMovie::WriteFinishedItems() {
+    if (!early_)
+        return;
+    const auto& items = timeline_.Items();
+    for (size_t i = early_->ItemsWritten; i < items.size(); ++i)
+        if (items[i]->MinVersion() > early_->Version) {
+            early_.reset(); // the header's version would change: everything is written again
+            return;
+        }
+    std::vector<uint8_t> piece;
+    TBitsEngine be(piece, early_->Version);
+    const TFlashTimeline::TWriteResult written = timeline_.WriteItems(be, {}, early_->ItemsWritten);
+    early_->ItemsWritten = items.size();
+    early_->Frames += written.FramesWritten;
+    early_->PlacementWritten = early_->PlacementWritten || written.PlacementWritten;
+    std::vector<uint8_t>& body = BodyStream();
+    body.insert(body.end(), piece.begin(), piece.end());
+    early_->Deflater.Write(std::move(piece));
+}
+
+bool TFlashMovie::FinishEarlyWrite() {
+    if (RequiredVersion() != early_->Version || streamSound_ != nullptr || PreludeBytes(early_->Version) != early_->Prelude)
+        return false;
+    WriteFinishedItems();
+    if (!early_)
+        return false;
+    std::vector<uint8_t> closing;
+    TBitsEngine be(closing, early_->Version);
+    int frames = early_->Frames;
+    if (frames == 0 && early_->PlacementWritten) {
+        TSWFShowFrame().WriteToStream(be);
+        ++frames;
+    }
+    if (!timeline_.EndsWithEnd())
+        TSWFEnd().WriteToStream(be);
+    if (frames != early_->ExpectedFrames)
+        return false;
+    std::vector<uint8_t>& body = BodyStream();
+    body.insert(body.end(), closing.begin(), closing.end());
+    early_->Deflater.Write(std::move(closing));
+    precompressed_ = early_->Deflater.Finish();
+    precompressedTail_ = std::move(early_->Tail);
+    precompressedBodyCrc_ = BodyChecksum(body);
+    SetFrameCount(uint16_t(frames));
+    if (early_->Version > Version())
+        SetVersion(early_->Version);
+    NotifyProgress(100, 1);
+    return true;
+}
+
+const std::vector<uint8_t>* TFlashMovie::PrecompressedTailAndBody(const std::vector<uint8_t>& tail) const {
+    if (precompressed_.empty() || tail != precompressedTail_ ||
+        BodyChecksum(BodyStream()) != precompressedBodyCrc_)
+        return nullptr;
+    return &precompressed_;
+}
+
+void TFlashMovie::MakeStream() {
+    precompressed_.clear();
+    precompressedTail_.clear();
+    if (early_) {
+        bool finished = false;
+        try {
+            finished = FinishEarlyWrite();
+        } catch (...) {
+            early_.reset();
+            throw;
+        }
+        early_.reset();
+        if (finished)
+            return;
+    }
+    std::vector<uint8_t>& body = BodyStream();
+    body.clear();
+    // Everything is written at the header's version, so that strings and records agree with it
+    // whichever item raised it.
+    const int v = RequiredVersion();
+    body = PreludeBytes(v);
+    TBitsEngine be(body, v);
     if (streamSound_ != nullptr)
         streamSound_->WriteStreamHead(be, FrameRate());
-
     int lastPercent = -1;
     TFlashTimeline::TWriteHooks hooks;
     hooks.BeforeItem = [&](size_t index, size_t count) {

@@ -112,18 +112,41 @@ public:
     // The version MakeStream writes at.
     int RequiredVersion() const;
 
+    // ---- writing while building
+    // Starts writing the body while the movie is still being built: the items added so far, and
+    // those added before each WriteFinishedItems, become tags at once and are compressed on a
+    // worker thread. `expectedFrames` is the frame count the finished movie will have. Items once
+    // written must not change any more. When the finished movie differs from what was written
+    // ahead (frame count, version, a definition moved into the written part, header fields),
+    // MakeStream and SaveToStream write it from the start instead: the file is the same either
+    // way. Only compressed movies without a stream sound are written ahead.
+    void BeginEarlyWrite(uint16_t expectedFrames);
+    void WriteFinishedItems();
+    // True while what was written ahead is still usable.
+    bool WritingAhead() const { return early_ != nullptr; }
+    // True when the last MakeStream finished what was written ahead (SaveToStream then only
+    // copies the compressed bytes).
+    bool FinishedAhead() const { return !precompressed_.empty(); }
+
     // ---- the list and the per-kind indexes
     const std::vector<std::unique_ptr<TBasedSWFObject>>& Objects() const { return timeline_.Items(); }
     // Position of `item` in the object list, or -1.
     ptrdiff_t IndexOf(const TBasedSWFObject* item) const { return timeline_.IndexOf(item); }
     // Moves `item` to the position of `before` when it comes after it, so that a definition is
     // written before the object that uses it.
-    void MoveBefore(const TBasedSWFObject* item, const TBasedSWFObject* before) { timeline_.MoveBefore(item, before); }
+    void MoveBefore(const TBasedSWFObject* item, const TBasedSWFObject* before);
     const std::vector<TFlashShape*>& Shapes() const { return shapes_; }
     const std::vector<TFlashImage*>& Images() const { return images_; }
     const std::vector<TFlashSprite*>& Sprites() const { return sprites_; }
 
+protected:
+    const std::vector<uint8_t>* PrecompressedTailAndBody(const std::vector<uint8_t>& tail) const override;
+
 private:
+    struct TEarlyWrite;
+
+    std::vector<uint8_t> PreludeBytes(int version);
+    bool FinishEarlyWrite();
     TFlashShape* NewShapeWithBounds(int32_t xMin, int32_t yMin, int32_t xMax, int32_t yMax);
 
     TFlashTimeline timeline_{this};
@@ -138,6 +161,12 @@ private:
     std::string metadata_;
     IGlyphSource* glyphSource_ = nullptr;
     TFlashSound* streamSound_ = nullptr;
+    std::unique_ptr<TEarlyWrite> early_;
+    // The compressed header tail and body of the last MakeStream that finished ahead, with the
+    // tail and the checksum of the body they were made for.
+    std::vector<uint8_t> precompressed_;
+    std::vector<uint8_t> precompressedTail_;
+    uint32_t precompressedBodyCrc_ = 0;
 };
 
 } // namespace swf

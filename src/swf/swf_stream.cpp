@@ -50,11 +50,13 @@ void TBasedSWFStream::NotifyProgress(int percent, int phase) {
         OnProgress(*this, percent, phase);
 }
 
-void TBasedSWFStream::WriteHeaderTail(std::vector<uint8_t>& out) const {
+std::vector<uint8_t> TBasedSWFStream::HeaderTail(uint16_t frameCount) const {
+    std::vector<uint8_t> out;
     TBitsEngine be(out);
     be.WriteRect(frameRect_);
     be.WriteWord(frameRate_);
-    be.WriteWord(frameCount_);
+    be.WriteWord(frameCount);
+    return out;
 }
 
 void TBasedSWFStream::SaveToStream(std::ostream& destination) {
@@ -66,11 +68,13 @@ void TBasedSWFStream::SaveToStream(std::ostream& destination) {
     const uint8_t head[8] = {uint8_t(compressed_ ? 'C' : 'F'), 'W', 'S', uint8_t(version_),
                              uint8_t(fileLength), uint8_t(fileLength >> 8), uint8_t(fileLength >> 16), uint8_t(fileLength >> 24)};
     destination.write(reinterpret_cast<const char*>(head), 8);
-    std::vector<uint8_t> tail;
-    WriteHeaderTail(tail);
+    const std::vector<uint8_t> tail = HeaderTail(frameCount_);
     if (!compressed_) {
         destination.write(reinterpret_cast<const char*>(tail.data()), std::streamsize(tail.size()));
         destination.write(reinterpret_cast<const char*>(body_.data()), std::streamsize(body_.size()));
+    } else if (const std::vector<uint8_t>* ready = PrecompressedTailAndBody(tail)) {
+        destination.write(reinterpret_cast<const char*>(ready->data()), std::streamsize(ready->size()));
+        NotifyProgress(100, 2);
     } else {
         const double base = double(body_.size()) - 22.0;
         TDeflateWriter z(destination, [this, base](uint64_t consumed) {

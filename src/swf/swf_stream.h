@@ -45,6 +45,7 @@ public:
 
     // The movie body: every tag, in file order.
     std::vector<uint8_t>& BodyStream() { return body_; }
+    const std::vector<uint8_t>& BodyStream() const { return body_; }
 
     void SaveToStream(std::ostream& destination);
     // Replaces the file. Failure to create or write it throws swf::Error with the path and reason.
@@ -54,9 +55,16 @@ public:
 
 protected:
     void NotifyProgress(int percent, int phase);
+    // The header fields that are compressed with the body: RECT, frame rate and `frameCount`.
+    std::vector<uint8_t> HeaderTail(uint16_t frameCount) const;
+    // The compressed header tail and body when a subclass compressed them already for exactly
+    // `tail` and the current body; nullptr to compress here.
+    virtual const std::vector<uint8_t>* PrecompressedTailAndBody(const std::vector<uint8_t>& tail) const {
+        (void)tail;
+        return nullptr;
+    }
 
 private:
-    void WriteHeaderTail(std::vector<uint8_t>& out) const;
 
     std::vector<uint8_t> body_;
     bool compressed_ = false;

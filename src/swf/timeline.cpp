@@ -95,7 +95,7 @@ ptrdiff_t TFlashTimeline::IndexOf(const TBasedSWFObject* item) const {
     return -1;
 }
 
-void TFlashTimeline::MoveBefore(const TBasedSWFObject* item, const TBasedSWFObject* before) {
+ptrdiff_t TFlashTimeline::MoveBefore(const TBasedSWFObject* item, const TBasedSWFObject* before) {
     // Walk back from the end until `before` is met; only an `item` seen on the way needs moving.
     // In the usual case (definition already first) this stops at the recently created `before`.
     ptrdiff_t from = -1;
@@ -110,16 +110,17 @@ void TFlashTimeline::MoveBefore(const TBasedSWFObject* item, const TBasedSWFObje
         }
     }
     if (from < 0 || to < 0)
-        return;
+        return -1;
     std::unique_ptr<TBasedSWFObject> moving = std::move(items_[size_t(from)]);
     items_.erase(items_.begin() + from);
     items_.insert(items_.begin() + to, std::move(moving));
+    return to;
 }
 
-TFlashTimeline::TWriteResult TFlashTimeline::WriteItems(TBitsEngine& be, const TWriteHooks& hooks) {
+TFlashTimeline::TWriteResult TFlashTimeline::WriteItems(TBitsEngine& be, const TWriteHooks& hooks, size_t from) {
     TWriteResult result;
     const size_t count = items_.size();
-    for (size_t i = 0; i < count; ++i) {
+    for (size_t i = from; i < count; ++i) {
         TBasedSWFObject& item = *items_[i];
         if (hooks.BeforeItem)
             hooks.BeforeItem(i, count);

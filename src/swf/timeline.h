@@ -60,8 +60,8 @@ public:
     // Position of `item`, or -1.
     ptrdiff_t IndexOf(const TBasedSWFObject* item) const;
     // Moves `item` to the position of `before` when it comes after it, so that a definition is
-    // written before the object that uses it.
-    void MoveBefore(const TBasedSWFObject* item, const TBasedSWFObject* before);
+    // written before the object that uses it. Returns the position it moved to, or -1.
+    ptrdiff_t MoveBefore(const TBasedSWFObject* item, const TBasedSWFObject* before);
 
     // ---- writing
     struct TWriteHooks {
@@ -74,8 +74,8 @@ public:
         int FramesWritten = 0;
         bool PlacementWritten = false;
     };
-    // Writes every item at the writer's version; End is not added.
-    TWriteResult WriteItems(TBitsEngine& be, const TWriteHooks& hooks = {});
+    // Writes the items from position `from` on at the writer's version; End is not added.
+    TWriteResult WriteItems(TBitsEngine& be, const TWriteHooks& hooks = {}, size_t from = 0);
 
 private:
     TFlashMovie* owner_;

@@ -1,0 +1,208 @@
+#include "swf/actions.h"
+#include "swf/background_deflater.h"
+#include "swf/deflate.h"
+#include "swf/movie.h"
+#include "swf/place_object.h"
+#include "swf/shape.h"
+#include "swf/sprite.h"
+
+#include "swf_test_helpers.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <sstream>
+
+using namespace swf;
+using namespace swf_test;
+
+namespace {
+
+// What a test changes in the middle of building (after the first part was written ahead).
+using Twist = std::function<void(TFlashMovie&, TFlashSprite* firstSprite)>;
+
+// Two scenes' worth of definitions, sprites, placements, labels and actions. With `ahead`, the
+// movie is written ahead after each part, as the movie builder does.
+std::unique_ptr<TFlashMovie> buildMovie(bool ahead, uint16_t expectedFrames, const Twist& twist = {}) {
+    auto movie = std::make_unique<TFlashMovie>(0, 0, 320, 240, 20, true);
+    movie->SetVersion(6);
+    movie->SetCompressed(true);
+    TFlashShape* back = movie->AddRectangle(0, 0, 319, 239);
+    back->SetSolidColor(0x336699);
+    movie->PlaceObject(back, 0);
+    if (ahead)
+        movie->BeginEarlyWrite(expectedFrames);
+    TFlashSprite* firstSprite = nullptr;
+    for (int part = 0; part < 2; ++part) {
+        TFlashSprite* sprite = movie->AddSprite();
+        firstSprite = firstSprite ? firstSprite : sprite;
+        TFlashShape* dot = movie->AddEllipse(10 * part, 10, 40, 40); // after the sprite: moved before it
+        dot->SetSolidColor(0xFF0000 + part);
+        for (int f = 0; f < 3; ++f) {
+            sprite->PlaceObject(dot, 1)->SetTranslate(f * 5, 0);
+            sprite->ShowFrame();
+            sprite->RemoveObject(1);
+        }
+        movie->PlaceObject(sprite, 2);
+        for (int f = 0; f < 4; ++f) {
+            movie->PlaceObject(back, 1)->SetTranslate(f, part);
+            if (f == 0)
+                movie->SetFrameLabel("part" + std::to_string(part));
+            if (f == 3)
+                movie->FrameActions()->Stop();
+            movie->ShowFrame();
+            movie->RemoveObject(1);
+        }
+        if (ahead)
+            movie->WriteFinishedItems();
+        if (part == 0 && twist)
+            twist(*movie, firstSprite);
+    }
+    return movie;
+}
+
+Bytes saved(TFlashMovie& movie) {
+    movie.MakeStream();
+    std::ostringstream out(std::ios::binary);
+    movie.SaveToStream(out);
+    const std::string s = out.str();
+    return Bytes(s.begin(), s.end());
+}
+
+Bytes wholeMovie(const Twist& twist = {}) {
+    auto movie = buildMovie(false, 0, twist);
+    return saved(*movie);
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- written ahead
+
+TEST(EarlyWrite, GivesTheFileWritingItWholeGives) {
+    auto ahead = buildMovie(true, 8);
+    EXPECT_TRUE(ahead->WritingAhead());
+    const Bytes file = saved(*ahead);
+    EXPECT_TRUE(ahead->FinishedAhead());
+    EXPECT_EQ(file, wholeMovie());
+    EXPECT_EQ(ahead->FrameCount(), 8);
+
+    // The body stream holds the whole body as MakeStream always leaves it.
+    auto whole = buildMovie(false, 0);
+    whole->MakeStream();
+    EXPECT_EQ(ahead->BodyStream(), whole->BodyStream());
+}
+
+TEST(EarlyWrite, TheFileParsesAndCanBeSavedTwice) {
+    vantora::test::TempDir dir;
+    auto movie = buildMovie(true, 8);
+    const auto s = saveAndCheck(*movie, dir);
+    EXPECT_TRUE(movie->FinishedAhead());
+    EXPECT_EQ(s.frameCount, 8);
+    EXPECT_EQ(s.signature, "CWS");
+    movie->SaveToFile(dir / "again.swf");
+    EXPECT_EQ(vantora::test::checkSwf(dir / "again.swf").tags.size(), s.tags.size());
+    // A second MakeStream writes the whole movie the usual way, to the same bytes.
+    const Bytes first = saved(*movie);
+    EXPECT_FALSE(movie->FinishedAhead());
+    EXPECT_EQ(first, wholeMovie());
+}
+
+// ---------------------------------------------------------------- falling back
+
+TEST(EarlyWrite, AnyDifferenceFallsBackToWritingItWhole) {
+    struct Case {
+        const char* name;
+        uint16_t expectedFrames;
+        Twist twist;
+    };
+    const Case cases[] = {
+        {"fewer frames than expected", 9, {}},
+        {"more frames than expected", 7, {}},
+        {"a later item raises the version", 8, [](TFlashMovie& m, TFlashSprite*) { m.MoveObject(5)->SetBlendMode(3); }},
+        {"a definition moves into the written part",
+         8, [](TFlashMovie& m, TFlashSprite* first) {
+             TFlashShape* late = m.AddRectangle(0, 0, 5, 5);
+             late->SetSolidColor(0x00FF00);
+             first->PlaceObject(late, 3); // moved before the sprite, which is written already
+         }},
+        {"the prelude changes", 8, [](TFlashMovie& m, TFlashSprite*) { m.BackgroundColor() = TSWFRGB(1, 2, 3); }},
+    };
+    for (const Case& c : cases) {
+        auto ahead = buildMovie(true, c.expectedFrames, c.twist);
+        const Bytes file = saved(*ahead);
+        EXPECT_FALSE(ahead->FinishedAhead()) << c.name;
+        EXPECT_EQ(file, wholeMovie(c.twist)) << c.name;
+    }
+}
+
+TEST(EarlyWrite, ChangesAfterMakeStreamAreNotHiddenByTheCompressedCopy) {
+    {
+        auto movie = buildMovie(true, 8);
+        movie->MakeStream();
+        ASSERT_TRUE(movie->FinishedAhead());
+        movie->SetFrameRate(12.5); // in the compressed header tail
+        std::ostringstream out(std::ios::binary);
+        movie->SaveToStream(out);
+        auto whole = buildMovie(false, 0);
+        whole->MakeStream();
+        whole->SetFrameRate(12.5);
+        std::ostringstream expected(std::ios::binary);
+        whole->SaveToStream(expected);
+        EXPECT_EQ(out.str(), expected.str());
+    }
+    {
+        auto movie = buildMovie(true, 8);
+        movie->MakeStream();
+        movie->BodyStream()[movie->BodyStream().size() / 2] ^= 0x5A; // someone edits the body
+        std::ostringstream out(std::ios::binary);
+        movie->SaveToStream(out);
+        auto whole = buildMovie(false, 0);
+        whole->MakeStream();
+        whole->BodyStream()[whole->BodyStream().size() / 2] ^= 0x5A;
+        std::ostringstream expected(std::ios::binary);
+        whole->SaveToStream(expected);
+        EXPECT_EQ(out.str(), expected.str());
+    }
+}
+
+TEST(EarlyWrite, OnlyCompressedMoviesAreWrittenAhead) {
+    TFlashMovie movie(0, 0, 10, 10, 10, true);
+    movie.BeginEarlyWrite(1);
+    EXPECT_FALSE(movie.WritingAhead());
+    movie.WriteFinishedItems(); // harmless
+    movie.MakeStream();
+    EXPECT_FALSE(movie.FinishedAhead());
+}
+
+TEST(EarlyWrite, AMovieDroppedWhileWritingAheadStopsItsWorker) {
+    auto movie = buildMovie(true, 8);
+    EXPECT_TRUE(movie->WritingAhead());
+    movie.reset(); // must not hang or leak
+    SUCCEED();
+}
+
+// ---------------------------------------------------------------- the background deflater
+
+TEST(BackgroundDeflater, PiecesGiveTheBytesOfOneCompression) {
+    Bytes data(300000);
+    for (size_t i = 0; i < data.size(); ++i)
+        data[i] = uint8_t((i * 2654435761u) >> 13 ^ (i / 700));
+    const Bytes whole = Deflate(data.data(), data.size());
+    for (size_t pieceSize : {size_t(1), size_t(4093), size_t(65536), data.size()}) {
+        TBackgroundDeflater deflater;
+        for (size_t at = 0; at < data.size();) {
+            // Single bytes first, then larger pieces.
+            const size_t step = pieceSize == 1 && at > 2000 ? 77777 : pieceSize;
+            const size_t n = std::min(step, data.size() - at);
+            deflater.Write(Bytes(data.begin() + std::ptrdiff_t(at), data.begin() + std::ptrdiff_t(at + n)));
+            at += n;
+        }
+        EXPECT_EQ(deflater.Finish(), whole) << pieceSize;
+    }
+}
+
+TEST(BackgroundDeflater, NothingWrittenIsAnEmptyStream) {
+    TBackgroundDeflater deflater;
+    deflater.Write({});
+    EXPECT_EQ(deflater.Finish(), Deflate(nullptr, 0));
+}
