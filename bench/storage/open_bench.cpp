@@ -11,7 +11,7 @@
 #include "model/object_operations.h"
 #include "model/scene_operations.h"
 #include "storage/project_file.h"
-#include "storage/safe_file.h"
+#include "base/safe_file.h"
 
 #include <sys/wait.h>
 #include <unistd.h>

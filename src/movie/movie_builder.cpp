@@ -4,13 +4,17 @@
 #include "movie/object_timing.h"
 #include "movie/scene_plan.h"
 #include "movie/text_character.h"
-#include "storage/program_folder.h"
+#include "base/program_folder.h"
+#include "base/safe_file.h"
 #include "swf/colors.h"
 #include "swf/errors.h"
 #include "swf/movie.h"
 #include "swf/shape.h"
 
 #include <algorithm>
+#include <cstring>
+#include <span>
+#include <sstream>
 #include <system_error>
 
 namespace vantora {
@@ -50,23 +54,28 @@ void PlaceDemoBackground(swf::TFlashMovie& movie, const TVantora& demo) {
     movie.PlaceObject(background, 0);
 }
 
-// Writes next to the target first, so an old movie survives a failed write.
+const char* WriteStageText(FileWriteOutcome::Stage stage) {
+    switch (stage) {
+    case FileWriteOutcome::Stage::Create: return "Cannot create a file beside ";
+    case FileWriteOutcome::Stage::Write: return "Cannot write ";
+    case FileWriteOutcome::Stage::Replace: return "Cannot replace ";
+    case FileWriteOutcome::Stage::Done: break;
+    }
+    return "Cannot write ";
+}
+
+// The movie goes through the safe writer, so an old movie survives a failed write and no partial
+// file is left behind.
 void SaveMovie(swf::TFlashMovie& movie, const std::filesystem::path& file) {
     movie.MakeStream();
-    std::filesystem::path partial = file;
-    partial += ".part";
-    std::error_code error;
-    try {
-        movie.SaveToFile(partial);
-    } catch (...) {
-        std::filesystem::remove(partial, error);
-        throw;
-    }
-    std::filesystem::rename(partial, file, error);
-    if (error) {
-        std::filesystem::remove(partial, error);
-        throw MovieBuildError("Cannot replace " + file.string() + ": " + error.message());
-    }
+    std::ostringstream stream(std::ios::binary);
+    movie.SaveToStream(stream);
+    const std::string bytes = std::move(stream).str();
+    const FileWriteOutcome outcome = WriteFileSafely(
+        file, std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+    if (!outcome.ok())
+        throw MovieBuildError(WriteStageText(outcome.stage) + file.string() + ": " +
+                              std::strerror(outcome.systemError));
 }
 
 MovieBuildResult Failure(std::string message) { return {false, std::move(message), {}}; }

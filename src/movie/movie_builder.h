@@ -4,7 +4,7 @@
 // editor connects to its progress window and the command-line tool to the terminal.
 
 #include "model/demo.h"
-#include "storage/progress.h"
+#include "base/progress.h"
 
 #include <filesystem>
 #include <memory>

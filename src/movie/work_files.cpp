@@ -1,7 +1,7 @@
 #include "movie/work_files.h"
 
 #include "movie/movie_limits.h"
-#include "storage/program_folder.h"
+#include "base/program_folder.h"
 
 #include <fstream>
 #include <string>

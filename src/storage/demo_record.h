@@ -3,7 +3,7 @@
 
 #include "model/demo.h"
 #include "storage/byte_stream.h"
-#include "storage/progress.h"
+#include "base/progress.h"
 #include "storage/record_error.h"
 
 #include <memory>

@@ -2,7 +2,7 @@
 
 #include "storage/app_settings_file.h"
 #include "storage/ini_file.h"
-#include "storage/program_folder.h"
+#include "base/program_folder.h"
 
 #include <limits>
 

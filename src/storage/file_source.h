@@ -3,7 +3,7 @@
 // into the pictures and sounds made of it instead of being held whole beside them.
 
 #include "storage/byte_stream.h"
-#include "storage/safe_file.h"
+#include "base/safe_file.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -2,7 +2,7 @@
 
 #include "storage/library_folders.h"
 #include "storage/object_record.h"
-#include "storage/safe_file.h"
+#include "base/safe_file.h"
 
 #include <string>
 #include <system_error>

@@ -1,7 +1,7 @@
 #include "storage/ini_file.h"
 
-#include "storage/ansi_text.h"
-#include "storage/safe_file.h"
+#include "base/windows1252.h"
+#include "base/safe_file.h"
 
 #include <algorithm>
 #include <cctype>

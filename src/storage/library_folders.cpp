@@ -1,6 +1,6 @@
 #include "storage/library_folders.h"
 
-#include "storage/program_folder.h"
+#include "base/program_folder.h"
 
 #include <algorithm>
 #include <cctype>

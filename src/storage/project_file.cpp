@@ -2,8 +2,8 @@
 
 #include "model/scene_operations.h"
 #include "storage/demo_record.h"
+#include "base/safe_file.h"
 #include "storage/file_source.h"
-#include "storage/safe_file.h"
 
 #include <memory>
 

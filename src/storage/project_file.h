@@ -4,7 +4,7 @@
 // whole file was read, so a damaged file leaves the open demo as it was.
 
 #include "model/demo.h"
-#include "storage/progress.h"
+#include "base/progress.h"
 #include "storage/storage_result.h"
 
 #include <cstdint>

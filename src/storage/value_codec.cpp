@@ -1,7 +1,7 @@
 #include "storage/value_codec.h"
 
 #include "picture/picture_format.h"
-#include "storage/ansi_text.h"
+#include "base/windows1252.h"
 
 #include <limits>
 

@@ -1,4 +1,5 @@
 #include "swf/bits_engine.h"
+#include "base/windows1252.h"
 
 #include "swf/bit_counts.h"
 #include "swf/text_encoding.h"
@@ -40,7 +41,7 @@ void TBitsEngine::WriteString(std::string_view text, bool terminate, bool utf8) 
         for (char c : text)
             WriteByte(uint8_t(c));
     } else {
-        for (uint8_t c : Utf8ToAnsi(text))
+        for (uint8_t c : vantora::Utf8ToAnsi(text))
             WriteByte(c);
     }
     if (terminate)

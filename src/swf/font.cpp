@@ -5,6 +5,7 @@
 #include "swf/movie.h"
 #include "swf/tag_object.h"
 #include "swf/text_encoding.h"
+#include "base/windows1252.h"
 
 #include <algorithm>
 
@@ -53,7 +54,7 @@ void TFlashFont::AddChar(char32_t code) {
     }
     auto c = std::make_unique<TFlashChar>();
     c->WideCode = wide;
-    c->AnsiCode = AnsiCode(code);
+    c->AnsiCode = vantora::AnsiCode(code);
     chars_.insert(at, std::move(c));
     if (code >= 256)
         wide_ = true;
@@ -77,7 +78,7 @@ int TFlashFont::GlyphIndex(char32_t code) const {
     const std::vector<const TFlashChar*> order = GlyphOrder();
     const bool wideCodes = WideCodes();
     const char16_t wide = char16_t(code > 0xFFFF ? 0xFFFD : code);
-    const uint8_t ansi = AnsiCode(code);
+    const uint8_t ansi = vantora::AnsiCode(code);
     for (size_t i = 0; i < order.size(); ++i)
         if (wideCodes ? order[i]->WideCode == wide : order[i]->AnsiCode == ansi)
             return int(i);
@@ -201,7 +202,7 @@ void TFlashFont::WriteToStream(TBitsEngine& be) {
     be.WriteBit(italic_);
     be.WriteBit(bold_);
     be.WriteByte(language_);
-    const std::vector<uint8_t> name = version >= 6 ? std::vector<uint8_t>(name_.begin(), name_.end()) : Utf8ToAnsi(name_);
+    const std::vector<uint8_t> name = version >= 6 ? std::vector<uint8_t>(name_.begin(), name_.end()) : vantora::Utf8ToAnsi(name_);
     be.WriteByte(uint8_t(std::min<size_t>(name.size(), 255)));
     be.WriteBytes(name.data(), std::min<size_t>(name.size(), 255));
     be.WriteWord(uint16_t(glyphs.size()));

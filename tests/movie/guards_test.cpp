@@ -61,6 +61,19 @@ TEST_F(BuildGuards, ExistingMovieIsReplacedOnSuccessAndKeptOnFailure) {
     EXPECT_EQ(readFileBytes(file), built);
 }
 
+TEST_F(BuildGuards, ReplacedMovieKeepsItsPermissionsAndLeavesNoTemporaryFile) {
+    AddScene(2);
+    const auto file = home_.path() / "shared.swf";
+    writeFileBytes(file, {'o', 'l', 'd'});
+    std::filesystem::permissions(file, std::filesystem::perms(0640));
+    ASSERT_TRUE(BuildMovieFile(demo_, file).ok);
+    EXPECT_EQ(std::filesystem::status(file).permissions() & std::filesystem::perms::all, std::filesystem::perms(0640));
+    int entries = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(home_.path()))
+        entries += entry.path().filename() != "Temp" ? 1 : 0;
+    EXPECT_EQ(entries, 1) << "only the movie itself remains beside it";
+}
+
 TEST_F(BuildGuards, MissingFolderIsMadeButAnUnwritableTargetFailsWithThePath) {
     AddScene(2);
     ASSERT_TRUE(BuildMovieFile(demo_, home_.path() / "out" / "movie.swf").ok);

@@ -4,7 +4,7 @@
 #include "storage/gallery_file.h"
 #include "storage/library_folders.h"
 #include "storage/object_record.h"
-#include "storage/program_folder.h"
+#include "base/program_folder.h"
 
 #include "model/object_defaults.h"
 #include "model/object_operations.h"

@@ -3,7 +3,7 @@
 #include "storage/app_settings_file.h"
 #include "storage/editor_settings.h"
 #include "storage/ini_file.h"
-#include "storage/program_folder.h"
+#include "base/program_folder.h"
 #include "storage/project_dialog_folder.h"
 #include "storage/recent_projects.h"
 

@@ -2,7 +2,7 @@
 // is what reading the same bytes from memory gives.
 
 #include "storage/project_file.h"
-#include "storage/safe_file.h"
+#include "base/safe_file.h"
 
 #include "sample_projects.h"
 #include "test_support.h"

@@ -4,7 +4,7 @@
 #include "desktop/app_icon.h"
 #include "editor/main_window/main_form.h"
 #include "platform/single_instance.h"
-#include "storage/program_folder.h"
+#include "base/program_folder.h"
 #include "storage/scene_copy.h"
 
 #include <QApplication>

@@ -5,7 +5,7 @@
 
 #include "editor/main_window/main_form_texts.h"
 #include "platform/desktop_services.h"
-#include "storage/program_folder.h"
+#include "base/program_folder.h"
 
 #include <QAction>
 #include <QUrl>

@@ -19,6 +19,9 @@ std::vector<std::uint8_t> Utf8ToAnsi(std::string_view utf8);
 // converts them, so a text read and written again keeps its bytes.
 std::string AnsiToUtf8(std::span<const std::uint8_t> ansi);
 
+// The Windows-1252 byte of one character, '?' when the code page cannot hold it.
+std::uint8_t AnsiCode(char32_t codePoint);
+
 // True when `text` is well-formed UTF-8.
 bool IsValidUtf8(std::string_view text);
 

@@ -1,4 +1,4 @@
-#include "storage/safe_file.h"
+#include "base/safe_file.h"
 
 #include <atomic>
 #include <cerrno>

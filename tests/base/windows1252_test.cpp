@@ -1,6 +1,6 @@
 // Windows-1252 conversion at the file boundary.
 
-#include "storage/ansi_text.h"
+#include "base/windows1252.h"
 
 #include <gtest/gtest.h>
 

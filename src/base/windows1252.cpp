@@ -1,4 +1,4 @@
-#include "storage/ansi_text.h"
+#include "base/windows1252.h"
 
 #include <array>
 #include <optional>
@@ -99,6 +99,10 @@ std::string AnsiToUtf8(std::span<const std::uint8_t> ansi) {
     for (std::uint8_t byte : ansi)
         appendUtf8(out, codePointOfAnsi(byte));
     return out;
+}
+
+std::uint8_t AnsiCode(char32_t codePoint) {
+    return ansiOfCodePoint(codePoint).value_or(static_cast<std::uint8_t>('?'));
 }
 
 bool IsValidUtf8(std::string_view text) {

@@ -1,4 +1,4 @@
-#include "storage/program_folder.h"
+#include "base/program_folder.h"
 
 #include <cstdlib>
 #include <pwd.h>
