@@ -35,7 +35,7 @@ inline constexpr std::string_view kStorageErrorCaption = "Error";
 
 // The sentence that closes every error message.
 inline constexpr std::string_view kSupportSentence =
-    "If the problem persists, please contact Vantora support at support@vantora.example.";
+    "If the problem persists, please contact Vantora support at support@vantora.app.";
 
 struct StorageResult {
     bool ok = true;

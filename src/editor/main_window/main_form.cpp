@@ -11,7 +11,9 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QLabel>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -84,7 +86,10 @@ void TMainForm::ActivateFromOtherInstance(const QString& projectFile) {
         showNormal();
     raise();
     activateWindow();
-    if (projectFile.isEmpty() || !isEnabled())
+    // While the window is disabled (a capture runs) or a dialog of it is open, the request only
+    // brings it to the front: opening a project under a running command would pull the demo away
+    // from it.
+    if (projectFile.isEmpty() || !isEnabled() || QApplication::activeModalWidget())
         return;
     if (!QFileInfo::exists(projectFile)) {
         dialogs().message(this, kOpenCaption, kFileNotFound, MessageIcon::Information, MessageButtons::Ok);
@@ -120,6 +125,10 @@ void TMainForm::SaveGeometry() const {
     IniFile ini = IniFile::Load(settingsFile_);
     ini.setValue(kWindowSection, kGeometryKey, saveGeometry().toBase64().toStdString());
     ini.save(settingsFile_);
+}
+
+int TMainForm::RunDialog(QDialog& dialog) {
+    return services_.runDialog ? services_.runDialog(dialog) : dialog.exec();
 }
 
 UserDialogs& TMainForm::dialogs() const { return services_.dialogs ? *services_.dialogs : DefaultUserDialogs(); }

@@ -16,6 +16,7 @@
 #include <optional>
 
 class QComboBox;
+class QDialog;
 class QFrame;
 class QLabel;
 class QListWidget;
@@ -175,6 +176,8 @@ private:
     void RedrawSceneBackground();
 
     UserDialogs& dialogs() const;
+    // Runs one of the window's dialogs through the services (exec by default).
+    int RunDialog(QDialog& dialog);
     DesktopServices& desktop() const;
 
     MainFormServices services_;

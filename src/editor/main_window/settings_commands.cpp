@@ -4,7 +4,10 @@
 #include "editor/main_window/main_form.h"
 
 #include "editor/main_window/main_form_texts.h"
+#include "dialogs/grid_size_form.h"
 #include "platform/user_dialogs.h"
+
+#include <QDialog>
 
 #include <QAction>
 #include <QScrollArea>
@@ -55,9 +58,17 @@ void TMainForm::SnapToGrid1Click() {
     WriteEditorSettingsNow();
 }
 
-// The grid-size dialog sets settings_.GridSizeX/Y when confirmed; then the settings are written
-// and, with the grid shown, the background is redrawn.
-void TMainForm::GridSize1Click() {}
+void TMainForm::GridSize1Click() {
+    int sizeX = settings_.GridSizeX;
+    int sizeY = settings_.GridSizeY;
+    if (!RunGridSizeForm(sizeX, sizeY, this, [this](QDialog& dialog) { return RunDialog(dialog); }))
+        return;
+    settings_.GridSizeX = std::clamp(sizeX, kMinGridSize, kMaxGridSize);
+    settings_.GridSizeY = std::clamp(sizeY, kMinGridSize, kMaxGridSize);
+    WriteEditorSettingsNow();
+    if (settings_.DisplayGrid)
+        RedrawSceneBackground();
+}
 
 void TMainForm::BackgroundColor1Click() {
     const std::optional<QColor> colour = dialogs().chooseColour(this, ToQColor(settings_.BackColor));

@@ -7,6 +7,7 @@
 #include "editor/progress/progress_form.h"
 #include "storage/recent_projects.h"
 
+#include <QDialog>
 #include <QListWidget>
 
 namespace vantora::test {
@@ -261,6 +262,14 @@ TEST_F(FileCommands, ASecondStartHandsItsProjectOverAfterTheQuestion) {
     dialogs.answers = {MessageAnswer::No};
     form->ActivateFromOtherInstance(projectName());
     EXPECT_EQ(form->document().fileName(), projectName());
+    // While one of its dialogs is open the window only comes to the front.
+    form->New1Click();
+    QDialog dialog(form.get());
+    dialog.setModal(true);
+    dialog.show();
+    form->ActivateFromOtherInstance(projectName());
+    EXPECT_TRUE(form->document().fileName().isEmpty());
+    dialog.close();
     // Without a project the window only comes to the front.
     const std::size_t asked = dialogs.messages.size();
     form->ActivateFromOtherInstance({});

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QMenu>
 
 #include <memory>
@@ -33,7 +34,13 @@ protected:
 
     void makeForm() {
         form.reset();
-        form = std::make_unique<TMainForm>(MainFormServices{&dialogs, &desktop});
+        MainFormServices services{&dialogs, &desktop, {}};
+        // The window's own dialogs never run modally here: the test answers them.
+        services.runDialog = [this](QDialog& dialog) {
+            dialogsRun << dialog.windowTitle();
+            return answerDialog ? answerDialog(dialog) : int(QDialog::Rejected);
+        };
+        form = std::make_unique<TMainForm>(services);
     }
 
     std::filesystem::path settingsFile() const { return home.path() / "Vantora.ini"; }
@@ -70,6 +77,8 @@ protected:
     ScopedProgramFolder home;
     FakeDialogs dialogs;
     FakeDesktop desktop;
+    std::function<int(QDialog&)> answerDialog; // rejects every dialog when empty
+    QStringList dialogsRun;
     std::unique_ptr<TMainForm> form;
 };
 

@@ -8,6 +8,7 @@
 
 #include <QLabel>
 #include <QScrollArea>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolBar>
@@ -125,6 +126,30 @@ TEST_F(MainFormShell, GridCommandsToggleAndWriteTheSettingsAtOnce) {
     makeForm();
     EXPECT_FALSE(action("DisplayGrid1")->isChecked());
     EXPECT_TRUE(action("SnapToGrid1")->isChecked());
+}
+
+TEST_F(MainFormShell, GridSizeIsAskedForAndWrittenWhenConfirmed) {
+    action("GridSize1")->trigger(); // rejected: nothing changes, nothing is written
+    ASSERT_EQ(dialogsRun.size(), 1);
+    EXPECT_EQ(form->editorSettings().GridSizeX, 8);
+    EXPECT_FALSE(std::filesystem::exists(settingsFile()));
+
+    answerDialog = [](QDialog& dialog) {
+        const QList<QSpinBox*> edits = dialog.findChildren<QSpinBox*>();
+        EXPECT_EQ(edits.size(), 2);
+        if (edits.size() == 2) {
+            EXPECT_EQ(edits[0]->value(), 8); // the dialog starts at the current size
+            edits[0]->setValue(12);
+            edits[1]->setValue(20);
+        }
+        return int(QDialog::Accepted);
+    };
+    action("GridSize1")->trigger();
+    EXPECT_EQ(form->editorSettings().GridSizeX, 12);
+    EXPECT_EQ(form->editorSettings().GridSizeY, 20);
+    const EditorSettings written = ReadEditorSettings(settingsFile(), {});
+    EXPECT_EQ(written.GridSizeX, 12);
+    EXPECT_EQ(written.GridSizeY, 20);
 }
 
 TEST_F(MainFormShell, BackgroundColourIsChosenAppliedAndWritten) {
