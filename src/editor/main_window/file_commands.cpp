@@ -3,6 +3,7 @@
 
 #include "editor/main_window/main_form.h"
 
+#include "base/progress.h"
 #include "editor/document/editor_document.h"
 #include "editor/main_window/main_form_texts.h"
 #include "editor/progress/progress_form.h"

@@ -1,5 +1,6 @@
 #include "editor/main_window/main_form.h"
 
+#include "dialogs/colour_conversion.h"
 #include "editor/document/editor_document.h"
 #include "editor/main_window/main_form_texts.h"
 #include "platform/desktop_services.h"
@@ -28,11 +29,6 @@ namespace {
 constexpr std::string_view kWindowSection = "WINDOW";
 constexpr std::string_view kGeometryKey = "GEOMETRY";
 
-TColor ToTColor(const QColor& colour) {
-    return static_cast<TColor>(colour.red()) | (static_cast<TColor>(colour.green()) << 8) |
-           (static_cast<TColor>(colour.blue()) << 16);
-}
-
 // The stand-alone program and the CD folder are put together in the system's temporary folder.
 void EnsurePlayerScratchFolders() { QDir(QDir::tempPath()).mkpath(QStringLiteral("Vantora/TmpCDROM")); }
 
@@ -59,7 +55,7 @@ TMainForm::~TMainForm() = default;
 void TMainForm::ReadSettings() {
     settingsFile_ = SettingsFile();
     settings_ = EditorSettings{};
-    settings_.BackColor = ToTColor(palette().color(QPalette::Button));
+    settings_.BackColor = FromQColor(palette().color(QPalette::Button));
     settings_ = ReadEditorSettings(settingsFile_, settings_);
     actions_.DisplayGrid1->setChecked(settings_.DisplayGrid);
     actions_.SnapToGrid1->setChecked(settings_.SnapToGrid);

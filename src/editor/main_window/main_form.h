@@ -130,6 +130,10 @@ public:
     QListWidget* sceneList() const { return sceneList_; }
     QComboBox* objectBox() const { return objectBox_; }
 
+    // A progress report that shows the one progress window over this window while loading,
+    // saving or building runs.
+    ProgressObserver ProgressForWork();
+
     // Rebuilds the "Reopen" submenu and the Scene/Edit enabling, as opening the menus does.
     void UpdateFileMenu();
     void UpdateSelectionCommands();
@@ -170,7 +174,6 @@ private:
     // The open/save dialogs' first folder: that of the current file, else "Vantora Projects" in
     // the documents folder when it exists.
     QString ProjectDialogFolder() const;
-    ProgressObserver ProgressForWork();
     void ShowStorageError(const std::string& message);
     void WriteEditorSettingsNow();
     void RedrawSceneBackground();

@@ -3,6 +3,7 @@
 
 #include "editor/main_window/main_form.h"
 
+#include "dialogs/colour_conversion.h"
 #include "editor/document/editor_document.h"
 #include "editor/document/editor_selection.h"
 #include "editor/main_window/enabling_rules.h"
@@ -23,8 +24,6 @@
 
 namespace vantora {
 namespace {
-
-QColor ToQColor(TColor colour) { return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF); }
 
 QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 

@@ -3,29 +3,18 @@
 
 #include "editor/main_window/main_form.h"
 
-#include "editor/main_window/main_form_texts.h"
+#include "dialogs/colour_conversion.h"
 #include "dialogs/grid_size_form.h"
+#include "editor/main_window/main_form_texts.h"
 #include "platform/user_dialogs.h"
 
-#include <QDialog>
-
 #include <QAction>
+#include <QDialog>
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QToolBar>
 
 namespace vantora {
-namespace {
-
-QColor ToQColor(TColor colour) { return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF); }
-
-TColor ToTColor(const QColor& colour) {
-    return static_cast<TColor>(colour.red()) | (static_cast<TColor>(colour.green()) << 8) |
-           (static_cast<TColor>(colour.blue()) << 16);
-}
-
-} // namespace
-
 void TMainForm::ConnectSettingsActions() {
     connect(actions_.ToolBar1, &QAction::triggered, this, [this] { ToolBar1Click(); });
     connect(actions_.StatusBar1, &QAction::triggered, this, [this] { StatusBar1Click(); });
@@ -74,7 +63,7 @@ void TMainForm::BackgroundColor1Click() {
     const std::optional<QColor> colour = dialogs().chooseColour(this, ToQColor(settings_.BackColor));
     if (!colour)
         return;
-    settings_.BackColor = ToTColor(*colour);
+    settings_.BackColor = FromQColor(*colour);
     QPalette surround = canvasArea_->palette();
     surround.setColor(QPalette::Window, *colour);
     canvasArea_->setPalette(surround);
