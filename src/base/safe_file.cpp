@@ -95,24 +95,35 @@ FileWriteOutcome WriteFileSafely(const fs::path& requested, std::span<const std:
     return {};
 }
 
-FileReadOutcome ReadFileLimited(const fs::path& path, std::uintmax_t maxBytes, std::vector<std::uint8_t>& bytes) {
-    bytes.clear();
+FileReadOutcome OpenFileLimited(const fs::path& path, std::uintmax_t maxBytes, int& fd, std::uint64_t& size) {
     // Non-blocking, so that opening a pipe nobody writes to cannot hang; only regular files are
     // read, so that a device cannot feed endless data.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return {FileReadOutcome::Status::OpenFailed, errno};
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        const int error = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+    FileReadOutcome refused;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
+        refused = {FileReadOutcome::Status::OpenFailed, S_ISDIR(info.st_mode) ? EISDIR : EINVAL};
+    else if (static_cast<std::uintmax_t>(info.st_size) > maxBytes)
+        refused = {FileReadOutcome::Status::TooLarge, EFBIG};
+    if (!refused.ok()) {
         ::close(fd);
-        return {FileReadOutcome::Status::OpenFailed, error};
+        fd = -1;
+        return refused;
     }
-    if (static_cast<std::uintmax_t>(info.st_size) > maxBytes) {
-        ::close(fd);
-        return {FileReadOutcome::Status::TooLarge, EFBIG};
-    }
-    bytes.reserve(static_cast<std::size_t>(info.st_size));
+    size = static_cast<std::uint64_t>(info.st_size);
+    return {};
+}
+
+FileReadOutcome ReadFileLimited(const fs::path& path, std::uintmax_t maxBytes, std::vector<std::uint8_t>& bytes) {
+    bytes.clear();
+    int fd = -1;
+    std::uint64_t size = 0;
+    const FileReadOutcome opened = OpenFileLimited(path, maxBytes, fd, size);
+    if (!opened.ok())
+        return opened;
+    bytes.reserve(static_cast<std::size_t>(size));
     std::uint8_t buffer[64 * 1024];
     for (;;) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);

@@ -27,6 +27,11 @@ struct FileReadOutcome {
     bool ok() const { return status == Status::Done; }
 };
 
+// Opens a regular file of at most `maxBytes` for reading; folders, devices and pipes are refused
+// unread, and opening a pipe cannot hang. On success `fd` is open (the caller closes it) and `size`
+// is the file's size.
+FileReadOutcome OpenFileLimited(const std::filesystem::path& path, std::uintmax_t maxBytes, int& fd, std::uint64_t& size);
+
 // Reads the whole regular file into `bytes`. Files longer than `maxBytes` are refused without
 // reading more than maxBytes + 1 bytes; folders, devices and pipes are refused unread.
 FileReadOutcome ReadFileLimited(const std::filesystem::path& path, std::uintmax_t maxBytes, std::vector<std::uint8_t>& bytes);

@@ -1,8 +1,6 @@
 #include "storage/file_source.h"
 
 #include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vantora {
@@ -13,24 +11,15 @@ FileByteSource::~FileByteSource() {
 }
 
 FileReadOutcome FileByteSource::open(const std::filesystem::path& path, std::uintmax_t maxBytes) {
-    // Non-blocking, so that opening a pipe nobody writes to cannot hang.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
-        return {FileReadOutcome::Status::OpenFailed, errno};
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        const int error = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
-        ::close(fd);
-        return {FileReadOutcome::Status::OpenFailed, error};
-    }
-    if (static_cast<std::uintmax_t>(info.st_size) > maxBytes) {
-        ::close(fd);
-        return {FileReadOutcome::Status::TooLarge, EFBIG};
-    }
+    int fd = -1;
+    std::uint64_t size = 0;
+    const FileReadOutcome opened = OpenFileLimited(path, maxBytes, fd, size);
+    if (!opened.ok())
+        return opened;
     if (fd_ >= 0)
         ::close(fd_);
     fd_ = fd;
-    size_ = static_cast<std::uint64_t>(info.st_size);
+    size_ = size;
     readOutcome_ = {};
     return {};
 }

@@ -2,8 +2,8 @@
 // A regular file read once from start to end as a ByteSource, so that a project is read straight
 // into the pictures and sounds made of it instead of being held whole beside them.
 
-#include "storage/byte_stream.h"
 #include "base/safe_file.h"
+#include "storage/byte_stream.h"
 
 #include <cstdint>
 #include <filesystem>
