@@ -1,10 +1,15 @@
 // bench-movie: builds a demo of 30 scenes of 1280 x 800 screenshots with about ten objects each
-// (balloons, notes, shapes, an image and three cursors) at 20 frames per second, and reports the
-// total time and peak memory beside the codec floor measured in the same run: JPEG-encoding the
-// 30 backgrounds at quality 100 plus compressing the final movie body with zlib.
+// (balloons, notes, shapes, an image and three cursors) at 20 frames per second, saves it as a
+// project and times `vantora-build PROJECT -o MOVIE` as a separate process, start-up included,
+// against the codec floor: JPEG-encoding the 30 backgrounds at quality 100 plus compressing the
+// final movie body with zlib, on one core.
 //
-// Usage: bench-movie [--scenes N] [--out MOVIE.swf]
-// Goals: total under 1.5 x the floor; peak memory under the movie's size plus 150 MB.
+// The machine may be shared: the floor is measured in CPU time of this thread, the build in wall
+// time (it uses both cores), each the best of several runs, and the load average is printed with
+// them. The in-process build is checked to give the same bytes as writing the movie whole.
+//
+// Usage: bench-movie [--scenes N] [--runs N] [--out MOVIE.swf]
+// Goal: build wall time / floor <= 1.0.
 
 #include "screen_painter.h"
 
@@ -12,6 +17,7 @@
 #include "model/object_operations.h"
 #include "model/scene_operations.h"
 #include "movie/movie_builder.h"
+#include "storage/project_file.h"
 #include "picture/jpeg_codec.h"
 #include "picture/png_codec.h"
 #include "render/image_conversion.h"
@@ -22,12 +28,17 @@
 #include <QPainter>
 
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <zlib.h>
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
+#include <algorithm>
+#include <sstream>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -43,10 +54,63 @@ constexpr int kHeight = 800;
 
 double Seconds(Clock::time_point since) { return std::chrono::duration<double>(Clock::now() - since).count(); }
 
-long PeakRssKb() {
+// CPU time of the calling thread: what a codec costs on one core, whatever else the machine runs.
+double ThreadCpuSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
+}
+
+std::string LoadAverage() {
+    std::ifstream in("/proc/loadavg");
+    std::string one, five, fifteen;
+    in >> one >> five >> fifteen;
+    return one + " " + five + " " + fifteen;
+}
+
+struct ChildRun {
+    bool ok = false;
+    double wall = 0;
+    double cpu = 0; // user + system of the child
+    long peakKb = 0;
+};
+
+// Runs vantora-build on the project, its output thrown away, and times it.
+ChildRun RunBuildTool(const std::filesystem::path& project, const std::filesystem::path& movie) {
+    ChildRun run;
+    const auto start = Clock::now();
+    const pid_t child = fork();
+    if (child < 0)
+        return run;
+    if (child == 0) {
+        std::freopen("/dev/null", "w", stderr);
+        std::freopen("/dev/null", "w", stdout);
+        execl(VANTORA_BUILD_TOOL, VANTORA_BUILD_TOOL, project.c_str(), "-o", movie.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    int status = 0;
     rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
+    if (wait4(child, &status, 0, &usage) != child)
+        return run;
+    run.wall = Seconds(start);
+    run.cpu = double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+              double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) * 1e-6;
+    run.peakKb = usage.ru_maxrss;
+    run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return run;
+}
+
+// The movie as the builder saves it (written ahead) and as writing it whole gives it.
+bool WrittenAheadIsWhole(const TVantora& demo, bool& finishedAhead) {
+    std::unique_ptr<swf::TFlashMovie> movie = BuildWholeDemo(demo);
+    movie->MakeStream();
+    finishedAhead = movie->FinishedAhead();
+    std::ostringstream ahead(std::ios::binary);
+    movie->SaveToStream(ahead);
+    movie->MakeStream();
+    std::ostringstream whole(std::ios::binary);
+    movie->SaveToStream(whole);
+    return ahead.str() == whole.str();
 }
 
 Picture Icon() {
@@ -115,8 +179,9 @@ std::vector<std::uint8_t> ReadFile(const std::filesystem::path& path) {
     return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
 }
 
-// The floor's second part: zlib at the default level over the body of the finished movie.
-double CompressBodySeconds(const std::filesystem::path& movie, std::size_t& bodyBytes) {
+// The floor's second part: zlib at the default level over the body of the finished movie, in CPU
+// seconds, the best of `runs`.
+double CompressBodySeconds(const std::filesystem::path& movie, std::size_t& bodyBytes, int runs) {
     const std::vector<std::uint8_t> file = ReadFile(movie);
     uLongf length = file[4] | file[5] << 8 | file[6] << 16 | uLongf(file[7]) << 24;
     std::vector<std::uint8_t> body(length - 8);
@@ -124,20 +189,27 @@ double CompressBodySeconds(const std::filesystem::path& movie, std::size_t& body
     uncompress(body.data(), &inflated, file.data() + 8, file.size() - 8);
     bodyBytes = inflated;
     std::vector<std::uint8_t> out(compressBound(inflated));
-    uLongf outLength = out.size();
-    const auto start = Clock::now();
-    compress2(out.data(), &outLength, body.data(), inflated, Z_DEFAULT_COMPRESSION);
-    return Seconds(start);
+    double best = 1e9;
+    for (int run = 0; run < runs; ++run) {
+        uLongf outLength = out.size();
+        const double start = ThreadCpuSeconds();
+        compress2(out.data(), &outLength, body.data(), inflated, Z_DEFAULT_COMPRESSION);
+        best = std::min(best, ThreadCpuSeconds() - start);
+    }
+    return best;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
     int scenes = 30;
+    int runs = 3;
     std::filesystem::path out = std::filesystem::temp_directory_path() / "bench-movie.swf";
     for (int i = 1; i + 1 < argc; i += 2) {
         if (std::strcmp(argv[i], "--scenes") == 0)
             scenes = std::max(1, std::atoi(argv[i + 1]));
+        else if (std::strcmp(argv[i], "--runs") == 0)
+            runs = std::clamp(std::atoi(argv[i + 1]), 1, 50);
         else if (std::strcmp(argv[i], "--out") == 0)
             out = argv[i + 1];
     }
@@ -145,6 +217,8 @@ int main(int argc, char** argv) {
         static std::string home = "VANTORA_HOME=" + (std::filesystem::temp_directory_path() / "bench-movie-home").string();
         putenv(home.data());
     }
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr)
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QGuiApplication app(argc, argv);
 
     TVantora demo;
@@ -154,56 +228,65 @@ int main(int argc, char** argv) {
     const Picture icon = Icon();
     for (int i = 0; i < scenes; ++i)
         FillScene(NewScene(demo), i, icon);
+    const std::filesystem::path project = std::filesystem::temp_directory_path() / "bench-movie.vtp";
+    if (const StorageResult saved = SaveProject(project, demo); !saved) {
+        std::fprintf(stderr, "bench-movie: %s\n", saved.message.c_str());
+        return 1;
+    }
+    const std::string loadBefore = LoadAverage();
 
     // Floor, first part: the backgrounds as the builder draws them, encoded at quality 100.
-    double encodeSeconds = 0;
+    std::vector<RgbaImage> backgrounds;
     for (const auto& scene : demo.Scenes) {
         QImage canvas(kWidth, kHeight, QImage::Format_ARGB32);
         ComposeSceneBackground(*scene, canvas);
-        const RgbaImage pixels = ToRgbaImage(canvas);
-        const auto start = Clock::now();
-        const auto jpeg = encodeJpeg(pixels, kMovieJpegQuality);
-        encodeSeconds += Seconds(start);
-        if (jpeg.empty())
+        backgrounds.push_back(ToRgbaImage(canvas));
+    }
+    double encodeSeconds = 1e9;
+    for (int run = 0; run < runs; ++run) {
+        const double start = ThreadCpuSeconds();
+        for (const RgbaImage& pixels : backgrounds)
+            if (encodeJpeg(pixels, kMovieJpegQuality).empty())
+                return 1;
+        encodeSeconds = std::min(encodeSeconds, ThreadCpuSeconds() - start);
+    }
+    backgrounds.clear();
+
+    // The build as a user runs it: a process of its own, start-up and project loading included.
+    std::vector<ChildRun> builds;
+    for (int run = 0; run < runs; ++run) {
+        builds.push_back(RunBuildTool(project, out));
+        if (!builds.back().ok) {
+            std::fprintf(stderr, "bench-movie: %s failed\n", VANTORA_BUILD_TOOL);
             return 1;
+        }
     }
-    const long baselineKb = PeakRssKb();
-
-    const auto start = Clock::now();
-    const MovieBuildResult result = BuildAndSaveWholeDemo(demo, out);
-    const double total = Seconds(start);
-    if (!result.ok) {
-        std::fprintf(stderr, "bench-movie: %s\n", result.message.c_str());
-        return 1;
-    }
-    const long peakKb = PeakRssKb();
-
-    // The same build again in its two halves, to tell planning and pictures from writing.
-    const auto planStart = Clock::now();
-    std::unique_ptr<swf::TFlashMovie> movie = BuildWholeDemo(demo);
-    const double planSeconds = Seconds(planStart);
-    const auto writeStart = Clock::now();
-    movie->MakeStream();
-    const double streamSeconds = Seconds(writeStart);
-    movie->SaveToFile(out);
-    const double writeSeconds = Seconds(writeStart);
-    movie.reset();
+    std::sort(builds.begin(), builds.end(), [](const ChildRun& a, const ChildRun& b) { return a.wall < b.wall; });
+    const std::string loadAfter = LoadAverage();
 
     std::size_t bodyBytes = 0;
-    const double compressSeconds = CompressBodySeconds(out, bodyBytes);
+    const double compressSeconds = CompressBodySeconds(out, bodyBytes, runs);
     const double floor = encodeSeconds + compressSeconds;
     const double movieMb = double(std::filesystem::file_size(out)) / (1024 * 1024);
+
+    bool finishedAhead = false;
+    const bool identical = WrittenAheadIsWhole(demo, finishedAhead);
 
     std::printf("scenes                 %d (%d x %d, 20 fps, %zu frames)\n", scenes, kWidth, kHeight,
                 std::size_t(scenes) * 200);
     std::printf("movie                  %.1f MB compressed, %.1f MB body\n", movieMb, double(bodyBytes) / (1024 * 1024));
-    std::printf("total build            %.3f s\n", total);
-    std::printf("floor                  %.3f s (JPEG q100 %.3f s + zlib body %.3f s)\n", floor, encodeSeconds,
-                compressSeconds);
-    std::printf("  plan and pictures    %.3f s\n", planSeconds);
-    std::printf("  tags and compression %.3f s (tags %.3f s)\n", writeSeconds, streamSeconds);
-    std::printf("total / floor          %.2f (goal < 1.5)\n", total / floor);
-    std::printf("peak memory            %.1f MB (before the build %.1f MB)\n", peakKb / 1024.0, baselineKb / 1024.0);
-    std::printf("peak - movie size      %.1f MB (goal < 150)\n", peakKb / 1024.0 - movieMb);
-    return 0;
+    std::printf("floor (CPU, one core)  %.3f s (JPEG q100 %.3f s + zlib body %.3f s), best of %d\n", floor,
+                encodeSeconds, compressSeconds, runs);
+    std::printf("vantora-build wall     best %.3f s, median %.3f s, worst %.3f s (%d runs)\n", builds.front().wall,
+                builds[builds.size() / 2].wall, builds.back().wall, runs);
+    std::printf("vantora-build CPU      %.3f s in the best run (%.2f cores busy)\n", builds.front().cpu,
+                builds.front().cpu / builds.front().wall);
+    std::printf("vantora-build memory   %.1f MB peak\n", double(builds.front().peakKb) / 1024);
+    std::printf("build / floor          %.2f best, %.2f median (goal <= 1.0)\n", builds.front().wall / floor,
+                builds[builds.size() / 2].wall / floor);
+    std::printf("written ahead          %s; same bytes as written whole: %s\n", finishedAhead ? "yes" : "NO",
+                identical ? "yes" : "NO");
+    std::printf("load average           %s before, %s after (1, 5, 15 min; %ld cores)\n", loadBefore.c_str(),
+                loadAfter.c_str(), sysconf(_SC_NPROCESSORS_ONLN));
+    return identical ? 0 : 1;
 }

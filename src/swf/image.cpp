@@ -5,10 +5,12 @@
 #include "swf/jpeg_codec.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <system_error>
 
 namespace swf {
 
@@ -49,7 +51,15 @@ std::string TFlashImage::Describe() const {
     return s;
 }
 
+void TFlashImage::AwaitData() {
+    if (pendingData_.valid())
+        data_ = pendingData_.get();
+}
+
 void TFlashImage::Reset() {
+    if (pendingData_.valid())
+        pendingData_.wait(); // its result is dropped below
+    pendingData_ = {};
     isJPEG_ = false;
     source_ = Source::None;
     data_.clear();
@@ -158,9 +168,28 @@ void TFlashImage::LoadFromPixels(const TPixelBuffer& px) {
     rowLength_ = px.Width;
     format_ = bmf24Bit;
     hasAlpha_ = px.HasAlpha();
-    const std::vector<uint8_t> raw = LosslessFromPixels(px);
-    data_ = Deflate(raw.data(), raw.size());
+    std::vector<uint8_t> raw = LosslessFromPixels(px);
     source_ = Source::PreparedLossless;
+    // Few at a time, so that a caller making bitmaps faster than they compress does not pile up
+    // threads and pixel copies; the rest are compressed here.
+    static std::atomic<int> running{0};
+    constexpr int kMaxRunning = 2;
+    if (running.fetch_add(1) >= kMaxRunning) {
+        --running;
+        data_ = Deflate(raw.data(), raw.size());
+        return;
+    }
+    try {
+        pendingData_ = std::async(std::launch::async, [raw = std::move(raw)] {
+            struct Done {
+                ~Done() { --running; }
+            } done;
+            return Deflate(raw.data(), raw.size());
+        });
+    } catch (const std::system_error&) { // no thread to be had: compress here
+        --running;
+        data_ = Deflate(raw.data(), raw.size());
+    }
 }
 
 void TFlashImage::SetData(const std::vector<uint8_t>& data, bool isJPEG, int width, int height, uint8_t format,
@@ -203,6 +232,7 @@ void TFlashImage::SetTransparentColor(uint32_t rgba) {
     }
     bmp_->SetPalette(std::move(palette));
     hasAlpha_ = true;
+    AwaitData();
     data_.clear();
     source_ = Source::None;
 }
@@ -250,6 +280,7 @@ void TFlashImage::WriteToStream(TBitsEngine& be) {
             EndTag(be, start, code);
             return;
         }
+        AwaitData();
         PrepareLossless();
         if (data_.empty() || format_ == bmfNone)
             throw Error("has no pixel data");

@@ -9,6 +9,7 @@
 #include "swf/pixel_buffer.h"
 
 #include <filesystem>
+#include <future>
 #include <memory>
 #include <string>
 #include <vector>
@@ -30,6 +31,8 @@ public:
     // A JPEG file image in memory (progressive data is re-encoded as baseline).
     void LoadFromJPEGStream(const std::vector<uint8_t>& jpeg);
     // Pixels of any toolkit; 32-bit layouts give a bitmap with alpha (written premultiplied).
+    // The pixels are copied at once and compressed on a worker thread while the caller goes on;
+    // the tag waits for them when it is written.
     void LoadFromPixels(const TPixelBuffer& pixels);
     // Ready-made tag data: JPEG bytes, or the zlib-compressed lossless pixel data as the tag carries it.
     void SetData(const std::vector<uint8_t>& data, bool isJPEG, int width, int height, uint8_t format,
@@ -57,6 +60,8 @@ public:
 
 private:
     void Reset();
+    // Takes the result of a background compression, when one is running.
+    void AwaitData();
     void TakeBMP(std::unique_ptr<TBMPReader> bmp);
     void TakeJPEG(std::vector<uint8_t> jpeg);
     void PrepareLossless();
@@ -67,6 +72,7 @@ private:
     bool isJPEG_ = false;
     Source source_ = Source::None;
     std::vector<uint8_t> data_; // JPEG bytes or compressed lossless data
+    std::future<std::vector<uint8_t>> pendingData_; // data_ being compressed
     std::vector<uint8_t> alpha_;
     int width_ = 0;
     int height_ = 0;

@@ -182,6 +182,26 @@ TEST(ImagePixels, StraightAlphaBufferIsWrittenPremultiplied) {
     EXPECT_THROW(rgb->LoadFromPixels({rgbPx, 2, 1, 3, TPixelLayout::RGB24}), Error); // stride too small
 }
 
+TEST(ImagePixels, ABurstOfBitmapsEachKeepsItsOwnPixels) {
+    // More bitmaps than are compressed in the background at once, some loaded twice while the
+    // first load may still be compressing: every tag must carry the pixels last given to it.
+    TFlashMovie movie(0, 0, 100, 100, 20, true);
+    std::vector<TFlashImage*> images;
+    for (int i = 0; i < 12; ++i) {
+        const uint8_t first[] = {uint8_t(i), 0, 0};
+        images.push_back(movie.AddImage());
+        images.back()->LoadFromPixels({first, 1, 1, 3, TPixelLayout::RGB24});
+        if (i % 3 == 0) {
+            const uint8_t second[] = {uint8_t(i), 7, 9};
+            images.back()->LoadFromPixels({second, 1, 1, 3, TPixelLayout::RGB24});
+        }
+    }
+    for (int i = 0; i < 12; ++i) {
+        const Bytes expected = i % 3 == 0 ? Bytes{255, uint8_t(i), 7, 9} : Bytes{255, uint8_t(i), 0, 0};
+        EXPECT_EQ(decodeLossless(*images[size_t(i)], 4).pixels, expected) << i;
+    }
+}
+
 TEST(ImagePixels, SetDataWritesTheGivenBytes) {
     TFlashMovie movie(0, 0, 100, 100, 20, true);
     TFlashImage* image = movie.AddImage();
