@@ -1,15 +1,15 @@
 #include "jpeg/jpeg_codec.h"
 
+#include "libjpeg_reference.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <algorithm>
-#include <utility>
+#include <cstdlib>
 #include <cstring>
+#include <utility>
 #include <vector>
 
-#include <jpeglib.h>
 
 using namespace vantora::jpeg;
 
@@ -54,33 +54,8 @@ Bytes relayout(const Bytes& rgb, int w, int h, PixelLayout layout, std::size_t p
     return out;
 }
 
-// libjpeg's own memory encoder with its defaults: what any plain libjpeg user would write.
 Bytes referenceEncode(const Bytes& rgb, int w, int h, int quality, bool progressive = false) {
-    jpeg_compress_struct cinfo;
-    jpeg_error_mgr err;
-    cinfo.err = jpeg_std_error(&err);
-    jpeg_create_compress(&cinfo);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&cinfo, &buffer, &size);
-    cinfo.image_width = JDIMENSION(w);
-    cinfo.image_height = JDIMENSION(h);
-    cinfo.input_components = 3;
-    cinfo.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&cinfo);
-    jpeg_set_quality(&cinfo, quality, TRUE);
-    if (progressive)
-        jpeg_simple_progression(&cinfo);
-    jpeg_start_compress(&cinfo, TRUE);
-    while (cinfo.next_scanline < cinfo.image_height) {
-        JSAMPROW row = const_cast<std::uint8_t*>(rgb.data()) + std::size_t(cinfo.next_scanline) * std::size_t(w) * 3;
-        jpeg_write_scanlines(&cinfo, &row, 1);
-    }
-    jpeg_finish_compress(&cinfo);
-    jpeg_destroy_compress(&cinfo);
-    Bytes out(buffer, buffer + size);
-    std::free(buffer);
-    return out;
+    return jpeg_test::libjpegEncode(rgb, w, h, quality, progressive);
 }
 
 Bytes encodeRgb(const Bytes& rgb, int w, int h, int quality) {

@@ -4,12 +4,10 @@
 
 #include "swf/jpeg_codec.h"
 
-#include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <vector>
+#include "../jpeg/libjpeg_reference.h"
 
-#include <jpeglib.h>
+#include <cstdint>
+#include <vector>
 
 namespace swf_test {
 
@@ -32,30 +30,7 @@ inline std::vector<uint8_t> baselineJpeg(int w, int h) {
 }
 
 inline std::vector<uint8_t> progressiveJpeg(int w, int h) {
-    const std::vector<uint8_t> rgb = twoColourRGB(w, h);
-    jpeg_compress_struct cinfo;
-    jpeg_error_mgr err;
-    cinfo.err = jpeg_std_error(&err);
-    jpeg_create_compress(&cinfo);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&cinfo, &buffer, &size);
-    cinfo.image_width = JDIMENSION(w);
-    cinfo.image_height = JDIMENSION(h);
-    cinfo.input_components = 3;
-    cinfo.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&cinfo);
-    jpeg_simple_progression(&cinfo);
-    jpeg_start_compress(&cinfo, TRUE);
-    while (cinfo.next_scanline < cinfo.image_height) {
-        JSAMPROW row = const_cast<uint8_t*>(rgb.data()) + size_t(cinfo.next_scanline) * size_t(w) * 3;
-        jpeg_write_scanlines(&cinfo, &row, 1);
-    }
-    jpeg_finish_compress(&cinfo);
-    jpeg_destroy_compress(&cinfo);
-    std::vector<uint8_t> out(buffer, buffer + size);
-    std::free(buffer);
-    return out;
+    return jpeg_test::libjpegEncode(twoColourRGB(w, h), w, h, 75, true);
 }
 
 } // namespace swf_test
