@@ -225,6 +225,25 @@ TEST_F(FileCommands, ReopenOpensARecentProject) {
     EXPECT_EQ(dialogs.messages.size(), 1u);
 }
 
+TEST_F(FileCommands, ElevenSavesKeepTheTenLatestInReopen) {
+    form->New1Click();
+    std::vector<QString> saved;
+    for (int i = 0; i < 11; ++i) {
+        saved.push_back(QString::fromStdString((home.path() / ("p" + std::to_string(i) + ".vtp")).string()));
+        ASSERT_TRUE(form->SaveProjectAs(saved.back()));
+    }
+    const QStringList captions = reopenCaptions();
+    ASSERT_EQ(captions.size(), 10);
+    EXPECT_EQ(captions.front(), QStringLiteral("Demo - ") + saved[10]); // the latest on top
+    EXPECT_EQ(captions.back(), QStringLiteral("Demo - ") + saved[1]);   // the first one dropped
+    // Saving one of them again moves it to the top without a second entry.
+    ASSERT_TRUE(form->SaveProjectAs(saved[4]));
+    const QStringList again = reopenCaptions();
+    EXPECT_EQ(again.size(), 10);
+    EXPECT_EQ(again.front(), QStringLiteral("Demo - ") + saved[4]);
+    EXPECT_EQ(again.count(QStringLiteral("Demo - ") + saved[4]), 1);
+}
+
 TEST_F(FileCommands, ClosingAModifiedDemoAsksWithTheExitCaption) {
     openSample();
     ASSERT_TRUE(form->Save1Click());
