@@ -47,6 +47,7 @@ TNewForm::TNewForm(UserPrompts& prompts, QWidget* parent) : QDialog(parent) {
     for (const TSizePreset& preset : kPresets)
         presetBox_->addItem(QString::fromLatin1(preset.caption));
     presetBox_->setCurrentIndex(-1);
+    presetBox_->setMinimumWidth(110);
     colourBox_ = new TColorBox(prompts, TColorBox::CustomEntry::Offered, this);
     colourBox_->setObjectName(QStringLiteral("BackColorBox"));
     colourBox_->setColour(clWhite);
