@@ -24,11 +24,11 @@ public:
     }
 
     QString openFileName(QWidget* parent, const QString& filter) override {
-        return QFileDialog::getOpenFileName(parent, QString(), QString(), QtFileFilter(filter));
+        return QFileDialog::getOpenFileName(parent, QString(), QString(), DialogFileFilter(filter));
     }
 
     QString saveFileName(QWidget* parent, const QString& filter, const QString& suggestedName) override {
-        return QFileDialog::getSaveFileName(parent, QString(), suggestedName, QtFileFilter(filter));
+        return QFileDialog::getSaveFileName(parent, QString(), suggestedName, DialogFileFilter(filter));
     }
 
     std::optional<TColor> chooseColour(QWidget* parent, TColor initial) override {
@@ -48,7 +48,7 @@ UserPrompts& SystemPrompts() {
     return prompts;
 }
 
-QString QtFileFilter(const QString& pairedFilter) {
+QString DialogFileFilter(const QString& pairedFilter) {
     const QStringList parts = pairedFilter.split(QLatin1Char('|'));
     QStringList names;
     for (qsizetype i = 0; i < parts.size(); i += 2)

@@ -35,6 +35,6 @@ UserPrompts& SystemPrompts();
 
 // "Icons (*.ico)|*.ico|Text (*.txt)|*.txt" becomes "Icons (*.ico);;Text (*.txt)": the names of
 // the pairs, which already show their patterns.
-QString QtFileFilter(const QString& pairedFilter);
+QString DialogFileFilter(const QString& pairedFilter);
 
 } // namespace vantora
