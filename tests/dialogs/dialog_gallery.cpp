@@ -75,7 +75,9 @@ int main(int argc, char** argv) {
     Save(splash, folder, "splash");
     TAboutForm about(prompts);
     Save(about, folder, "about");
-    if (argc > 2) // keep one window up for a screenshot of the whole screen
-        return QDialog(nullptr).exec();
+    if (argc > 2) { // keep the About box up, for a screenshot of the whole screen
+        TAboutForm shown(prompts);
+        return shown.exec();
+    }
     return 0;
 }
