@@ -70,6 +70,22 @@ TEST(RtfReader, DamagedInputStaysBounded) {
     EXPECT_EQ(Plain("{\\rtf1 \\fs999999999999 huge\\u-4000? \\xyz123 ok}"), QStringLiteral("huge") + QChar(0xF060) + " ok");
 }
 
+TEST(RtfReader, RandomDamageNeverBreaksIt) {
+    // Control characters, braces, backslashes and hex escapes in every order.
+    const std::string alphabet = "{}\\'*uc0123456789-abfsparlinqx; \r\n\xE9";
+    std::uint32_t state = 12345;
+    for (int round = 0; round < 300; ++round) {
+        std::string rtf = "{\\rtf1 ";
+        for (int i = 0; i < 200; ++i) {
+            state = state * 1664525u + 1013904223u;
+            rtf += alphabet[(state >> 16) % alphabet.size()];
+        }
+        QTextDocument document;
+        EXPECT_TRUE(ReadRtf(rtf, document));
+        EXPECT_LE(document.characterCount(), 400);
+    }
+}
+
 TEST(TipsDecision, VersionRule) {
     // At start-up: only for a version not acknowledged yet, and only with a tips file.
     EXPECT_FALSE(DecideTips(TipsOccasion::StartUp, "1.0", "1.0", true).show);
