@@ -42,9 +42,9 @@ TAboutForm::TAboutForm(UserPrompts& prompts, QWidget* parent) : QDialog(parent) 
     maker->setObjectName(QStringLiteral("MakerText"));
 
     auto* contacts = new QGridLayout;
-    const QString home = QString::fromLatin1(kHomePage);
-    const QString support = QString::fromLatin1(kSupportMail);
-    const QString sales = QString::fromLatin1(kSalesMail);
+    const QString home = QString::fromLatin1(kMakerHomePage);
+    const QString support = QString::fromLatin1(kMakerSupportMail);
+    const QString sales = QString::fromLatin1(kMakerSalesMail);
     contacts->addWidget(new QLabel(QStringLiteral("Web site:"), this), 0, 0);
     contacts->addWidget(AddressLabel(home, home, prompts, this), 0, 1);
     contacts->addWidget(new QLabel(QStringLiteral("Support:"), this), 1, 0);

@@ -77,8 +77,8 @@ TDemoSettings TDemoPropertiesForm::settings() const {
 std::optional<TDemoSettings> RunDemoPropertiesForm(const TDemoSettings& current, QWidget* parent,
                                                    UserPrompts& prompts, const DialogDriver& drive) {
     TDemoPropertiesForm form(current, prompts, parent);
-    drive(form);
-    if (form.changed() && form.confirmed())
+    const bool confirmed = drive(form) == QDialog::Accepted || form.confirmed();
+    if (form.changed() && confirmed)
         return form.settings();
     return std::nullopt;
 }

@@ -105,7 +105,6 @@ void TNewForm::applyPreset(int index) {
 
 TNewDemoChoice TNewForm::choice() const {
     TNewDemoChoice choice;
-    choice.Confirmed = result() == QDialog::Accepted;
     choice.Settings.Name = titleEdit_->text().trimmed().toStdString();
     choice.Settings.Width = widthEdit_->value();
     choice.Settings.Height = heightEdit_->value();
@@ -122,8 +121,10 @@ TNewDemoChoice TNewForm::choice() const {
 
 TNewDemoChoice RunNewForm(QWidget* parent, UserPrompts& prompts, const DialogDriver& drive) {
     TNewForm form(prompts, parent);
-    drive(form);
-    return form.choice();
+    const int result = drive(form);
+    TNewDemoChoice choice = form.choice();
+    choice.Confirmed = result == QDialog::Accepted;
+    return choice;
 }
 
 } // namespace vantora

@@ -42,7 +42,7 @@ class TNewForm : public QDialog {
 public:
     explicit TNewForm(UserPrompts& prompts, QWidget* parent = nullptr);
 
-    // The values as the controls hold them now (Confirmed from the dialog's result).
+    // The values as the controls hold them now (Confirmed left false: the run decides it).
     TNewDemoChoice choice() const;
 
 private:

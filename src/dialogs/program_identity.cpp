@@ -51,6 +51,10 @@ QString ApplicationTitle() {
 QString ProgramFileVersion() { return QStringLiteral(VANTORA_FILE_VERSION); }
 
 QIcon ProgramIcon() {
+    // The program's own icon once the application has one; our drawing before that.
+    const QIcon application = QGuiApplication::windowIcon();
+    if (!application.isNull() && !application.availableSizes().isEmpty())
+        return application;
     static const QIcon icon = [] {
         QIcon drawn;
         for (const int size : {16, 32, 48, 64})

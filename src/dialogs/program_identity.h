@@ -13,12 +13,12 @@ QString ApplicationTitle();
 // The program's file version from the build, four numbers: "0.1.0.0".
 QString ProgramFileVersion();
 
-// The program icon, drawn at the usual sizes.
+// The program icon: the application's window icon, or a drawing of it at the usual sizes.
 QIcon ProgramIcon();
 
 inline constexpr const char* kMakerName = "The Vantora Team";
-inline constexpr const char* kHomePage = "https://vantora.example/";
-inline constexpr const char* kSupportMail = "support@vantora.example";
-inline constexpr const char* kSalesMail = "sales@vantora.example";
+inline constexpr const char* kMakerHomePage = "https://vantora.app";
+inline constexpr const char* kMakerSupportMail = "support@vantora.app";
+inline constexpr const char* kMakerSalesMail = "sales@vantora.app";
 
 } // namespace vantora

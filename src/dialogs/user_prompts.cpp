@@ -1,60 +1,44 @@
 #include "dialogs/user_prompts.h"
 
 #include "dialogs/colour_conversion.h"
+#include "platform/desktop_services.h"
+#include "platform/user_dialogs.h"
 
-#include <QColorDialog>
-#include <QDesktopServices>
-#include <QFileDialog>
-#include <QMessageBox>
-#include <QStringList>
 #include <QUrl>
 
 namespace vantora {
-namespace {
 
-class SystemUserPrompts final : public UserPrompts {
-public:
-    void information(QWidget* parent, const QString& caption, const QString& text) override {
-        QMessageBox::information(parent, caption, text);
-    }
+PlatformPrompts::PlatformPrompts(UserDialogs& dialogs, DesktopServices& desktop) : dialogs_(dialogs), desktop_(desktop) {}
 
-    bool askYesNo(QWidget* parent, const QString& caption, const QString& text) override {
-        return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
-               QMessageBox::Yes;
-    }
-
-    QString openFileName(QWidget* parent, const QString& filter) override {
-        return QFileDialog::getOpenFileName(parent, QString(), QString(), DialogFileFilter(filter));
-    }
-
-    QString saveFileName(QWidget* parent, const QString& filter, const QString& suggestedName) override {
-        return QFileDialog::getSaveFileName(parent, QString(), suggestedName, DialogFileFilter(filter));
-    }
-
-    std::optional<TColor> chooseColour(QWidget* parent, TColor initial) override {
-        const QColor chosen = QColorDialog::getColor(ToQColor(initial), parent);
-        if (!chosen.isValid())
-            return std::nullopt;
-        return FromQColor(chosen);
-    }
-
-    void openAddress(const QString& address) override { QDesktopServices::openUrl(QUrl(address)); }
-};
-
-} // namespace
-
-UserPrompts& SystemPrompts() {
-    static SystemUserPrompts prompts;
-    return prompts;
+void PlatformPrompts::information(QWidget* parent, const QString& caption, const QString& text) {
+    dialogs_.message(parent, caption, text, MessageIcon::Information, MessageButtons::Ok);
 }
 
-QString DialogFileFilter(const QString& pairedFilter) {
-    const QStringList parts = pairedFilter.split(QLatin1Char('|'));
-    QStringList names;
-    for (qsizetype i = 0; i < parts.size(); i += 2)
-        if (!parts[i].isEmpty())
-            names << parts[i];
-    return names.join(QStringLiteral(";;"));
+bool PlatformPrompts::askYesNo(QWidget* parent, const QString& caption, const QString& text) {
+    return dialogs_.message(parent, caption, text, MessageIcon::Question, MessageButtons::YesNo) == MessageAnswer::Yes;
+}
+
+QString PlatformPrompts::openFileName(QWidget* parent, const QString& filter) {
+    return dialogs_.openFileName(parent, QString(), QString(), filter);
+}
+
+QString PlatformPrompts::saveFileName(QWidget* parent, const QString& filter, const QString& suggestedName) {
+    const QString suffix = suggestedName.section(QLatin1Char('.'), -1);
+    return dialogs_.saveFileName(parent, QString(), suggestedName, filter, suffix == suggestedName ? QString() : suffix);
+}
+
+std::optional<TColor> PlatformPrompts::chooseColour(QWidget* parent, TColor initial) {
+    const std::optional<QColor> chosen = dialogs_.chooseColour(parent, ToQColor(initial));
+    if (!chosen || !chosen->isValid())
+        return std::nullopt;
+    return FromQColor(*chosen);
+}
+
+void PlatformPrompts::openAddress(const QString& address) { desktop_.openUrl(QUrl(address)); }
+
+UserPrompts& SystemPrompts() {
+    static PlatformPrompts prompts(DefaultUserDialogs(), DefaultDesktopServices());
+    return prompts;
 }
 
 } // namespace vantora

@@ -30,11 +30,28 @@ public:
     virtual void openAddress(const QString& address) = 0;
 };
 
+// The dialogs' questions asked through the program's message boxes, common dialogs and desktop, so
+// that whoever answers the main window's questions (a test, too) answers these.
+class UserDialogs;
+class DesktopServices;
+
+class PlatformPrompts final : public UserPrompts {
+public:
+    PlatformPrompts(UserDialogs& dialogs, DesktopServices& desktop);
+
+    void information(QWidget* parent, const QString& caption, const QString& text) override;
+    bool askYesNo(QWidget* parent, const QString& caption, const QString& text) override;
+    QString openFileName(QWidget* parent, const QString& filter) override;
+    QString saveFileName(QWidget* parent, const QString& filter, const QString& suggestedName) override;
+    std::optional<TColor> chooseColour(QWidget* parent, TColor initial) override;
+    void openAddress(const QString& address) override;
+
+private:
+    UserDialogs& dialogs_;
+    DesktopServices& desktop_;
+};
+
 // The real message boxes and dialogs.
 UserPrompts& SystemPrompts();
-
-// "Icons (*.ico)|*.ico|Text (*.txt)|*.txt" becomes "Icons (*.ico);;Text (*.txt)": the names of
-// the pairs, which already show their patterns.
-QString DialogFileFilter(const QString& pairedFilter);
 
 } // namespace vantora

@@ -78,7 +78,7 @@ TEST(AboutForm, AddressesOpenThroughTheDesktop) {
     };
     RunAboutForm(nullptr, prompts, clickLinks);
     EXPECT_EQ(prompts.openedAddresses,
-              (QStringList{kHomePage, QStringLiteral("mailto:") + kSupportMail, QStringLiteral("mailto:") + kSalesMail}));
+              (QStringList{kMakerHomePage, QStringLiteral("mailto:") + kMakerSupportMail, QStringLiteral("mailto:") + kMakerSalesMail}));
 }
 
 TEST(SplashForm, ShowsTitleAndMakerUntilFreed) {

@@ -2,6 +2,8 @@
 // its project to the running window and ends.
 
 #include "desktop/app_icon.h"
+#include "dialogs/shipped_files.h"
+#include "dialogs/splash_form.h"
 #include "editor/main_window/main_form.h"
 #include "platform/single_instance.h"
 #include "base/program_folder.h"
@@ -39,7 +41,12 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(vantora::AppIcon());
     vantora::InstallStorageSceneCopier();
 
+    // The files that ship with the program reach its folder on the first start.
+    vantora::InstallShippedFiles();
+    // The splash window stays up while the main window and its libraries are made.
+    std::unique_ptr<vantora::TSplashForm> splash = vantora::ShowSplash();
     vantora::TMainForm form;
+    splash.reset();
     instance.listen([&form](const QString& projectFile) { form.ActivateFromOtherInstance(projectFile); });
     form.show();
     form.FormShow(project);

@@ -4,6 +4,8 @@
 #include "editor/main_window/main_form.h"
 
 #include "base/progress.h"
+#include "dialogs/demo_properties_form.h"
+#include "dialogs/new_form.h"
 #include "editor/document/editor_document.h"
 #include "editor/main_window/main_form_texts.h"
 #include "editor/progress/progress_form.h"
@@ -55,14 +57,19 @@ void TMainForm::UpdateFileMenu() {
     }
 }
 
-// "Create New Demo" collects the settings and the first-scene choice; without it the new demo has
-// the defaults and one blank scene.
+// "Create New Demo" collects the settings and the first-scene choice; the question about unsaved
+// changes comes after it, and only when it was confirmed.
 void TMainForm::New1Click() {
-    TDemoSettings settings;
-    settings.Name = "Demo";
+    PlatformPrompts prompts(dialogs(), desktop());
+    const auto run = [this](QDialog& dialog) { return RunDialog(dialog); };
+    const TNewDemoChoice choice = RunNewForm(this, prompts, run);
+    if (!choice.Confirmed)
+        return;
     if (!QuerySaveChanges(kConfirmCaption))
         return;
-    document_->newDemo(settings, true);
+    // Scenes from screen shots come from the capture tool; until it is wired the demo starts with
+    // one blank scene as with "One Blank".
+    document_->newDemo(choice.Settings, true);
 }
 
 void TMainForm::Open1Click() {
@@ -165,7 +172,17 @@ void TMainForm::ShowStorageError(const std::string& message) {
 }
 
 // The demo-properties dialog, the preview and the Publish dialog are opened from here.
-void TMainForm::Properties1Click() {}
+void TMainForm::Properties1Click() {
+    PlatformPrompts prompts(dialogs(), desktop());
+    const auto run = [this](QDialog& dialog) { return RunDialog(dialog); };
+    const std::optional<TDemoSettings> settings =
+        RunDemoPropertiesForm(DemoSettingsOf(document_->demo()), this, prompts, run);
+    if (!settings)
+        return;
+    document_->setDemoSettings(*settings);
+    if (!document_->demo().Scenes.empty())
+        document_->setCurrentScene(document_->demo().Scenes.front().get());
+}
 void TMainForm::Preview1Click() {}
 void TMainForm::Publish1Click() {}
 

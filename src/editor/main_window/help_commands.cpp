@@ -3,6 +3,9 @@
 
 #include "editor/main_window/main_form.h"
 
+#include "dialogs/about_form.h"
+#include "dialogs/tips/tips_form.h"
+
 #include "editor/main_window/main_form_texts.h"
 #include "platform/desktop_services.h"
 #include "base/program_folder.h"
@@ -29,10 +32,18 @@ void TMainForm::TechnicalSupport1Click() { desktop().openUrl(QUrl(QStringLiteral
 
 void TMainForm::HomePage1Click() { desktop().openUrl(QUrl(kHomePage)); }
 
-// The "What's New?" and "About" windows are made by the dialogs; they are opened here.
-void TMainForm::WhatsNew1Click() {}
-void TMainForm::About1Click() {}
-// The tips window of the start-up, when the author has not turned it off.
-void TMainForm::ShowStartupTips() {}
+void TMainForm::WhatsNew1Click() {
+    RunTipsForm(TipsOccasion::Menu, this, [this](QDialog& dialog) { return RunDialog(dialog); });
+}
+
+void TMainForm::About1Click() {
+    PlatformPrompts prompts(dialogs(), desktop());
+    RunAboutForm(this, prompts, [this](QDialog& dialog) { return RunDialog(dialog); });
+}
+
+// The tips window of the start-up, once per program version until the author turns it off.
+void TMainForm::ShowStartupTips() {
+    RunTipsForm(TipsOccasion::StartUp, this, [this](QDialog& dialog) { return RunDialog(dialog); });
+}
 
 } // namespace vantora

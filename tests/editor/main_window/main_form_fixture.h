@@ -38,7 +38,7 @@ protected:
         // The window's own dialogs never run modally here: the test answers them.
         services.runDialog = [this](QDialog& dialog) {
             dialogsRun << dialog.windowTitle();
-            return answerDialog ? answerDialog(dialog) : int(QDialog::Rejected);
+            return answerDialog ? answerDialog(dialog) : int(QDialog::Accepted);
         };
         form = std::make_unique<TMainForm>(services);
     }
@@ -77,7 +77,7 @@ protected:
     ScopedProgramFolder home;
     FakeDialogs dialogs;
     FakeDesktop desktop;
-    std::function<int(QDialog&)> answerDialog; // rejects every dialog when empty
+    std::function<int(QDialog&)> answerDialog; // presses OK on every dialog when empty
     QStringList dialogsRun;
     std::unique_ptr<TMainForm> form;
 };

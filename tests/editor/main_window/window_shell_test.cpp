@@ -129,6 +129,7 @@ TEST_F(MainFormShell, GridCommandsToggleAndWriteTheSettingsAtOnce) {
 }
 
 TEST_F(MainFormShell, GridSizeIsAskedForAndWrittenWhenConfirmed) {
+    answerDialog = [](QDialog&) { return int(QDialog::Rejected); };
     action("GridSize1")->trigger(); // rejected: nothing changes, nothing is written
     ASSERT_EQ(dialogsRun.size(), 1);
     EXPECT_EQ(form->editorSettings().GridSizeX, 8);
