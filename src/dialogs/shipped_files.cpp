@@ -1,27 +1,12 @@
 #include "dialogs/shipped_files.h"
 
+#include "base/install_file.h"
 #include "base/program_folder.h"
-#include "base/safe_file.h"
 #include "dialogs/tips/tips_form.h"
 
 #include <QFile>
 
-#include <system_error>
-
 namespace vantora {
-
-InstallOutcome InstallMissingFile(const std::filesystem::path& target, std::span<const std::uint8_t> bytes) {
-    std::error_code error;
-    if (std::filesystem::exists(target, error))
-        return InstallOutcome::AlreadyThere;
-    if (error)
-        return InstallOutcome::Failed;
-    if (target.has_parent_path())
-        std::filesystem::create_directories(target.parent_path(), error);
-    if (error)
-        return InstallOutcome::Failed;
-    return WriteFileSafely(target, bytes).ok() ? InstallOutcome::Installed : InstallOutcome::Failed;
-}
 
 bool InstallShippedFiles() {
     bool ok = true;

@@ -1,6 +1,6 @@
 // Shipped files reach the program folder once and never overwrite the user's copy.
 
-#include "base/safe_file.h"
+#include "base/install_file.h"
 #include "dialogs/shipped_files.h"
 #include "dialogs/tips/rtf_reader.h"
 #include "dialogs/tips/tips_form.h"
