@@ -28,7 +28,6 @@ struct TDemoFrame {
     std::vector<std::int32_t> StopPoints; // timeline units, unique
     std::int32_t Length = kNewSceneLength; // timeline units
     std::vector<std::unique_ptr<TDemoObject>> Objects; // later objects lie in front
-    void* ListItem = nullptr; // run-time link to the editor's scene-list entry; not stored
 
     // Run-time link to the owning demo, set when the scene joins one (AdoptScene, NewScene); lets
     // scene-level edits reach the demo's change notifier. Not stored.

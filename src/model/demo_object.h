@@ -2,6 +2,8 @@
 // One object on a scene. Every kind shares one fixed set of slots; what several slots mean
 // depends on Kind (a Button keeps its mouse-over offsets in the text-effect slots of a Note, for
 // example). The fields keep their declaration order; the project file has an order of its own.
+// Only what the project stores lives here: the selection is the editor's, the rendered picture
+// the render cache's.
 
 #include "model/animation_settings.h"
 #include "model/colour.h"
@@ -9,10 +11,8 @@
 #include "model/object_font.h"
 #include "model/object_kind.h"
 #include "picture/picture.h"
-#include "picture/rgba_image.h"
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -64,15 +64,11 @@ struct TDemoObject {
     std::int32_t Top = 0;
     std::int32_t Width = 105;
     std::int32_t Height = 105;
-    std::optional<RgbaImage> Rendered;               // 43 cached rendering; not stored
     vantora::Picture Picture;                        // 44 Image / CustomCursor / ButtonImage
     std::string AudioType;                           // 45 "WAV", "MP3" or empty
     std::vector<std::uint8_t> AudioData;             // 46 the whole sound file
     std::int32_t StartTime = 0;                      // 47 timeline units
     std::int32_t EndTime = 30;
-    bool Selected = false;                           // 48 run-time selection; not stored
-    void* MovieShape = nullptr;                      // 49 run-time link for the movie builder; not stored
-    std::string ExportName;                          // 50 run-time scratch for the movie builder; not stored
 };
 
 // Grid-name aliases of the kind-dependent slots, so that code about one kind reads naturally.

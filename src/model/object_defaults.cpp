@@ -127,7 +127,6 @@ TDemoObject MakeDefaultObject(TObjectKind kind, std::int32_t left, std::int32_t 
     object.Left = left;
     object.Top = top;
     object.Text = std::string(NewObjectText(kind));
-    object.Selected = true;
     const auto index = static_cast<std::size_t>(kind);
     if (index < kKindDefaults.size())
         kKindDefaults[index](object);

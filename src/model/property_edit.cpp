@@ -52,10 +52,11 @@ EditResult storeNumber(const PropertyRow& row, const PropertySubject& subject, s
 
 EditResult pickFitSize(const PropertyRow& row, const PropertySubject& subject, std::string_view text) {
     TDemoObject* object = subject.object;
-    if (text != "True" || !object || !object->Rendered || object->Rendered->empty() || IsFitSize(*object))
+    const RgbaImage* rendered = subject.rendered;
+    if (text != "True" || !object || !rendered || rendered->empty() || IsFitSize(*object, rendered))
         return unchanged(row, subject);
-    object->Width = object->Rendered->width;
-    object->Height = object->Rendered->height;
+    object->Width = rendered->width;
+    object->Height = rendered->height;
     return applied(row, subject, true); // the Width and Height rows show new values
 }
 

@@ -6,6 +6,7 @@
 
 #include "model/enum_names.h"
 #include "model/int_text.h"
+#include "picture/rgba_image.h"
 
 #include <cstdint>
 #include <string>
@@ -107,6 +108,9 @@ struct PropertySubject {
     TVantora* demo = nullptr; // for the scene names of a GotoScene action
     TDemoFrame* scene = nullptr;
     TDemoObject* object = nullptr;
+    // The object's picture as the render cache holds it, for the "FitSize" row; null when the
+    // object has not been rendered (or has no picture).
+    const RgbaImage* rendered = nullptr;
 };
 
 constexpr int kAbsentRow = 1000;

@@ -27,14 +27,13 @@ std::string SoundDisplayName(const std::string& audioType) {
 
 std::string TextBodyDisplay(const std::string& text) { return text.empty() ? "[None]" : "[Text]"; }
 
-bool IsFitSize(const TDemoObject& object) {
-    return object.Rendered && !object.Rendered->empty() && object.Rendered->width == object.Width &&
-           object.Rendered->height == object.Height;
+bool IsFitSize(const TDemoObject& object, const RgbaImage* rendered) {
+    return rendered && !rendered->empty() && rendered->width == object.Width && rendered->height == object.Height;
 }
 
 std::string DisplayValue(const PropertyRow& row, const PropertySubject& subject) {
     if (row.field == PropertyField::FitSize)
-        return subject.object && IsFitSize(*subject.object) ? "True" : "False";
+        return subject.object && IsFitSize(*subject.object, subject.rendered) ? "True" : "False";
     if (row.field == PropertyField::Font)
         return subject.object ? subject.object->Font.Name : std::string();
     if (row.field == PropertyField::Audio)

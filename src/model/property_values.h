@@ -18,8 +18,8 @@ std::string SoundDisplayName(const std::string& audioType);
 // "[Text]" when the text has content, else "[None]".
 std::string TextBodyDisplay(const std::string& text);
 
-// True when the rendered picture exists and has exactly the object's size.
-bool IsFitSize(const TDemoObject& object);
+// True when the object's rendered picture exists and has exactly the object's size.
+bool IsFitSize(const TDemoObject& object, const RgbaImage* rendered);
 
 // The cell text of a row for the subject. A stored code no name stands for (from a damaged file)
 // is shown as its number.

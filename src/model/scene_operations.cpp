@@ -123,10 +123,6 @@ DuplicateSceneResult DuplicateScene(TVantora& demo, const TDemoFrame& scene) {
         return result;
     }
     copy->Name = UniqueSceneName(demo);
-    copy->ListItem = nullptr;
-    for (auto& object : copy->Objects)
-        if (object)
-            object->Selected = false;
     result.copy = &AdoptScene(demo, std::move(copy));
     result.status = DuplicateSceneResult::Status::Done;
     demo.Changes.notify({ModelChangeKind::SceneAdded, result.copy, nullptr});

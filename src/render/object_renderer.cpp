@@ -64,7 +64,7 @@ void ApplyAlphaPercent(QImage& picture, int percent) {
     }
 }
 
-void RenderObject(TDemoObject& object) {
+std::optional<RgbaImage> RenderObject(const TDemoObject& object) {
     // Painters that draw at the object's size write straight into the cached picture's buffer.
     RgbaImage picture;
     QImage target;
@@ -75,17 +75,14 @@ void RenderObject(TDemoObject& object) {
         target = WrapRgbaImage(picture);
     }
     const uchar* shared = target.constBits();
-    if (!PaintObject(object, target)) {
-        object.Rendered.reset();
-        return;
-    }
+    if (!PaintObject(object, target))
+        return std::nullopt;
     ApplyAlphaPercent(target, object.Alpha);
     if (shared != nullptr && target.constBits() == shared) {
         target = QImage(); // release the wrapper before the buffer moves
-        object.Rendered = std::move(picture);
-    } else {
-        object.Rendered = ToRgbaImage(target); // a picture of its own size (images, cursors)
+        return picture;
     }
+    return ToRgbaImage(target); // a picture of its own size (images, cursors)
 }
 
 } // namespace vantora

@@ -3,7 +3,11 @@
 
 #include "model/demo_object.h"
 
+#include "picture/rgba_image.h"
+
 #include <QImage>
+
+#include <optional>
 
 namespace vantora {
 
@@ -13,9 +17,10 @@ namespace vantora {
 // Audio) and objects that cannot be drawn. Returns whether a picture was made.
 bool PaintObject(const TDemoObject& object, QImage& target);
 
-// Replaces the object's cached picture (`Rendered`): PaintObject, then every alpha scaled by
-// Alpha / 100 when Alpha is 0..99. Objects without a picture are left with none.
-void RenderObject(TDemoObject& object);
+// The object's rendered picture, as the editor shows and caches it (ObjectRenderCache):
+// PaintObject, then every alpha scaled by Alpha / 100 when Alpha is 0..99. Nothing for objects
+// without a picture.
+std::optional<RgbaImage> RenderObject(const TDemoObject& object);
 
 // Scales every alpha value a to a * percent / 100 (integer); percent outside 0..99 changes nothing.
 void ApplyAlphaPercent(QImage& picture, int percent);

@@ -2,6 +2,7 @@
 
 #include "render/text/font_conversion.h"
 #include "render/image_conversion.h"
+#include "render/object_render_cache.h"
 #include "render/object_renderer.h"
 #include "render/render_limits.h"
 #include "render/speaker_icon.h"
@@ -37,14 +38,14 @@ void drawTiled(QPainter& painter, const QImage& picture, int width, int height) 
     }
 }
 
-// The object's picture as the canvas uses it: the cache when it matches, else a fresh one.
-QImage objectPicture(const TDemoObject& object) {
-    if (object.Rendered && !object.Rendered->empty()) {
-        const bool sizedByPicture = object.Kind == TObjectKind::Image || object.Kind == TObjectKind::Cursor;
-        if (sizedByPicture || (object.Rendered->width == object.Width && object.Rendered->height == object.Height)) {
-            RgbaImage copy = *object.Rendered;
-            return AdoptRgbaImage(std::move(copy));
-        }
+// The object's picture as the canvas uses it: from the cache when there is one, else fresh.
+QImage objectPicture(const TDemoObject& object, ObjectRenderCache* cache) {
+    if (cache) {
+        const RgbaImage* cached = cache->render(object);
+        if (!cached || cached->empty())
+            return {};
+        RgbaImage copy = *cached;
+        return AdoptRgbaImage(std::move(copy));
     }
     QImage fresh;
     if (PaintObject(object, fresh))
@@ -62,7 +63,7 @@ bool mayShow(const TDemoObject& object, int width, int height) {
            std::abs(top) <= kMaxRenderSide;
 }
 
-void drawObject(QPainter& painter, const TDemoObject& object) {
+void drawObject(QPainter& painter, const TDemoObject& object, ObjectRenderCache* cache) {
     switch (object.Kind) {
     case TObjectKind::Audio: painter.drawImage(object.Left, object.Top, SpeakerIcon()); return;
     case TObjectKind::Text:
@@ -75,7 +76,7 @@ void drawObject(QPainter& painter, const TDemoObject& object) {
     }
     default: break;
     }
-    const QImage picture = objectPicture(object);
+    const QImage picture = objectPicture(object, cache);
     if (picture.isNull())
         return;
     if (object.Kind == TObjectKind::Image) { // stretched into the object's box
@@ -105,7 +106,7 @@ void ComposeSceneBackground(const TDemoFrame& scene, QImage& canvas) {
     }
 }
 
-QImage ComposeScene(const TDemoFrame& scene, int width, int height) {
+QImage ComposeScene(const TDemoFrame& scene, int width, int height, ObjectRenderCache* cache) {
     if (!IsRenderableSize(width, height))
         return {};
     QImage canvas(width, height, QImage::Format_ARGB32);
@@ -113,7 +114,7 @@ QImage ComposeScene(const TDemoFrame& scene, int width, int height) {
     QPainter painter(&canvas);
     for (const auto& object : scene.Objects)
         if (object && mayShow(*object, width, height))
-            drawObject(painter, *object);
+            drawObject(painter, *object, cache);
     painter.end();
     return canvas;
 }

@@ -11,9 +11,11 @@ namespace vantora {
 // Draws the background of `scene` into `canvas` (its size is the demo's).
 void ComposeSceneBackground(const TDemoFrame& scene, QImage& canvas);
 
-// The whole scene at width x height, Format_ARGB32 (opaque). Objects use their cached picture when
-// it has the right size and are painted afresh (with Alpha) otherwise; the cache is not changed.
-// A null image when the size cannot be drawn.
-QImage ComposeScene(const TDemoFrame& scene, int width, int height);
+class ObjectRenderCache;
+
+// The whole scene at width x height, Format_ARGB32 (opaque). Objects take their picture from the
+// cache when one is given (rendering what it lacks) and are painted afresh (with Alpha)
+// otherwise. A null image when the size cannot be drawn.
+QImage ComposeScene(const TDemoFrame& scene, int width, int height, ObjectRenderCache* cache = nullptr);
 
 } // namespace vantora

@@ -65,12 +65,12 @@ StorageResult ParseGalleryObject(std::span<const std::uint8_t> bytes, TDemoObjec
     return error.toResult();
 }
 
-GallerySaveReport SaveSelectedObjectsToGallery(const TDemoFrame& scene, const fs::path& folder) {
+GallerySaveReport SaveObjectsToGallery(std::span<const TDemoObject* const> objects, const fs::path& folder) {
     GallerySaveReport report;
     std::error_code ignored;
     fs::create_directories(folder, ignored);
-    for (const auto& object : scene.Objects) {
-        if (!object || !object->Selected)
+    for (const TDemoObject* object : objects) {
+        if (!object)
             continue;
         StorageResult result = SaveGalleryObject(NextGalleryFileName(folder, object->Kind), *object);
         if (result)

@@ -36,9 +36,10 @@ struct GallerySaveReport {
     std::vector<StorageResult> failures; // one per object that could not be saved
 };
 
-// "Save Object to Gallery": every selected object of the scene under its own new file name. The
-// gallery list needs rebuilding when `saved` > 0.
-GallerySaveReport SaveSelectedObjectsToGallery(const TDemoFrame& scene, const std::filesystem::path& folder);
+// "Save Object to Gallery": each of the objects (the selected ones, in list order) under its own
+// new file name. The gallery list needs rebuilding when `saved` > 0.
+GallerySaveReport SaveObjectsToGallery(std::span<const TDemoObject* const> objects,
+                                       const std::filesystem::path& folder);
 
 // "Delete Object from Gallery": removes `folder`/`caption`. False when the caption is empty, names
 // anything but a gallery file directly inside the folder, or the file could not be removed.

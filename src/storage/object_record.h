@@ -18,7 +18,7 @@ constexpr std::size_t kMinObjectRecordBytes = 442;
 
 bool WriteObject(ByteWriter& out, const TDemoObject& object, RecordError& error);
 
-// Fills an existing object. Fields not stored (Rendered, Selected, the movie builder's links) are
+// Fills an existing object. Fields the record does not hold are
 // left alone; on failure the object holds whatever was read before the failing part.
 bool ReadObject(ByteReader& in, TDemoObject& object, RecordError& error);
 

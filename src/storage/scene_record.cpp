@@ -34,7 +34,6 @@ bool readObjects(ByteReader& in, TDemoFrame& scene, RecordError& error) {
     scene.Objects.reserve(static_cast<std::size_t>(count));
     for (std::int32_t i = 0; i < count; ++i) {
         auto object = std::make_unique<TDemoObject>();
-        object->Selected = false;
         if (!ReadObject(in, *object, error))
             return false;
         scene.Objects.push_back(std::move(object));

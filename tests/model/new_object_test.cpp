@@ -148,8 +148,6 @@ TEST_P(ModelKindDefaults, KindSpecificValues) {
     EXPECT_EQ(o.Animation.Fade.InFromValue, 0);
     EXPECT_EQ(o.Animation.Fade.OutToValue, 0);
     EXPECT_EQ(o.Animation.ObjectCenter, d.objectCenter);
-    EXPECT_TRUE(o.Selected);
-    EXPECT_FALSE(o.Rendered.has_value());
     EXPECT_TRUE(o.Picture.empty());
     EXPECT_TRUE(o.AudioData.empty());
     EXPECT_EQ(o.AudioType, "");

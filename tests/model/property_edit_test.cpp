@@ -252,7 +252,8 @@ TEST_F(ModelPropertyPick, FitSizeTakesTheRenderedSize) {
     EXPECT_EQ(DisplayValue(fit, image), "False");
     EXPECT_FALSE(ApplyPick(fit, image, "True").changed); // nothing rendered yet
 
-    image.object->Rendered = RgbaImage{300, 200, std::vector<std::uint32_t>(300 * 200)};
+    const RgbaImage rendered{300, 200, std::vector<std::uint32_t>(300 * 200)};
+    image.rendered = &rendered;
     EXPECT_EQ(DisplayValue(fit, image), "False");
     const EditResult result = ApplyPick(fit, image, "True");
     EXPECT_TRUE(result.changed);

@@ -29,11 +29,9 @@ TEST(ExtremeValues, EveryKindPaintsWithAbsurdSlotValues) {
             object.Alpha = value;
             object.Font.Height = value;
             object.TextAngle = value % 1000; // the effect engine's own ranges are its business
-            RenderObject(object);
-            if (object.Rendered) {
-                EXPECT_GT(object.Rendered->width, 0);
-                EXPECT_EQ(object.Rendered->pixels.size(),
-                          std::size_t(object.Rendered->width) * std::size_t(object.Rendered->height));
+            if (const std::optional<RgbaImage> rendered = RenderObject(object)) {
+                EXPECT_GT(rendered->width, 0);
+                EXPECT_EQ(rendered->pixels.size(), std::size_t(rendered->width) * std::size_t(rendered->height));
             }
         }
     }

@@ -1,6 +1,7 @@
 // The font record conversion and the scene composition.
 
 #include "render/text/font_conversion.h"
+#include "render/object_render_cache.h"
 #include "render/object_renderer.h"
 #include "render/scene_composer.h"
 #include "render/speaker_icon.h"
@@ -82,16 +83,19 @@ TEST(SceneComposer, BackgroundColourThenObjectsAtTheirPlaceLaterInFront) {
     auto second = std::make_unique<TDemoObject>(*first);
     second->Left = 15;
     second->BackColor = RGB(0, 0, 255);
-    RenderObject(*first);
+    ObjectRenderCache cache;
+    cache.render(*first);
+    const TDemoObject* secondObject = second.get();
     scene.Objects.push_back(std::move(first));
-    scene.Objects.push_back(std::move(second)); // not rendered yet: painted on the fly
-    const QImage canvas = ComposeScene(scene, 64, 48);
+    scene.Objects.push_back(std::move(second)); // not rendered yet: the cache renders it
+    const QImage canvas = ComposeScene(scene, 64, 48, &cache);
     ASSERT_EQ(canvas.size(), QSize(64, 48));
     EXPECT_EQ(canvas.pixel(0, 0), 0xFF0A141Eu);
     EXPECT_EQ(canvas.pixel(10, 15), 0xFFFF0000u);
     EXPECT_EQ(canvas.pixel(20, 15), 0xFF0000FFu);
     EXPECT_EQ(canvas.pixel(40, 15), 0xFF0A141Eu);
-    EXPECT_FALSE(scene.Objects[1]->Rendered.has_value()); // the cache is not touched
+    EXPECT_NE(cache.find(*secondObject), nullptr);
+    EXPECT_EQ(ComposeScene(scene, 64, 48), canvas); // without a cache: the same, painted afresh
 }
 
 TEST(SceneComposer, ObjectAlphaBlendsOverTheBackground) {

@@ -51,48 +51,46 @@ TEST(AlphaStep, HundredAndOutOfRangeValuesChangeNothingAndZeroClearsAll) {
     EXPECT_EQ(qAlpha(picture.pixel(0, 0)), 0);
 }
 
-TEST(RenderObject, CachesTheObjectSizedPictureWithAlphaApplied) {
+TEST(RenderObject, MakesTheObjectSizedPictureWithAlphaApplied) {
     TDemoObject shape = MakeObject(TObjectKind::Shape, 40, 30);
     shape.BorderWidth = 0;
     shape.Alpha = 50;
-    RenderObject(shape);
-    ASSERT_TRUE(shape.Rendered.has_value());
-    EXPECT_EQ(shape.Rendered->width, 40);
-    EXPECT_EQ(shape.Rendered->height, 30);
-    EXPECT_EQ(alphaOf(shape.Rendered->pixel(20, 15)), 127);
-    // PaintObject leaves the cache alone and skips the Alpha step.
+    const std::optional<RgbaImage> rendered = RenderObject(shape);
+    ASSERT_TRUE(rendered.has_value());
+    EXPECT_EQ(rendered->width, 40);
+    EXPECT_EQ(rendered->height, 30);
+    EXPECT_EQ(alphaOf(rendered->pixel(20, 15)), 127);
+    // PaintObject skips the Alpha step.
     const QImage fresh = test::Painted(shape);
     EXPECT_EQ(qAlpha(fresh.pixel(20, 15)), 255);
 }
 
-TEST(RenderObject, CacheHoldsExactlyWhatPaintObjectDrawsAtFullOpacity) {
+TEST(RenderObject, GivesExactlyWhatPaintObjectDrawsAtFullOpacity) {
     for (TObjectKind kind : {TObjectKind::Balloon, TObjectKind::RoundBalloon, TObjectKind::Note, TObjectKind::Shape,
                              TObjectKind::Button, TObjectKind::Cursor, TObjectKind::Label}) {
         TDemoObject object = MakeObject(kind, 120, 90);
         object.Text = "Cached";
         object.Option = 1;
         object.Style = 2;
-        RenderObject(object);
+        const std::optional<RgbaImage> rendered = RenderObject(object);
         const QImage fresh = test::Painted(object);
         if (fresh.isNull()) { // Label without the text engine
-            EXPECT_FALSE(object.Rendered.has_value());
+            EXPECT_FALSE(rendered.has_value());
             continue;
         }
-        ASSERT_TRUE(object.Rendered.has_value()) << ObjectKindName(kind);
-        ASSERT_EQ(object.Rendered->width, fresh.width());
-        ASSERT_EQ(object.Rendered->height, fresh.height());
+        ASSERT_TRUE(rendered.has_value()) << ObjectKindName(kind);
+        ASSERT_EQ(rendered->width, fresh.width());
+        ASSERT_EQ(rendered->height, fresh.height());
         for (int y = 0; y < fresh.height(); ++y)
             for (int x = 0; x < fresh.width(); ++x)
-                ASSERT_EQ(object.Rendered->pixel(x, y), fresh.pixel(x, y)) << ObjectKindName(kind) << " " << x << "," << y;
+                ASSERT_EQ(rendered->pixel(x, y), fresh.pixel(x, y)) << ObjectKindName(kind) << " " << x << "," << y;
     }
 }
 
-TEST(RenderObject, KindsWithoutAPainterLoseTheirPicture) {
+TEST(RenderObject, KindsWithoutAPainterGiveNoPicture) {
     for (TObjectKind kind : {TObjectKind::Text, TObjectKind::InputText, TObjectKind::Audio}) {
         TDemoObject object = MakeObject(kind, 50, 50);
-        object.Rendered = RgbaImage{1, 1, {0xFFFFFFFFu}};
-        RenderObject(object);
-        EXPECT_FALSE(object.Rendered.has_value()) << ObjectKindName(kind);
+        EXPECT_FALSE(RenderObject(object).has_value()) << ObjectKindName(kind);
         EXPECT_TRUE(test::Painted(object).isNull());
     }
 }
@@ -103,8 +101,7 @@ TEST(RenderObject, AbsurdSizesGiveNoPictureInsteadOfHugeAllocations) {
                                  TObjectKind::Shape, TObjectKind::Button}) {
             TDemoObject object = MakeObject(kind, w, h);
             object.Text = "x";
-            RenderObject(object);
-            EXPECT_FALSE(object.Rendered.has_value()) << ObjectKindName(kind) << " " << w << "x" << h;
+            EXPECT_FALSE(RenderObject(object).has_value()) << ObjectKindName(kind) << " " << w << "x" << h;
         }
     }
 }
@@ -117,9 +114,9 @@ TEST(RenderObject, TinyObjectsPaintWithoutTouchingMemoryOutsideThePicture) {
                 object.Option = arrow;
                 object.Round = 40;
                 object.Text = "Tiny";
-                RenderObject(object);
-                ASSERT_TRUE(object.Rendered.has_value());
-                EXPECT_EQ(object.Rendered->width, size);
+                const std::optional<RgbaImage> rendered = RenderObject(object);
+                ASSERT_TRUE(rendered.has_value());
+                EXPECT_EQ(rendered->width, size);
             }
         }
     }

@@ -1,7 +1,7 @@
-// Gallery object files: naming, saving the selection, deleting, listing and dropping onto a scene.
+// Gallery object files: naming, saving the selection, deleting, listing, and thumbnail sizes.
 
-#include "storage/gallery_drop.h"
 #include "storage/gallery_file.h"
+#include "storage/gallery_thumbnail.h"
 #include "storage/library_folders.h"
 #include "storage/object_record.h"
 #include "base/program_folder.h"
@@ -54,10 +54,11 @@ TEST_F(Gallery, SavingTheSelectionWritesOneFilePerSelectedObject) {
     touch(folder_ / "Note2.vto");
     TVantora demo;
     TDemoFrame& scene = NewScene(demo);
-    NewObject(scene, TObjectKind::Note, 0, 0).Selected = true;
-    NewObject(scene, TObjectKind::Shape, 0, 0).Selected = true;
-    NewObject(scene, TObjectKind::Label, 0, 0).Selected = false;
-    const GallerySaveReport report = SaveSelectedObjectsToGallery(scene, folder_);
+    const TDemoObject& note = NewObject(scene, TObjectKind::Note, 0, 0);
+    const TDemoObject& shape = NewObject(scene, TObjectKind::Shape, 0, 0);
+    NewObject(scene, TObjectKind::Label, 0, 0); // not selected
+    const std::vector<const TDemoObject*> selected{&note, &shape};
+    const GallerySaveReport report = SaveObjectsToGallery(selected, folder_);
     EXPECT_EQ(report.saved, 2);
     EXPECT_TRUE(report.failures.empty());
     EXPECT_EQ(names(ListGalleryFiles(folder_)), (std::vector<std::string>{"Note1.vto", "Note2.vto", "Note3.vto", "Shape1.vto"}));
@@ -136,79 +137,6 @@ TEST_F(Gallery, TheWorkFolderIsCreatedWhenMissing) {
     EXPECT_FALSE(fs::exists(WorkFolder()));
     EXPECT_TRUE(EnsureWorkFolder());
     EXPECT_TRUE(fs::is_directory(home_.path() / "Temp"));
-}
-
-// Dropping gallery objects onto a scene.
-class GalleryDrop : public Gallery {
-protected:
-    fs::path saveNote(const std::string& name, std::int32_t start) {
-        TDemoObject note = MakeDefaultObject(TObjectKind::Note, 1, 1);
-        note.Name = name;
-        note.StartTime = start;
-        note.EndTime = start + 99;
-        const fs::path file = NextGalleryFileName(folder_, TObjectKind::Note);
-        EXPECT_TRUE(SaveGalleryObject(file, note));
-        return file;
-    }
-    TVantora demo_;
-    TDemoFrame& scene_ = NewScene(demo_);
-};
-
-TEST_F(GalleryDrop, AClashingNameIsReplacedByAUniqueOne) {
-    NewObject(scene_, TObjectKind::Note, 0, 0);
-    NewObject(scene_, TObjectKind::Note, 0, 0);
-    const GalleryDropResult drop = AddGalleryObjectToScene(scene_, saveNote("Note1", 0), 5, 6);
-    ASSERT_TRUE(drop.result) << drop.result.message;
-    EXPECT_EQ(drop.object->Name, "Note3");
-    EXPECT_EQ(drop.object->Left, 5);
-    EXPECT_EQ(drop.object->Top, 6);
-}
-
-TEST_F(GalleryDrop, ADistinctNameIsKept) {
-    const GalleryDropResult drop = AddGalleryObjectToScene(scene_, saveNote("Welcome", 0), 0, 0);
-    ASSERT_TRUE(drop.result);
-    EXPECT_EQ(drop.object->Name, "Welcome");
-}
-
-TEST_F(GalleryDrop, StoredTimesAreReplacedByANewObjectsTiming) {
-    const GalleryDropResult first = AddGalleryObjectToScene(scene_, saveNote("A", 50), 0, 0);
-    ASSERT_TRUE(first.result);
-    EXPECT_EQ(first.object->StartTime, 0);
-    EXPECT_EQ(first.object->EndTime, 30);
-
-    scene_.Objects.front()->StartTime = 95; // the last note starts at 95 in a 100-unit scene
-    const GalleryDropResult second = AddGalleryObjectToScene(scene_, saveNote("B", 50), 0, 0);
-    ASSERT_TRUE(second.result);
-    EXPECT_EQ(second.object->StartTime, 0);
-
-    const GalleryDropResult third = AddGalleryObjectToScene(scene_, saveNote("C", 50), 0, 0);
-    EXPECT_EQ(third.object->StartTime, 10);
-    EXPECT_EQ(third.object->EndTime, 40);
-}
-
-TEST_F(GalleryDrop, TheDroppedObjectIsSelectedAloneAndOrderIsNormalised) {
-    NewObject(scene_, TObjectKind::Cursor, 0, 0).Selected = true;
-    demo_.Changes.setModified(false);
-    scene_.Length = 10;
-    const GalleryDropResult drop = AddGalleryObjectToScene(scene_, saveNote("N", 0), 0, 0);
-    ASSERT_TRUE(drop.result);
-    ASSERT_EQ(scene_.Objects.size(), 2u);
-    EXPECT_EQ(scene_.Objects[0].get(), drop.object); // cursors stay above other kinds
-    EXPECT_TRUE(drop.object->Selected);
-    EXPECT_FALSE(scene_.Objects[1]->Selected);
-    EXPECT_EQ(scene_.Length, 30);
-    EXPECT_TRUE(demo_.Changes.modified());
-}
-
-TEST_F(GalleryDrop, AFileThatCannotBeReadLeavesTheSceneUnchanged) {
-    NewObject(scene_, TObjectKind::Shape, 0, 0);
-    touch(folder_ / "Broken1.vto");
-    demo_.Changes.setModified(false);
-    const GalleryDropResult drop = AddGalleryObjectToScene(scene_, folder_ / "Broken1.vto", 0, 0);
-    EXPECT_FALSE(drop.result);
-    EXPECT_EQ(drop.object, nullptr);
-    EXPECT_EQ(scene_.Objects.size(), 1u);
-    EXPECT_FALSE(demo_.Changes.modified());
 }
 
 TEST(GalleryThumbnail, FitsKeepingTheAspectRatioWithoutEnlarging) {

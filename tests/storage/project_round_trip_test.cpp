@@ -46,8 +46,6 @@ TEST(ProjectRoundTrip, EveryKindAndEveryPictureFormatComesBack) {
     for (std::size_t i = 0; i < first.Objects.size(); ++i) {
         EXPECT_EQ(first.Objects[i]->Kind, demo->Scenes[0]->Objects[i]->Kind);
         EXPECT_EQ(first.Objects[i]->Name, demo->Scenes[0]->Objects[i]->Name);
-        EXPECT_FALSE(first.Objects[i]->Selected);
-        EXPECT_FALSE(first.Objects[i]->Rendered.has_value());
     }
     EXPECT_EQ(first.BackImage.format(), PictureFormat::Png); // stored as TPNGObject, back as PNG
     EXPECT_EQ(objectOfKind(first, TObjectKind::Image).Picture.format(), PictureFormat::Jpeg);

@@ -19,7 +19,6 @@ TEST(DuplicateScene, CopiesTheSceneThroughTheSceneRecord) {
     InstallStorageSceneCopier();
     auto demo = test::MakeEveryKindDemo();
     TDemoFrame& original = *demo->Scenes[0];
-    original.Objects[0]->Selected = true;
     const DuplicateSceneResult result = DuplicateScene(*demo, original);
     ASSERT_EQ(result.status, DuplicateSceneResult::Status::Done) << result.error;
     ASSERT_EQ(demo->Scenes.size(), 3u);
@@ -28,7 +27,6 @@ TEST(DuplicateScene, CopiesTheSceneThroughTheSceneRecord) {
     EXPECT_EQ(copy.Name, "Scene3");
     ASSERT_EQ(copy.Objects.size(), original.Objects.size());
     EXPECT_NE(copy.Objects[0].get(), original.Objects[0].get());
-    EXPECT_FALSE(copy.Objects[0]->Selected);
     EXPECT_EQ(copy.BackImage.bytes(), original.BackImage.bytes());
     EXPECT_EQ(copy.StopPoints, original.StopPoints);
     EXPECT_EQ(copy.Animation, original.Animation);

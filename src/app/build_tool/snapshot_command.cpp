@@ -31,10 +31,10 @@ bool writeObjectPictures(TDemoFrame& scene, const fs::path& folder, int sceneNum
     int objectNumber = 0;
     for (auto& object : scene.Objects) {
         ++objectNumber;
-        RenderObject(*object);
-        if (!object->Rendered || object->Rendered->empty())
+        std::optional<RgbaImage> rendered = RenderObject(*object);
+        if (!rendered || rendered->empty())
             continue;
-        const QImage picture = AdoptRgbaImage(RgbaImage(*object->Rendered));
+        const QImage picture = AdoptRgbaImage(std::move(*rendered));
         const std::string name =
             "scene" + std::to_string(sceneNumber) + "-object" + std::to_string(objectNumber) + ".png";
         if (!savePng(picture, folder / name, err))

@@ -10,6 +10,8 @@
 #include "editor/commands/property_command.h"
 #include "editor/document/editor_selection.h"
 #include "model/scene_operations.h"
+#include "render/object_render_cache.h"
+#include "storage/scene_copy.h"
 #include "storage/project_file.h"
 
 #include <QUndoStack>
@@ -32,7 +34,8 @@ EditorDocument::EditorDocument(QObject* parent)
     : QObject(parent)
     , demo_(std::make_unique<TVantora>())
     , stack_(new QUndoStack(this))
-    , selection_(new EditorSelection(this)) {
+    , selection_(new EditorSelection(this))
+    , renderCache_(std::make_unique<ObjectRenderCache>()) {
     listener_ = demo_->Changes.addListener([this](const ModelChange& change) { onModelChange(change); });
     connect(stack_, &QUndoStack::cleanChanged, this, [this] { updateModified(); });
     connect(stack_, &QUndoStack::indexChanged, this, [this] { updateModified(); });
@@ -89,11 +92,12 @@ void EditorDocument::resetHistory() {
     selection_->clear();
     selection_->setCurrentScene(nullptr);
     stack_->clear();
+    renderCache_->clear(); // scenes were freed without reports; their addresses may come back
 }
 
 void EditorDocument::newDemo(const TDemoSettings& settings, bool addBlankScene) {
-    resetHistory();
     ClearDemo(*demo_);
+    resetHistory();
     ApplyDemoSettings(*demo_, settings);
     if (addBlankScene)
         NewScene(*demo_);
@@ -133,6 +137,7 @@ void EditorDocument::push(QUndoCommand* command) {
 }
 
 void EditorDocument::onModelChange(const ModelChange& change) {
+    renderCache_->apply(change);
     if (change.kind == ModelChangeKind::ObjectRemoved)
         selection_->forget(change.object);
     if (change.kind == ModelChangeKind::SceneRemoved)
@@ -240,6 +245,27 @@ bool EditorDocument::deleteCurrentScene() {
         return false;
     push(new DeleteSceneCommand(*demo_, selection_, *scene));
     return true;
+}
+
+TDemoFrame* EditorDocument::duplicateCurrentScene() {
+    TDemoFrame* scene = currentScene();
+    if (!scene)
+        return nullptr;
+    std::string error;
+    std::unique_ptr<TDemoFrame> copy = CopyScene(*scene, error);
+    if (!copy)
+        return nullptr; // a failed copy is dropped without a message
+    copy->Name = UniqueSceneName(*demo_);
+    auto* command = new AddSceneCommand(*demo_, selection_, std::move(copy), QStringLiteral("Duplicate Scene"));
+    push(command);
+    return command->scene();
+}
+
+PropertySubject EditorDocument::subjectFor(TDemoObject* object) {
+    PropertySubject subject{demo_.get(), currentScene(), object};
+    if (object)
+        subject.rendered = renderCache_->render(*object);
+    return subject;
 }
 
 bool EditorDocument::moveScene(std::size_t from, std::size_t to) {

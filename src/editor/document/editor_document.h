@@ -6,6 +6,7 @@
 
 #include "model/demo.h"
 #include "model/demo_settings.h"
+#include "model/object_align.h"
 #include "model/object_edits.h"
 #include "model/property_edit.h"
 #include "storage/storage_result.h"
@@ -18,6 +19,8 @@
 #include <functional>
 #include <optional>
 #include <memory>
+#include <span>
+#include <string>
 #include <vector>
 
 class QUndoCommand;
@@ -27,6 +30,7 @@ namespace vantora {
 
 class EditorSelection;
 struct ProgressObserver;
+class ObjectRenderCache;
 
 class EditorDocument : public QObject {
     Q_OBJECT
@@ -109,6 +113,66 @@ public:
     bool deleteCurrentScene();
     // Moves the scene at `from` to `to` (scene-list drags); false when nothing moves.
     bool moveScene(std::size_t from, std::size_t to);
+    // "Duplicate Scene": a deep copy of the current scene appended under a new name and made
+    // current. Null (and nothing changes) without a current scene or when copying fails.
+    TDemoFrame* duplicateCurrentScene();
+
+    // --- the Edit menu on the selection of the current scene ---
+
+    // The grid the editor uses ("Copy" sets the paste offset to its X size; "Align to Grid").
+    void setGridSize(std::int32_t x, std::int32_t y);
+    std::int32_t pasteOffset() const { return pasteOffset_; }
+
+    // "Copy": the selected objects as the private clipboard block (empty when none is selected or
+    // writing failed); the paste offset becomes the grid's X size.
+    std::vector<std::uint8_t> copySelection();
+    // "Paste" of a clipboard block: the objects read before any damage join the scene moved by
+    // the paste offset, selected alone; then the offset grows by 8. False when nothing was added.
+    bool pasteBlock(std::span<const std::uint8_t> block);
+    // The same through the system clipboard, with the MIME type "application/x-vantora".
+    bool copyToClipboard();
+    bool pasteFromClipboard();
+    static bool clipboardHasObjects();
+    // "Duplicate": Copy, then Paste, as one step.
+    bool duplicateSelection();
+
+    // "Bring To Front" / "Send To Back": only with exactly one selected object.
+    bool bringToFront();
+    bool sendToBack();
+    // "Align Left" ... "Align Bottom" (at least two selected) and "Align to Grid" (at least one).
+    bool align(TAlignMode mode);
+    bool alignToGrid();
+
+    // --- the timeline ---
+
+    // New times for objects of the current scene (a bar dragged); cursors push later cursors and
+    // the scene grows to the last end. Reports with one drag key merge.
+    void setTimings(const std::vector<std::pair<TDemoObject*, TObjectTiming>>& changes, int dragKey = 0);
+    // The scene end dragged: never shorter than the last object end nor than `minimumLength`.
+    void setSceneLength(std::int32_t length, std::int32_t minimumLength, int dragKey = 0);
+    void addStopPoint(std::int32_t time);
+    void removeStopPoint(std::int32_t time);
+    void moveStopPoint(std::size_t index, std::int32_t time, int dragKey = 0);
+
+    // --- drops from the library tabs onto the current scene ---
+
+    // A gallery file at (left, top). On a read failure nothing changes and the result says why.
+    StorageResult dropGalleryObject(const std::filesystem::path& file, std::int32_t left, std::int32_t top);
+    // A new Cursor, Image or Button holding the picture (images and buttons take its size).
+    TDemoObject* dropPictureObject(TObjectKind kind, Picture picture, std::int32_t left, std::int32_t top);
+    // A new Audio object holding the sound ("WAV" or "MP3").
+    TDemoObject* dropSoundObject(std::vector<std::uint8_t> sound, const std::string& type, std::int32_t left,
+                                 std::int32_t top);
+    // An existing object's picture replaced, its style slot set to 0 ("Custom" for a cursor).
+    void replacePicture(TDemoObject& object, Picture picture);
+    void replaceSound(TDemoObject& object, std::vector<std::uint8_t> sound, const std::string& type);
+
+    // --- rendering ---
+
+    // The rendered pictures of this demo's objects, kept up to date with every change.
+    ObjectRenderCache& renderCache() { return *renderCache_; }
+    // The subject for the property grids, with the object's rendered picture for "FitSize".
+    PropertySubject subjectFor(TDemoObject* object);
 
 signals:
     // Every change of the model, as the model reported it (after the change).
@@ -124,6 +188,7 @@ private:
     void onModelChange(const ModelChange& change);
     void resetHistory();
     void updateModified();
+    bool pasteObjects(std::span<const std::uint8_t> block, const QString& text);
     EditResult runPropertyEdit(const PropertySubject& subject, const QString& text, int mergeKey,
                                std::function<EditResult()> edit);
 
@@ -133,6 +198,10 @@ private:
     QString fileName_;
     bool unsavedNew_ = false;
     bool lastModified_ = false;
+    std::int32_t gridX_ = 8;
+    std::int32_t gridY_ = 8;
+    std::int32_t pasteOffset_ = 8;
+    std::unique_ptr<ObjectRenderCache> renderCache_;
     int lastDragKey_ = 0;
     ChangeNotifier::ListenerId listener_ = 0;
 };
