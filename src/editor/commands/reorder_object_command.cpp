@@ -1,5 +1,6 @@
 #include "editor/commands/reorder_object_command.h"
 
+#include "model/demo.h"
 #include "model/object_edits.h"
 #include "model/object_operations.h"
 
@@ -25,7 +26,10 @@ void ReorderObjectCommand::perform(TDemoFrame& scene) {
     else
         order.insert(order.begin(), object_);
     SetObjectOrder(scene, order);
+    const auto moved = ObjectOrder(scene);
     NormalizeObjectOrder(scene);
+    if (ObjectOrder(scene) != moved)
+        NotifySceneChange(scene, ModelChangeKind::ObjectsReordered);
     if (object_->Kind == TObjectKind::Cursor)
         ChainAllCursors(scene);
 }

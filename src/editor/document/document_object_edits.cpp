@@ -3,7 +3,7 @@
 
 #include "editor/commands/move_resize_command.h"
 #include "editor/commands/paste_objects_command.h"
-#include "editor/commands/z_order_command.h"
+#include "editor/commands/reorder_object_command.h"
 #include "editor/document/editor_document.h"
 #include "editor/document/editor_selection.h"
 #include "storage/clipboard_block.h"
@@ -88,7 +88,7 @@ bool EditorDocument::bringToFront() {
     const auto selected = selectedObjects();
     if (!scene || selected.size() != 1)
         return false;
-    push(new ZOrderCommand(*scene, selection_, *selected.front(), ZOrderCommand::Direction::ToFront));
+    push(new ReorderObjectCommand(*scene, selection_, selected.front(), ObjectPlace::Front));
     return true;
 }
 
@@ -97,7 +97,7 @@ bool EditorDocument::sendToBack() {
     const auto selected = selectedObjects();
     if (!scene || selected.size() != 1)
         return false;
-    push(new ZOrderCommand(*scene, selection_, *selected.front(), ZOrderCommand::Direction::ToBack));
+    push(new ReorderObjectCommand(*scene, selection_, selected.front(), ObjectPlace::Back));
     return true;
 }
 
