@@ -1,0 +1,28 @@
+#pragma once
+// "Preview..." and "Preview Scene...": build the demo (or one scene) into "TmpFlash.swf" in the
+// program folder and show it in the "Flash Player" window. The main window calls these after it
+// has committed any pending property edit.
+
+#include "model/demo.h"
+
+#include <QColor>
+#include <QString>
+
+class QWidget;
+
+namespace vantora {
+
+class PreviewMessages;
+
+// False when the build failed (its message shown) or no window opened.
+bool PreviewDemo(QWidget* parent, const TVantora& demo);
+bool PreviewScene(QWidget* parent, const TVantora& demo, int sceneIndex);
+
+// The same with the messages and the window's modal run replaced (tests): `show` gets the movie
+// path and returns whether a window opened.
+using PreviewShow = bool (*)(QWidget* parent, const QString& moviePath, int width, int height, QColor backColor,
+                             PreviewMessages& messages);
+bool PreviewDemo(QWidget* parent, const TVantora& demo, PreviewMessages& messages, PreviewShow show);
+bool PreviewScene(QWidget* parent, const TVantora& demo, int sceneIndex, PreviewMessages& messages, PreviewShow show);
+
+} // namespace vantora

@@ -1,0 +1,80 @@
+// "Preview..." and "Preview Scene...": the movie is built into "TmpFlash.swf" in the program
+// folder and shown with the demo's size and back colour; a failed build shows its message and
+// opens no window.
+#include "preview/flash_player_form.h"
+#include "preview/preview_commands.h"
+
+#include "model/demo.h"
+#include "model/demo_frame.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+class RecordedMessages : public vantora::PreviewMessages {
+public:
+    void Error(QWidget*, const QString& text) override { errors.push_back(text); }
+    std::vector<QString> errors;
+};
+
+struct Shown {
+    QString path;
+    int width = 0, height = 0;
+    QColor color;
+    int count = 0;
+};
+Shown shown;
+
+bool RecordShow(QWidget*, const QString& path, int width, int height, QColor color, vantora::PreviewMessages&) {
+    shown = {path, width, height, color, shown.count + 1};
+    return true;
+}
+
+void MakeSmallDemo(vantora::TVantora& demo) {
+    demo.Width = 120;
+    demo.Height = 90;
+    demo.BackColor = 0x00332211;
+    for (int i = 0; i < 2; ++i) {
+        auto scene = std::make_unique<vantora::TDemoFrame>();
+        scene->Name = "Scene " + std::to_string(i + 1);
+        scene->Length = 5;
+        demo.Scenes.push_back(std::move(scene));
+    }
+}
+
+} // namespace
+
+TEST(PreviewCommands, PreviewBuildsTheWholeDemoIntoTmpFlash) {
+    vantora::test::ScopedProgramFolder home;
+    RecordedMessages messages;
+    shown = {};
+    vantora::TVantora demo;
+    MakeSmallDemo(demo);
+    ASSERT_TRUE(vantora::PreviewDemo(nullptr, demo, messages, &RecordShow));
+    EXPECT_TRUE(messages.errors.empty());
+    EXPECT_EQ(shown.count, 1);
+    EXPECT_EQ(std::filesystem::path(shown.path.toStdString()), home.path() / "TmpFlash.swf");
+    EXPECT_TRUE(std::filesystem::exists(home.path() / "TmpFlash.swf"));
+    EXPECT_EQ(shown.width, 120);
+    EXPECT_EQ(shown.height, 90);
+    EXPECT_EQ(shown.color, QColor(0x11, 0x22, 0x33));
+}
+
+TEST(PreviewCommands, PreviewSceneBuildsOneSceneAndFailuresOpenNoWindow) {
+    vantora::test::ScopedProgramFolder home;
+    RecordedMessages messages;
+    shown = {};
+    vantora::TVantora demo;
+    MakeSmallDemo(demo);
+    ASSERT_TRUE(vantora::PreviewScene(nullptr, demo, 1, messages, &RecordShow));
+    EXPECT_EQ(shown.count, 1);
+    const auto sceneSize = std::filesystem::file_size(home.path() / "TmpFlash.swf");
+    EXPECT_GT(sceneSize, 0u);
+    EXPECT_FALSE(vantora::PreviewScene(nullptr, demo, 7, messages, &RecordShow));
+    EXPECT_EQ(shown.count, 1);
+    ASSERT_EQ(messages.errors.size(), 1u);
+    EXPECT_FALSE(messages.errors[0].isEmpty());
+}

@@ -1,0 +1,31 @@
+// Dialogs need a QApplication (widgets), made once for the whole test program. Tests run with
+// QT_QPA_PLATFORM=offscreen.
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class WidgetAppEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override {
+        static int argc = 1;
+        static char name[] = "vantora_dialogs_tests";
+        static char* argv[] = {name, nullptr};
+        app_ = new QApplication(argc, argv);
+        QApplication::setApplicationName(QStringLiteral("Vantora"));
+    }
+    void TearDown() override {
+        delete app_;
+        app_ = nullptr;
+    }
+
+private:
+    QApplication* app_ = nullptr;
+};
+
+[[maybe_unused]] ::testing::Environment* const kWidgetEnvironment =
+    ::testing::AddGlobalTestEnvironment(new WidgetAppEnvironment);
+
+} // namespace
