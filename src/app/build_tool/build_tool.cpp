@@ -1,6 +1,7 @@
 #include "build_tool/build_tool.h"
 
 #include "build_tool/command_line.h"
+#include "build_tool/frames_command.h"
 #include "build_tool/movie_command.h"
 #include "build_tool/snapshot_command.h"
 #include "build_tool/project_json.h"
@@ -65,6 +66,7 @@ int RunBuildTool(const std::vector<std::string>& arguments, std::ostream& out, s
     case Command::Resave: return resave(line, err);
     case Command::Build: return BuildMovie(line, err);
     case Command::Snapshot: return WriteSnapshots(line, err);
+    case Command::Frames: return ExportFrames(line, out, err);
     }
     return kExitUsage;
 }

@@ -12,7 +12,7 @@ struct OptionSpec {
     bool takesValue;
 };
 
-constexpr std::array<OptionSpec, 8> kOptions = {{
+constexpr std::array<OptionSpec, 10> kOptions = {{
     {"--help", "-h", false},
     {"--version", "", false},
     {"--info", "", false},
@@ -21,6 +21,8 @@ constexpr std::array<OptionSpec, 8> kOptions = {{
     {"--objects", "", false},
     {"--output", "-o", true},
     {"--scene", "", true},
+    {"--frames", "", true},
+    {"--click", "", true},
 }};
 
 Command commandOf(std::string_view option) {
@@ -49,7 +51,7 @@ const OptionSpec* findOption(std::string_view argument) {
 // Sets the command once; a second, different command is an error.
 bool chooseCommand(std::optional<Command>& chosen, Command command, std::string& error) {
     if (chosen && *chosen != command) {
-        error = "Choose only one of --info, --resave and --snapshot.";
+        error = "Choose only one of --info, --resave, --snapshot and --frames.";
         return false;
     }
     chosen = command;
@@ -84,7 +86,17 @@ ParseOutcome ParseCommandLine(const std::vector<std::string>& arguments) {
             return {onlyCommand(Command::Help), {}};
         if (option->name == "--version")
             return {onlyCommand(Command::Version), {}};
-        if (option->name == "--scene") {
+        if (option->name == "--frames" || option->name == "--click") {
+            if (i + 1 >= arguments.size())
+                return failure(option->name == "--frames" ? "--frames needs a list of frames: 0,5,10-12."
+                                                          : "--click needs a place and a frame: X:Y@N.");
+            if (option->name == "--click")
+                line.clicks.push_back(arguments[++i]);
+            else if (!chooseCommand(command, Command::Frames, error))
+                return failure(error);
+            else
+                line.frames = arguments[++i];
+        } else if (option->name == "--scene") {
             if (i + 1 >= arguments.size() || !(line.scene = parseSceneNumber(arguments[i + 1])))
                 return failure("--scene needs a scene number from 1 on.");
             ++i;
@@ -116,7 +128,11 @@ ParseOutcome ParseCommandLine(const std::vector<std::string>& arguments) {
         return failure("--info writes to standard output and takes no -o.");
     if (line.command == Command::Snapshot && line.output.empty())
         return failure("--snapshot needs an output folder: -o DIR.");
-    if (line.scene && line.command != Command::Build)
+    if (line.command == Command::Frames && line.output.empty())
+        return failure("--frames needs an output folder: -o DIR.");
+    if (!line.clicks.empty() && line.command != Command::Frames)
+        return failure("--click goes with --frames.");
+    if (line.scene && line.command != Command::Build && line.command != Command::Frames)
         return failure("--scene goes with building a movie: PROJECT.vtp -o MOVIE.swf --scene N.");
     if (line.objects && line.command != Command::Snapshot)
         return failure("--objects goes with --snapshot.");
@@ -131,6 +147,11 @@ std::string UsageText() {
            "  --snapshot PROJECT.vtp -o DIR  write DIR/scene1.png, scene2.png, ... as the editor\n"
            "                                 shows the scenes\n"
            "  --objects                      with --snapshot: also one picture per object\n"
+           "  --frames LIST -o DIR INPUT     play INPUT (a project, built first, or a movie) and\n"
+           "                                 write DIR/frame-N.png for the frames of LIST\n"
+           "                                 (0,5,10-12; counted from 0)\n"
+           "  --click X:Y@N                  with --frames: click the stage at X,Y after frame N\n"
+           "                                 is shown (repeatable)\n"
            "  --info PROJECT.vtp             print the project as JSON on standard output\n"
            "  --resave PROJECT.vtp -o OUT.vtp load the project and save it to OUT.vtp\n"
            "  -o, --output FILE              the file to write\n"

@@ -15,6 +15,7 @@ enum class Command {
     Resave,  // --resave PROJECT.vtp -o OUT.vtp
     Build,   // PROJECT.vtp -o MOVIE.swf [--scene N]
     Snapshot, // --snapshot PROJECT.vtp -o DIR [--objects]
+    Frames,  // --frames LIST -o DIR INPUT [--click X:Y@N]... [--scene N]
 };
 
 struct CommandLine {
@@ -23,6 +24,8 @@ struct CommandLine {
     std::string output;  // -o / --output
     std::optional<int> scene; // --scene N, counted from 1
     bool objects = false;     // --objects: snapshots also write one picture per object
+    std::string frames;              // --frames LIST: the frames to write, "0,5,10-12"
+    std::vector<std::string> clicks; // --click X:Y@N, in the order given
 };
 
 struct ParseOutcome {
