@@ -5,6 +5,8 @@
 #include "player/movie_error.h"
 #include "player/records.h"
 
+#include <cstring>
+
 
 namespace player {
 
@@ -20,13 +22,14 @@ SwfFile ReadSwfFile(std::span<const uint8_t> file) {
     out.fileLength = uint32_t(file[4]) | uint32_t(file[5]) << 8 | uint32_t(file[6]) << 16 | uint32_t(file[7]) << 24;
     if (out.fileLength > kMaxMovieBytes)
         throw MovieError("movie is larger than the player accepts");
-    out.bytes.assign(file.begin(), file.begin() + 8);
-    if (compressed) {
-        std::vector<uint8_t> body = InflateLimited(file.subspan(8), kMaxMovieBytes - 8);
-        out.bytes.insert(out.bytes.end(), body.begin(), body.end());
-    } else {
-        out.bytes.insert(out.bytes.end(), file.begin() + 8, file.end());
-    }
+    // The whole file as it is uncompressed: the 8 plain header bytes, then the body.
+    const std::vector<uint8_t> inflated = compressed ? InflateLimited(file.subspan(8), kMaxMovieBytes - 8)
+                                                     : std::vector<uint8_t>();
+    const std::span<const uint8_t> body = compressed ? std::span<const uint8_t>(inflated) : file.subspan(8);
+    out.bytes.resize(8 + body.size());
+    std::memcpy(out.bytes.data(), file.data(), 8);
+    if (!body.empty())
+        std::memcpy(out.bytes.data() + 8, body.data(), body.size());
     BitReader r(std::span<const uint8_t>(out.bytes).subspan(8));
     out.frameRect = ReadRect(r);
     const uint16_t rate = r.U16();

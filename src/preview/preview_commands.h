@@ -1,12 +1,14 @@
 #pragma once
-// "Preview..." and "Preview Scene...": build the demo (or one scene) into "TmpFlash.swf" in the
-// program folder and show it in the "Flash Player" window. The main window calls these after it
-// has committed any pending property edit.
+// "Preview..." and "Preview Scene...": build the demo (or one scene) into `movieFile` - the main
+// window passes "TmpFlash.swf" in the program folder - and show it in the "Flash Player" window.
+// The main window calls these after it has committed any pending property edit.
 
 #include "model/demo.h"
 
 #include <QColor>
 #include <QString>
+
+#include <filesystem>
 
 class QWidget;
 
@@ -15,14 +17,16 @@ namespace vantora {
 class PreviewMessages;
 
 // False when the build failed (its message shown) or no window opened.
-bool PreviewDemo(QWidget* parent, const TVantora& demo);
-bool PreviewScene(QWidget* parent, const TVantora& demo, int sceneIndex);
+bool PreviewDemo(QWidget* parent, const TVantora& demo, const std::filesystem::path& movieFile);
+bool PreviewScene(QWidget* parent, const TVantora& demo, int sceneIndex, const std::filesystem::path& movieFile);
 
 // The same with the messages and the window's modal run replaced (tests): `show` gets the movie
 // path and returns whether a window opened.
 using PreviewShow = bool (*)(QWidget* parent, const QString& moviePath, int width, int height, QColor backColor,
                              PreviewMessages& messages);
-bool PreviewDemo(QWidget* parent, const TVantora& demo, PreviewMessages& messages, PreviewShow show);
-bool PreviewScene(QWidget* parent, const TVantora& demo, int sceneIndex, PreviewMessages& messages, PreviewShow show);
+bool PreviewDemo(QWidget* parent, const TVantora& demo, const std::filesystem::path& movieFile,
+                 PreviewMessages& messages, PreviewShow show);
+bool PreviewScene(QWidget* parent, const TVantora& demo, int sceneIndex, const std::filesystem::path& movieFile,
+                  PreviewMessages& messages, PreviewShow show);
 
 } // namespace vantora

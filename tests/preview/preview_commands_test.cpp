@@ -1,5 +1,5 @@
-// "Preview..." and "Preview Scene...": the movie is built into "TmpFlash.swf" in the program
-// folder and shown with the demo's size and back colour; a failed build shows its message and
+// "Preview..." and "Preview Scene...": the movie is built into the given file ("TmpFlash.swf" in
+// the program folder) and shown with the demo's size and back colour; a failed build shows its message and
 // opens no window.
 #include "preview/flash_player_form.h"
 #include "preview/preview_commands.h"
@@ -53,7 +53,7 @@ TEST(PreviewCommands, PreviewBuildsTheWholeDemoIntoTmpFlash) {
     shown = {};
     vantora::TVantora demo;
     MakeSmallDemo(demo);
-    ASSERT_TRUE(vantora::PreviewDemo(nullptr, demo, messages, &RecordShow));
+    ASSERT_TRUE(vantora::PreviewDemo(nullptr, demo, home.path() / "TmpFlash.swf", messages, &RecordShow));
     EXPECT_TRUE(messages.errors.empty());
     EXPECT_EQ(shown.count, 1);
     EXPECT_EQ(std::filesystem::path(shown.path.toStdString()), home.path() / "TmpFlash.swf");
@@ -69,11 +69,11 @@ TEST(PreviewCommands, PreviewSceneBuildsOneSceneAndFailuresOpenNoWindow) {
     shown = {};
     vantora::TVantora demo;
     MakeSmallDemo(demo);
-    ASSERT_TRUE(vantora::PreviewScene(nullptr, demo, 1, messages, &RecordShow));
+    ASSERT_TRUE(vantora::PreviewScene(nullptr, demo, 1, home.path() / "TmpFlash.swf", messages, &RecordShow));
     EXPECT_EQ(shown.count, 1);
     const auto sceneSize = std::filesystem::file_size(home.path() / "TmpFlash.swf");
     EXPECT_GT(sceneSize, 0u);
-    EXPECT_FALSE(vantora::PreviewScene(nullptr, demo, 7, messages, &RecordShow));
+    EXPECT_FALSE(vantora::PreviewScene(nullptr, demo, 7, home.path() / "TmpFlash.swf", messages, &RecordShow));
     EXPECT_EQ(shown.count, 1);
     ASSERT_EQ(messages.errors.size(), 1u);
     EXPECT_FALSE(messages.errors[0].isEmpty());
