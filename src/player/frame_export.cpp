@@ -1,6 +1,10 @@
 #include "player/frame_export.h"
 
+#include "base/safe_file.h"
 #include "player/flash_player.h"
+
+#include <QBuffer>
+#include <QByteArray>
 
 #include <QImage>
 #include <QString>
@@ -85,7 +89,12 @@ FrameExportResult ExportFrames(std::span<const uint8_t> movie, const std::vector
         if (next < frames.size() && frames[next] == tick) {
             const auto path = folder / ("frame-" + std::to_string(tick) + ".png");
             const QImage image = player.RenderFrame().convertToFormat(QImage::Format_RGB32);
-            if (!image.save(QString::fromStdString(path.string()), "PNG")) {
+            QByteArray png;
+            QBuffer buffer(&png);
+            buffer.open(QIODevice::WriteOnly);
+            if (!image.save(&buffer, "PNG") ||
+                !vantora::WriteFileSafely(path, std::span(reinterpret_cast<const uint8_t*>(png.constData()), size_t(png.size())))
+                     .ok()) {
                 result.error = "cannot write " + path.string();
                 return result;
             }

@@ -14,6 +14,9 @@ namespace {
 
 constexpr int kMaxPaintNesting = 64;
 constexpr size_t kMaxTintedBitmaps = 64;
+// Bitmap fills choose smoothing from this version on. Older movies had no such choice and their
+// fills show the bitmap's pixels as they are (as the reference emulator draws them too).
+constexpr int kSmoothingVersion = 8;
 
 QColor Color(const ColorTransform& cx, Rgba c) { return cx.ApplyToColor(c); }
 
@@ -199,7 +202,7 @@ void StageRenderer::PaintShape(QPainter& p, const ShapeDef& shape, const QTransf
         if (brush.style() == Qt::NoBrush)
             continue;
         if (smooth && layer.fill.type == FillStyle::Type::Bitmap)
-            smooth = !NearlyPixelAligned(layer.fill.matrix.ToTransform() * t);
+            smooth = movie_.Version() >= kSmoothingVersion && !NearlyPixelAligned(layer.fill.matrix.ToTransform() * t);
         p.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
         p.fillPath(layer.path, brush);
     }

@@ -1,22 +1,23 @@
 #include "preview/shockwave_flash_ex.h"
 
+#include "base/safe_file.h"
 #include "player/audio_device_output.h"
 
 #include <QDesktopServices>
-#include <QFile>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QUrl>
 
 #include <cmath>
+#include <cstring>
 
 namespace vantora {
 
 namespace {
 
 // A movie file larger than the player accepts is refused before it is read.
-constexpr qint64 kMaxMovieFile = 256ll << 20;
+constexpr std::uintmax_t kMaxMovieFile = 256u << 20;
 
 } // namespace
 
@@ -38,17 +39,17 @@ void TShockwaveFlashEx::SetUrlHandler(std::function<void(const std::string&, con
 }
 
 bool TShockwaveFlashEx::SetMovie(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        loadError_ = file.errorString();
-        return false;
-    }
-    if (file.size() > kMaxMovieFile) {
+    std::vector<uint8_t> bytes;
+    const FileReadOutcome read = ReadFileLimited(path.toStdString(), kMaxMovieFile, bytes);
+    if (read.status == FileReadOutcome::Status::TooLarge) {
         loadError_ = QStringLiteral("movie is larger than the player accepts");
         return false;
     }
-    const QByteArray data = file.readAll();
-    return LoadMovieBytes(std::vector<uint8_t>(data.begin(), data.end()));
+    if (!read.ok()) {
+        loadError_ = QStringLiteral("cannot read the movie file: ") + QString::fromLocal8Bit(std::strerror(read.systemError));
+        return false;
+    }
+    return LoadMovieBytes(bytes);
 }
 
 bool TShockwaveFlashEx::LoadMovieBytes(const std::vector<uint8_t>& bytes) {

@@ -1,6 +1,7 @@
 #include "build_tool/frames_command.h"
 
 #include "build_tool/build_tool.h"
+#include "base/safe_file.h"
 #include "build_tool/gui_session.h"
 #include "movie/movie_builder.h"
 #include "player/frame_export.h"
@@ -9,23 +10,23 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <ostream>
 
 namespace vantora::buildtool {
 namespace {
 
 // Movie files are recognised by their signature, whatever they are called.
-bool IsMovieFile(const std::vector<uint8_t>& bytes) {
-    return bytes.size() >= 3 && (bytes[0] == 'F' || bytes[0] == 'C') && bytes[1] == 'W' && bytes[2] == 'S';
+bool IsMovieFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    char head[3] = {};
+    return in.read(head, 3) && (head[0] == 'F' || head[0] == 'C') && head[1] == 'W' && head[2] == 'S';
 }
 
+// The largest input the player takes (a movie or a project).
+constexpr std::uintmax_t kMaxInputBytes = 1ull << 30;
+
 bool ReadFile(const std::filesystem::path& path, std::vector<uint8_t>& bytes) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
-    bytes.assign(std::istreambuf_iterator<char>(in), {});
-    return !in.bad();
+    return ReadFileLimited(path, kMaxInputBytes, bytes).ok();
 }
 
 // Builds the project into `movieFile`; false with the reason on `err`.
@@ -67,11 +68,11 @@ int ExportFrames(const CommandLine& line, std::ostream& out, std::ostream& err) 
     }
     EnsureGuiApplication();
     std::vector<uint8_t> movie;
-    if (!ReadFile(line.project, movie)) {
+    if (!std::filesystem::is_regular_file(line.project)) {
         err << "vantora-build: cannot read " << line.project << ".\n";
         return kExitFailed;
     }
-    if (!IsMovieFile(movie)) {
+    if (!IsMovieFile(line.project)) {
         const QTemporaryDir work;
         const std::filesystem::path built = std::filesystem::path(work.path().toStdString()) / "movie.swf";
         if (!work.isValid() || !BuildProject(line, built, err) || !ReadFile(built, movie))
@@ -79,6 +80,9 @@ int ExportFrames(const CommandLine& line, std::ostream& out, std::ostream& err) 
     } else if (line.scene) {
         err << "vantora-build: --scene goes with a project, not with a movie.\n";
         return kExitUsage;
+    } else if (!ReadFile(line.project, movie)) {
+        err << "vantora-build: cannot read " << line.project << ".\n";
+        return kExitFailed;
     }
     const player::FrameExportResult result = player::ExportFrames(movie, *frames, clicks, line.output);
     if (!result.ok) {

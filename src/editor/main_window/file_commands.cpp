@@ -9,14 +9,18 @@
 #include "editor/document/editor_document.h"
 #include "editor/main_window/main_form_texts.h"
 #include "editor/progress/progress_form.h"
+#include "base/program_folder.h"
+#include "movie/movie_builder.h"
 #include "model/demo_settings.h"
 #include "platform/user_dialogs.h"
+#include "preview/preview_commands.h"
 #include "storage/project_file.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QListWidget>
 #include <QMenu>
 #include <QStandardPaths>
 
@@ -183,7 +187,11 @@ void TMainForm::Properties1Click() {
     if (!document_->demo().Scenes.empty())
         document_->setCurrentScene(document_->demo().Scenes.front().get());
 }
-void TMainForm::Preview1Click() {}
+void TMainForm::Preview1Click() {
+    // Leaving a property cell commits its edit before the movie is built.
+    sceneList_->setFocus();
+    PreviewDemo(this, document().demo(), ProgramFolder() / std::string(kPreviewMovieName));
+}
 void TMainForm::Publish1Click() {}
 
 void TMainForm::Exit1Click() { close(); }

@@ -7,6 +7,9 @@
 #include "editor/document/editor_document.h"
 #include "editor/main_window/enabling_rules.h"
 #include "model/scene_operations.h"
+#include "base/program_folder.h"
+#include "movie/movie_builder.h"
+#include "preview/preview_commands.h"
 #include "storage/scene_copy.h"
 
 #include <QAction>
@@ -113,6 +116,13 @@ void TMainForm::MoveToFirst1Click() { MoveSelectedScene(SceneMove::ToFirst); }
 void TMainForm::MoveToLast1Click() { MoveSelectedScene(SceneMove::ToLast); }
 
 // The scene preview is opened from here.
-void TMainForm::PreviewScene1Click() {}
+void TMainForm::PreviewScene1Click() {
+    // Leaving a property cell commits its edit before the movie is built.
+    sceneList_->setFocus();
+    const std::optional<std::size_t> scene = selectedSceneIndex();
+    if (!scene)
+        return;
+    PreviewScene(this, document().demo(), int(*scene), ProgramFolder() / std::string(kPreviewMovieName));
+}
 
 } // namespace vantora
