@@ -61,5 +61,26 @@ TEST(StreamedOpen, CutFilesFailAsTheirBytesDo) {
     }
 }
 
+// The inputs fuzzing kept for the project reader reach its odd corners: files of each open alike.
+TEST(StreamedOpen, FuzzCorpusOpensAsItParses) {
+    test::TempDir dir;
+    std::size_t replayed = 0;
+    const std::filesystem::path corpus = std::filesystem::path(VANTORA_FUZZ_CORPUS_DIR) / "fuzz_storage_project";
+    for (const auto& entry : std::filesystem::directory_iterator(corpus)) {
+        SCOPED_TRACE(entry.path().string());
+        Bytes bytes;
+        ASSERT_TRUE(ReadFileLimited(entry.path(), kMaxProjectFileBytes, bytes).ok());
+        TVantora fromFile;
+        TVantora fromMemory;
+        const StorageResult opened = LoadProject(entry.path(), fromFile);
+        const StorageResult parsed = ParseProject(bytes, fromMemory);
+        EXPECT_EQ(static_cast<bool>(opened), static_cast<bool>(parsed));
+        EXPECT_EQ(opened.message, parsed.message);
+        EXPECT_EQ(fromFile.Scenes.size(), fromMemory.Scenes.size());
+        ++replayed;
+    }
+    EXPECT_GT(replayed, 0u);
+}
+
 } // namespace
 } // namespace vantora
