@@ -3,6 +3,7 @@
 #include "build_tool/command_line.h"
 #include "build_tool/frames_command.h"
 #include "build_tool/movie_command.h"
+#include "build_tool/publish_command.h"
 #include "build_tool/snapshot_command.h"
 #include "build_tool/project_json.h"
 #include "storage/project_file.h"
@@ -67,6 +68,7 @@ int RunBuildTool(const std::vector<std::string>& arguments, std::ostream& out, s
     case Command::Build: return BuildMovie(line, err);
     case Command::Snapshot: return WriteSnapshots(line, err);
     case Command::Frames: return ExportFrames(line, out, err);
+    case Command::Publish: return PublishDemo(line, err);
     }
     return kExitUsage;
 }

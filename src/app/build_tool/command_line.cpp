@@ -77,6 +77,11 @@ ParseOutcome ParseCommandLine(const std::vector<std::string>& arguments) {
         const std::string& argument = arguments[i];
         const OptionSpec* option = findOption(argument);
         if (!option) {
+            const OptionMatch publishing = ParsePublishOption(arguments, i, line.publish, error);
+            if (publishing == OptionMatch::Error)
+                return failure(error);
+            if (publishing == OptionMatch::Taken)
+                continue;
             if (argument.size() > 1 && argument[0] == '-')
                 return failure("Unknown option \"" + argument + "\".");
             positional.push_back(argument);
@@ -109,6 +114,13 @@ ParseOutcome ParseCommandLine(const std::vector<std::string>& arguments) {
         } else if (!chooseCommand(command, commandOf(option->name), error)) {
             return failure(error);
         }
+    }
+    if (const std::string problem = CheckPublishOptions(line.publish); !problem.empty())
+        return failure(problem);
+    if (line.publish.target) {
+        if (command || !line.output.empty())
+            return failure("A publishing target goes alone: no -o, --info, --resave or --snapshot with it.");
+        command = Command::Publish;
     }
     // A project and an output without a command builds the movie.
     if (!command && !positional.empty() && !line.output.empty())
@@ -156,7 +168,8 @@ std::string UsageText() {
            "  --resave PROJECT.vtp -o OUT.vtp load the project and save it to OUT.vtp\n"
            "  -o, --output FILE              the file to write\n"
            "  -h, --help                     show this help\n"
-           "  --version                      show the program version\n";
+           "  --version                      show the program version\n" +
+           PublishUsageText();
 }
 
 } // namespace vantora::buildtool

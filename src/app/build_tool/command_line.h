@@ -2,6 +2,8 @@
 // The arguments of vantora-build. Only parsing lives here, so new options (movie output, scene
 // choice, snapshots, HTML and program targets) join in one table.
 
+#include "build_tool/publish_options.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,6 +18,7 @@ enum class Command {
     Build,   // PROJECT.vtp -o MOVIE.swf [--scene N]
     Snapshot, // --snapshot PROJECT.vtp -o DIR [--objects]
     Frames,  // --frames LIST -o DIR INPUT [--click X:Y@N]... [--scene N]
+    Publish,  // PROJECT.vtp --html OUT.htm | --exe OUT.exe | --app OUT | --autorun DIR ...
 };
 
 struct CommandLine {
@@ -26,6 +29,7 @@ struct CommandLine {
     bool objects = false;     // --objects: snapshots also write one picture per object
     std::string frames;              // --frames LIST: the frames to write, "0,5,10-12"
     std::vector<std::string> clicks; // --click X:Y@N, in the order given
+    PublishOptions publish;   // the publishing target and its settings
 };
 
 struct ParseOutcome {

@@ -1,0 +1,135 @@
+// vantora-build's publishing options: parsing, the rules of what goes with which target, and the
+// targets run end to end by the real program on the sample project.
+
+#include "build_tool/command_line.h"
+
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace vantora::buildtool {
+namespace {
+
+namespace fs = std::filesystem;
+
+CommandLine parsed(const std::vector<std::string>& arguments) {
+    const ParseOutcome outcome = ParseCommandLine(arguments);
+    EXPECT_TRUE(outcome.commandLine.has_value()) << outcome.error;
+    return outcome.commandLine.value_or(CommandLine{});
+}
+
+std::string refused(const std::vector<std::string>& arguments) {
+    const ParseOutcome outcome = ParseCommandLine(arguments);
+    EXPECT_FALSE(outcome.commandLine.has_value());
+    return outcome.error;
+}
+
+TEST(PublishOptions, EachTargetWithItsOutput) {
+    const CommandLine html = parsed({"a.vtp", "--html", "out/page.htm"});
+    EXPECT_EQ(html.command, Command::Publish);
+    EXPECT_EQ(html.project, "a.vtp");
+    EXPECT_EQ(html.publish.target, PublishTarget::Html);
+    EXPECT_EQ(html.publish.output, "out/page.htm");
+    EXPECT_EQ(parsed({"--exe", "x.exe", "a.vtp"}).publish.target, PublishTarget::Exe);
+    EXPECT_EQ(parsed({"a.vtp", "--app", "tour"}).publish.target, PublishTarget::App);
+    const CommandLine autorun = parsed({"a.vtp", "--autorun", "cd", "--autorun-with", "html"});
+    EXPECT_EQ(autorun.publish.target, PublishTarget::AutoRun);
+    EXPECT_EQ(autorun.publish.autorunWithHtml, true);
+    EXPECT_EQ(parsed({"a.vtp", "--autorun-with", "exe", "--autorun", "cd"}).publish.autorunWithHtml, false);
+}
+
+TEST(PublishOptions, SettingsAreParsedAndRangeChecked) {
+    const CommandLine line = parsed({"a.vtp", "--exe", "x.exe", "--title", "Tour", "--style", "3", "--exit-key", "0",
+                                     "--company", "Acme", "--description", "D", "--copyright", "C", "--file-version",
+                                     "9999.0.12.3", "--icon", "i.ico"});
+    EXPECT_EQ(line.publish.title, "Tour");
+    EXPECT_EQ(line.publish.style, 3);
+    EXPECT_EQ(line.publish.exitKey, 0);
+    EXPECT_EQ(line.publish.company, "Acme");
+    EXPECT_EQ(line.publish.fileVersion, (std::array<std::uint16_t, 4>{9999, 0, 12, 3}));
+    EXPECT_EQ(line.publish.icon, "i.ico");
+    EXPECT_NE(refused({"a.vtp", "--exe", "x", "--style", "4"}).find("--style takes"), std::string::npos);
+    EXPECT_NE(refused({"a.vtp", "--exe", "x", "--exit-key", "-1"}).find("--exit-key takes"), std::string::npos);
+    for (const char* bad : {"1.0.0", "1.0.0.0.0", "1..0.0", "10000.0.0.0", "a.b.c.d", "1.0.0.", ""})
+        EXPECT_NE(refused({"a.vtp", "--exe", "x", "--file-version", bad}).find("--file-version takes"), std::string::npos)
+            << bad;
+    EXPECT_NE(refused({"a.vtp", "--exe"}).find("needs a value"), std::string::npos);
+}
+
+TEST(PublishOptions, SettingsMustSuitTheTarget) {
+    EXPECT_NE(refused({"a.vtp", "--title", "T"}).find("go with a target"), std::string::npos);
+    EXPECT_NE(refused({"a.vtp", "--html", "p.htm", "--exe", "x.exe"}).find("only one"), std::string::npos);
+    EXPECT_NE(refused({"a.vtp", "--autorun", "cd"}).find("--autorun-with"), std::string::npos);
+    EXPECT_NE(refused({"a.vtp", "--autorun", "cd", "--autorun-with", "iso"}).find("exe or html"), std::string::npos);
+    EXPECT_NE(refused({"a.vtp", "--exe", "x", "--autorun-with", "exe"}).find("goes with --autorun"), std::string::npos);
+    EXPECT_NE(refused({"a.vtp", "--exe", "x", "--swf-name", "m"}).find("--swf-name"), std::string::npos);
+    EXPECT_NE(refused({"a.vtp", "--exe", "x", "--no-browser-player"}).find("HTML page"), std::string::npos);
+    EXPECT_NE(refused({"a.vtp", "--html", "p", "--style", "1"}).find("stand-alone"), std::string::npos);
+    EXPECT_NE(refused({"a.vtp", "--autorun", "cd", "--autorun-with", "html", "--exit-key", "1"}).find("stand-alone"),
+              std::string::npos);
+    EXPECT_NE(refused({"a.vtp", "--app", "x", "--company", "A"}).find("--exe or --autorun"), std::string::npos);
+    EXPECT_NE(refused({"a.vtp", "--html", "p", "--cd-icon", "c.ico"}).find("--cd-icon"), std::string::npos);
+    EXPECT_NE(refused({"a.vtp", "--html", "p", "-o", "m.swf"}).find("goes alone"), std::string::npos);
+    EXPECT_NE(refused({"--html", "p"}).find("No project"), std::string::npos);
+    // Settings that do suit the target.
+    EXPECT_TRUE(parsed({"a.vtp", "--autorun", "cd", "--autorun-with", "html", "--company", "A", "--no-browser-player",
+                        "--cd-icon", "c.ico"})
+                    .publish.noBrowserPlayer);
+    EXPECT_EQ(parsed({"a.vtp", "--html", "p", "--swf-name", "m"}).publish.swfName, "m");
+}
+
+TEST(PublishOptions, HelpTellsThePublishingOptions) {
+    const std::string usage = UsageText();
+    for (const char* option : {"--html", "--exe", "--app", "--autorun", "--autorun-with", "--file-version", "--cd-icon",
+                               "--no-browser-player", "--swf-name"})
+        EXPECT_NE(usage.find(option), std::string::npos) << option;
+}
+
+class PublishTool : public ::testing::Test {
+protected:
+    int run(const std::string& arguments) {
+        std::string out;
+        return vantora::test::runCommand("'" VANTORA_BUILD_TOOL "' '" VANTORA_SAMPLE_FOR_PUBLISH "' " + arguments + " 2>'" +
+                                             (dir_ / "stderr.txt").string() + "'",
+                                         out);
+    }
+    std::string err() {
+        const auto bytes = vantora::test::readFileBytes(dir_ / "stderr.txt");
+        return std::string(bytes.begin(), bytes.end());
+    }
+    vantora::test::ScopedProgramFolder home_;
+    vantora::test::TempDir dir_;
+};
+
+TEST_F(PublishTool, HtmlTargetWritesPageMovieAndPlayerFolder) {
+    ASSERT_EQ(run("--html '" + (dir_ / "web" / "tour.htm").string() + "' --title 'Sample & tour'"), 0) << err();
+    EXPECT_TRUE(fs::exists(dir_ / "web" / "tour.htm")) << err();
+    EXPECT_TRUE(fs::exists(dir_ / "web" / "ruffle" / "ruffle.js"));
+    const auto movie = vantora::test::readFileBytes(dir_ / "web" / "tour.swf");
+    ASSERT_GT(movie.size(), 8u);
+    EXPECT_EQ(std::string(movie.begin(), movie.begin() + 3), "CWS");
+    const auto page = vantora::test::readFileBytes(dir_ / "web" / "tour.htm");
+    EXPECT_NE(std::string(page.begin(), page.end()).find("<TITLE>Sample &amp; tour</TITLE>"), std::string::npos);
+}
+
+TEST_F(PublishTool, FailuresExitNonZeroWithTheMessage) {
+    fs::create_directories(dir_ / "icons");
+    vantora::test::writeFileBytes(dir_ / "icons" / "bad.ico", {'M', 'Z', 0, 0, 0, 0, 0, 0});
+    EXPECT_EQ(run("--exe '" + (dir_ / "a.exe").string() + "' --icon '" + (dir_ / "icons" / "bad.ico").string() + "'"), 1);
+    EXPECT_NE(err().find("Resource update error: Icon file is invalid"), std::string::npos) << err();
+    EXPECT_FALSE(fs::exists(dir_ / "a.exe"));
+    EXPECT_EQ(run("--exe"), 2);
+    EXPECT_NE(err().find("needs a value"), std::string::npos);
+}
+
+TEST_F(PublishTool, AutoRunFolderWithTheProgram) {
+    const fs::path cd = dir_ / "cd";
+    ASSERT_EQ(run("--autorun '" + cd.string() + "' --autorun-with exe --company Acme --file-version 2.0.0.1"), 0) << err();
+    for (const char* name : {"autorun.exe", "autorun.inf", "autorun.ico"})
+        EXPECT_TRUE(fs::exists(cd / name)) << name;
+}
+
+} // namespace
+} // namespace vantora::buildtool
