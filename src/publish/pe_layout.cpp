@@ -81,6 +81,10 @@ PeLayoutOutcome ReadPeLayout(std::span<const std::uint8_t> file) {
         readSection(file, layout.sectionTableOffset + i * kSectionHeaderSize, section);
         if (!resourceSection && section.virtualAddress == layout.resourceRva && section.rawSize != 0)
             resourceSection = i;
+        // Two sections at one address leave no telling which holds the resources.
+        for (const PeSection& earlier : layout.sections)
+            if (earlier.virtualAddress == section.virtualAddress)
+                return failure("No resources (2)");
         layout.sections.push_back(section);
     }
     // The section's raw data must be in the file: everything below reads it.
