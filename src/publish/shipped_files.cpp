@@ -43,14 +43,23 @@ std::optional<fs::path> ShippedFile(std::string_view name) {
 fs::path ProgramFile(std::string_view name) {
     const fs::path target = ProgramFolder() / name;
     std::error_code error;
-    if (fs::exists(target, error))
+    const auto shipped = ShippedFile(name);
+    if (!shipped)
         return target;
-    if (const auto shipped = ShippedFile(name)) {
-        fs::create_directories(target.parent_path(), error);
-        fs::copy(*shipped, target, fs::copy_options::recursive | fs::copy_options::skip_existing, error);
-        if (error)
-            fs::remove_all(target, error); // a half-copied folder would look complete next time
+    // A newer installation brings newer files: the copy follows the shipped one.
+    const bool present = fs::exists(target, error);
+    if (present && fs::last_write_time(target, error) >= fs::last_write_time(*shipped, error))
+        return target;
+    fs::create_directories(target.parent_path(), error);
+    const fs::path partial = target.string() + ".part";
+    fs::remove_all(partial, error);
+    fs::copy(*shipped, partial, fs::copy_options::recursive, error);
+    if (!error) {
+        fs::remove_all(target, error);
+        fs::rename(partial, target, error);
     }
+    if (error)
+        fs::remove_all(partial, error); // a half-copied file or folder would look complete next time
     return target;
 }
 

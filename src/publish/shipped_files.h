@@ -19,8 +19,8 @@ inline constexpr std::string_view kLinuxPlayer = "vantora-player";
 // "resources" and "../share/vantora" beside the running program, then the build's resource folder.
 std::optional<std::filesystem::path> ShippedFile(std::string_view name);
 
-// The program folder's copy of `name`, copied from the shipped files when missing. The path is
-// returned in either case; whether it exists tells the caller if the file is there.
+// The program folder's copy of `name`, copied from the shipped files when missing or older than
+// them. The path is returned in either case; whether it exists tells the caller if it is there.
 std::filesystem::path ProgramFile(std::string_view name);
 
 // The system temporary folder + "Vantora", made when missing.
