@@ -272,3 +272,34 @@ TEST_F(PublishForm, SaveInAFolderAsksForTheFolder) {
 
 } // namespace
 } // namespace vantora
+
+namespace vantora {
+namespace {
+
+TEST(PublishFormRun, ReportsProgressAndSuccessOfTheChosenTarget) {
+    ::setenv("VANTORA_RESOURCES", VANTORA_TEST_RESOURCES, 1);
+    test::ScopedProgramFolder home;
+    test::TempDir out;
+    TVantora demo;
+    demo.Width = 64;
+    demo.Height = 48;
+    NewScene(demo).Length = 1;
+    test::FakePrompts prompts;
+    FakePublishPrompts publishPrompts;
+    prompts.saveNames.push_back(QString::fromStdString((out / "m.swf").string()));
+    std::vector<std::string> labels;
+    ProgressObserver progress;
+    progress.open = [&](std::string_view label, int) { labels.emplace_back(label); };
+    const bool published = RunPublishForm(demo, nullptr, &progress, prompts, publishPrompts, [](QDialog& dialog) {
+        dialog.show();
+        test::ClickButton(dialog, "OK");
+        return dialog.result();
+    });
+    ::unsetenv("VANTORA_RESOURCES");
+    EXPECT_TRUE(published);
+    EXPECT_EQ(labels, std::vector<std::string>{"Create Movie"});
+    EXPECT_TRUE(fs::exists(out / "m.swf"));
+}
+
+} // namespace
+} // namespace vantora

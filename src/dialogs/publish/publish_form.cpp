@@ -186,6 +186,7 @@ bool TPublishForm::runSelectedTarget() {
     if (chosen.empty() && !(publisher.IsAutoRun() && settings_.burnCdDirectly))
         return false; // a cancelled file or folder dialog is no success
     publish::PublishContext context;
+    context.progress = progress_;
     context.burnFolder = [this](const std::filesystem::path& folder) { burn(folder); };
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const publish::PublishResult result = publisher.Publish(demo_, settings_, chosen, context);
@@ -205,9 +206,10 @@ bool TPublishForm::runSelectedTarget() {
     return true;
 }
 
-bool RunPublishForm(const TVantora& demo, QWidget* parent, UserPrompts& prompts, PublishPrompts& publishPrompts,
-                    const DialogDriver& drive, const DialogDriver& driveSettings) {
+bool RunPublishForm(const TVantora& demo, QWidget* parent, const ProgressObserver* progress, UserPrompts& prompts,
+                    PublishPrompts& publishPrompts, const DialogDriver& drive, const DialogDriver& driveSettings) {
     TPublishForm form(demo, prompts, publishPrompts, parent, driveSettings);
+    form.setProgress(progress);
     return drive(form) == QDialog::Accepted;
 }
 

@@ -31,6 +31,8 @@ public:
     ~TPublishForm() override;
 
     const publish::PublishSettings& settings() const { return settings_; }
+    // The progress window the movie builds report to (not owned; null: none).
+    void setProgress(const ProgressObserver* progress) { progress_ = progress; }
     int selectedTarget() const;
 
     // OK: runs the selected target; true when it succeeded (the dialog then closes).
@@ -50,6 +52,7 @@ private:
     UserPrompts& prompts_;
     PublishPrompts& publishPrompts_;
     DialogDriver driveSettings_;
+    const ProgressObserver* progress_ = nullptr;
     publish::PublishSettings settings_;
     std::vector<std::unique_ptr<publish::TPublisher>> publishers_;
     std::vector<QRadioButton*> targets_;
@@ -65,8 +68,8 @@ private:
 };
 
 // Opens the dialog for one Publish command; true when a target was published.
-bool RunPublishForm(const TVantora& demo, QWidget* parent, UserPrompts& prompts = SystemPrompts(),
-                    PublishPrompts& publishPrompts = SystemPublishPrompts(), const DialogDriver& drive = ExecDialog,
-                    const DialogDriver& driveSettings = ExecDialog);
+bool RunPublishForm(const TVantora& demo, QWidget* parent, const ProgressObserver* progress = nullptr,
+                    UserPrompts& prompts = SystemPrompts(), PublishPrompts& publishPrompts = SystemPublishPrompts(),
+                    const DialogDriver& drive = ExecDialog, const DialogDriver& driveSettings = ExecDialog);
 
 } // namespace vantora
