@@ -6,6 +6,7 @@
 #include "base/progress.h"
 #include "dialogs/demo_properties_form.h"
 #include "dialogs/new_form.h"
+#include "dialogs/publish/publish_form.h"
 #include "editor/document/editor_document.h"
 #include "editor/main_window/main_form_texts.h"
 #include "editor/progress/progress_form.h"
@@ -192,7 +193,13 @@ void TMainForm::Preview1Click() {
     sceneList_->setFocus();
     PreviewDemo(this, document().demo(), ProgramFolder() / std::string(kPreviewMovieName));
 }
-void TMainForm::Publish1Click() {}
+// Publish opens "Publish Demo" on the current demo; the movie builds show the progress window.
+void TMainForm::Publish1Click() {
+    PlatformPrompts prompts(dialogs(), desktop());
+    const auto run = [this](QDialog& dialog) { return RunDialog(dialog); };
+    const ProgressObserver progress = ProgressForWork();
+    RunPublishForm(document_->demo(), this, &progress, prompts, SystemPublishPrompts(), run, run);
+}
 
 void TMainForm::Exit1Click() { close(); }
 
