@@ -31,7 +31,8 @@ std::optional<std::uint32_t> PeLayout::FileOffsetOf(std::uint32_t rva, std::uint
         if (rva < section.virtualAddress)
             continue;
         const std::uint64_t within = std::uint64_t{rva} - section.virtualAddress;
-        if (RangeInside(within, length, section.rawSize))
+        // A section's raw data may claim more than the file holds.
+        if (RangeInside(within, length, section.rawSize) && RangeInside(section.rawOffset + within, length, fileSize))
             return static_cast<std::uint32_t>(section.rawOffset + within);
     }
     return std::nullopt;
@@ -48,6 +49,7 @@ PeLayoutOutcome ReadPeLayout(std::span<const std::uint8_t> file) {
         return failure("File isn't a PE file (2)");
 
     PeLayout layout;
+    layout.fileSize = file.size();
     layout.coffHeaderOffset = *peOffset + 4;
     const auto sectionCount = ReadU16(file, layout.coffHeaderOffset + kNumberOfSectionsField);
     const auto optionalSize = ReadU16(file, layout.coffHeaderOffset + 16);

@@ -30,12 +30,13 @@ struct PeLayout {
     std::uint32_t sizeOfHeaders = 0;
     std::uint32_t resourceRva = 0;
     std::uint32_t resourceSize = 0;
+    std::uint64_t fileSize = 0;
     std::vector<PeSection> sections;
     // Index into `sections` of the section that starts at the resource directory.
     std::size_t resourceSection = 0;
 
     const PeSection& ResourceSection() const { return sections[resourceSection]; }
-    // File offset of `rva`, when some section's raw data holds [rva, rva + length).
+    // File offset of `rva`, when some section's raw data holds [rva, rva + length) inside the file.
     std::optional<std::uint32_t> FileOffsetOf(std::uint32_t rva, std::uint32_t length) const;
 };
 

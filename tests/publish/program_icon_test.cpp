@@ -232,3 +232,34 @@ TEST(ResourceTreeReading, DataOutsideTheSectionsIsRefused) {
 
 } // namespace
 } // namespace vantora::publish
+
+namespace vantora::publish {
+namespace {
+
+TEST(ResourceTreeReadingLimits, DataInASectionThatClaimsMoreThanTheFileIsRefused) {
+    test::Bytes program = test::MakeTestProgram();
+    // The first section (".text", raw data at 0x400) claims 64 KiB; the resource data is made to
+    // point into its part beyond the end of the file.
+    const std::size_t text = 0x178;
+    program[text + 16] = 0;
+    program[text + 17] = 0;
+    program[text + 18] = 1; // raw size 0x10000
+    const PeLayoutOutcome layout = ReadPeLayout(program);
+    ASSERT_TRUE(layout.layout) << layout.error;
+    EXPECT_FALSE(layout.layout->FileOffsetOf(0x1000 + 0xF000, 16));
+    EXPECT_TRUE(layout.layout->FileOffsetOf(0x1000, 16));
+    bool damaged = false;
+    for (std::size_t at = 0x600; at < 0x800 && !damaged; at += 4) {
+        if (test::U32At(program, at) >= 0x2000 && test::U32At(program, at) < 0x3000 && test::U32At(program, at + 4) == 8) {
+            program[at] = 0;
+            program[at + 1] = 0xF0;
+            program[at + 2] = 0; // RVA 0xF000: inside .text's claimed raw data, past the file's end
+            damaged = true;
+        }
+    }
+    ASSERT_TRUE(damaged);
+    EXPECT_FALSE(ReadResourceTree(program, *layout.layout).root);
+}
+
+} // namespace
+} // namespace vantora::publish
