@@ -41,7 +41,9 @@ bool isLastInFile(const PeLayout& layout, const PeSection& section, std::size_t 
 std::uint64_t imageEnd(const PeLayout& layout) {
     std::uint64_t end = layout.sizeOfImage;
     for (const PeSection& section : layout.sections)
-        end = std::max(end, alignUp(std::uint64_t{section.virtualAddress} + std::max(section.virtualSize, section.rawSize),
+        // A section of no size still takes its address: the new one must start after it.
+        end = std::max(end, alignUp(std::uint64_t{section.virtualAddress} +
+                                        std::max({section.virtualSize, section.rawSize, std::uint32_t{1}}),
                                     layout.sectionAlignment));
     return end;
 }

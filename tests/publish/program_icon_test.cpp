@@ -263,3 +263,27 @@ TEST(ResourceTreeReadingLimits, DataInASectionThatClaimsMoreThanTheFileIsRefused
 
 } // namespace
 } // namespace vantora::publish
+
+namespace vantora::publish {
+namespace {
+
+TEST(IconReplacementPlacementLimits, NewSectionStartsAfterAnEmptySectionAtTheImageEnd) {
+    test::TestProgramOptions o;
+    o.resourcesLast = false;
+    o.rawRoom = 0x600;
+    test::Bytes program = test::MakeTestProgram(o);
+    // The third section (".reloc") becomes an empty one far up in memory (found by fuzzing).
+    const std::size_t reloc = 0x178 + 2 * 40;
+    for (std::size_t field : {8u, 16u, 20u})
+        for (int i = 0; i < 4; ++i)
+            program[reloc + field + i] = 0;
+    program[reloc + 12 + 3] = 0x31; // virtual address 0x31000000
+    const test::Bytes stamped = ReplaceIconInProgram(program, ParseIconFile(test::MakeIconFile(kManyIcons)));
+    const PeLayoutOutcome layout = ReadPeLayout(stamped);
+    ASSERT_TRUE(layout.layout) << layout.error;
+    EXPECT_GT(layout.layout->resourceRva, 0x31000000u);
+    EXPECT_TRUE(ReadResourceTree(stamped, *layout.layout).root);
+}
+
+} // namespace
+} // namespace vantora::publish
