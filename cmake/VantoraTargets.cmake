@@ -9,16 +9,20 @@ function(vantora_library name)
   target_link_libraries(${name} PUBLIC ${ARG_PUBLIC_DEPS} PRIVATE vantora_warnings ${ARG_PRIVATE_DEPS})
 endfunction()
 
-# vantora_test(<name> [GUI] SOURCES ... DEPS ... [LABELS ...])
+# vantora_test(<name> [GUI | WIDGETS] SOURCES ... DEPS ... [LABELS ...])
 # GUI: the program paints (fonts, QPainter), so it gets one QGuiApplication for its whole run.
+# WIDGETS: the program opens windows or dialogs, so it gets one QApplication instead.
 # One GoogleTest executable; every case becomes a CTest test, discovered when the tests run so
 # that the build never has to start test programs. Paths reach tests as compile definitions.
 function(vantora_test name)
-  cmake_parse_arguments(ARG "GUI" "" "SOURCES;DEPS;LABELS" ${ARGN})
+  cmake_parse_arguments(ARG "GUI;WIDGETS" "" "SOURCES;DEPS;LABELS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   if(ARG_GUI)
     target_sources(${name} PRIVATE "${PROJECT_SOURCE_DIR}/tests/support/gui_app_environment.cpp")
     target_link_libraries(${name} PRIVATE Qt6::Gui)
+  elseif(ARG_WIDGETS)
+    target_sources(${name} PRIVATE "${PROJECT_SOURCE_DIR}/tests/support/widget_app_environment.cpp")
+    target_link_libraries(${name} PRIVATE Qt6::Widgets)
   endif()
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} vantora_test_support GTest::gmock GTest::gtest_main vantora_warnings)
   gtest_discover_tests(${name}

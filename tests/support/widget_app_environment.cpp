@@ -1,5 +1,5 @@
-// Dialogs need a QApplication (widgets), made once for the whole test program. Tests run with
-// QT_QPA_PLATFORM=offscreen.
+// Windows and dialogs need a QApplication, made once for the whole test program
+// (vantora_test(... WIDGETS)). Tests run with QT_QPA_PLATFORM=offscreen.
 
 #include <QApplication>
 
@@ -11,7 +11,7 @@ class WidgetAppEnvironment : public ::testing::Environment {
 public:
     void SetUp() override {
         static int argc = 1;
-        static char name[] = "vantora_dialogs_tests";
+        static char name[] = "vantora_widget_tests";
         static char* argv[] = {name, nullptr};
         app_ = new QApplication(argc, argv);
         QApplication::setApplicationName(QStringLiteral("Vantora"));
