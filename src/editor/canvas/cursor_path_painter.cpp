@@ -1,0 +1,48 @@
+#include "editor/canvas/cursor_path_painter.h"
+
+#include "model/demo_frame.h"
+#include "model/object_kind.h"
+
+#include <QPainter>
+
+#include <cstdlib>
+
+namespace vantora::canvas {
+
+QLine CursorPathLine(const TDemoObject& p, const TDemoObject& q) {
+    auto centre = [](const TDemoObject& o) { return o.Left + o.Width / 2; };
+    auto middle = [](const TDemoObject& o) { return o.Top + o.Height / 2; };
+    if (std::abs(std::int64_t(p.Left) - q.Left) < std::abs(std::int64_t(p.Top) - q.Top)) {
+        if (q.Top < p.Top)
+            return QLine(centre(p), p.Top, centre(q), q.Top + q.Height);
+        return QLine(centre(p), p.Top + p.Height, centre(q), q.Top);
+    }
+    if (q.Left < p.Left)
+        return QLine(p.Left, middle(p), q.Left + q.Width, middle(q));
+    return QLine(p.Left + p.Width, middle(p), q.Left, middle(q));
+}
+
+std::vector<CursorPathSegment> CursorPath(const TDemoFrame& scene,
+                                          const std::function<bool(const TDemoObject*)>& isSelected) {
+    std::vector<CursorPathSegment> path;
+    const TDemoObject* previous = nullptr;
+    for (const auto& object : scene.Objects) {
+        if (!object || object->Kind != TObjectKind::Cursor)
+            continue;
+        if (previous)
+            path.push_back({CursorPathLine(*previous, *object), isSelected(previous)});
+        previous = object.get();
+    }
+    return path;
+}
+
+void CursorPathPainter::paint(QPainter& painter, const TDemoFrame& scene,
+                              const std::function<bool(const TDemoObject*)>& isSelected) const {
+    painter.setBrush(Qt::NoBrush);
+    for (const CursorPathSegment& segment : CursorPath(scene, isSelected)) {
+        painter.setPen(QPen(QColor(0x80, 0x80, 0x80), 1, segment.solid ? Qt::SolidLine : Qt::DotLine));
+        painter.drawLine(segment.line);
+    }
+}
+
+} // namespace vantora::canvas
