@@ -47,7 +47,17 @@ std::vector<TBoundsChange> AlignedBounds(const std::vector<TDemoObject*>& object
 std::int32_t SnapToGrid(std::int32_t value, std::int32_t grid) {
     if (grid < 1)
         return value;
-    return clampToInt((std::int64_t(value) + grid / 2) / grid * grid);
+    // Rounded down, not toward zero, so that a position left of or above the scene that already
+    // lies on the grid stays where it is.
+    const std::int64_t g = grid;
+    const std::int64_t shifted = std::int64_t(value) + g / 2;
+    std::int64_t snapped = (shifted >= 0 ? shifted / g : -((-shifted + g - 1) / g)) * g;
+    // Near the ends of the range: the nearest multiple that still fits.
+    if (snapped > std::numeric_limits<std::int32_t>::max())
+        snapped -= g;
+    if (snapped < std::numeric_limits<std::int32_t>::min())
+        snapped += g;
+    return std::int32_t(snapped);
 }
 
 std::vector<TBoundsChange> GridAlignedBounds(const std::vector<TDemoObject*>& objects, std::int32_t gridX,

@@ -17,8 +17,8 @@ using TBoundsChange = std::pair<TDemoObject*, TObjectBounds>;
 // New rectangles for every object after the first; objects already in place are left out.
 std::vector<TBoundsChange> AlignedBounds(const std::vector<TDemoObject*>& objects, TAlignMode mode);
 
-// (v + grid div 2) div grid x grid, truncating toward zero as the design does; a grid below 1
-// leaves v as it is.
+// v rounded to the nearest multiple of grid, halves upward, negative values as well; near the ends
+// of the range the nearest multiple that fits. A grid below 1 leaves v as it is.
 std::int32_t SnapToGrid(std::int32_t value, std::int32_t grid);
 
 // New rectangles for the objects whose position is off the grid.

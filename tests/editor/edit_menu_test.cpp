@@ -179,15 +179,15 @@ TEST_F(EditMenu, AlignToGridRoundsToTheNearestGridPoint) {
     ASSERT_TRUE(document.alignToGrid());
     EXPECT_EQ(a.Left, 16);
     EXPECT_EQ(a.Top, 8);
-    EXPECT_EQ(b.Left, -8); // (-13 + 4) div 8 truncates toward zero
+    EXPECT_EQ(b.Left, -16); // the nearest grid point, left of the scene as well
     EXPECT_EQ(b.Top, 8);
     expectUndoRedo(before, bytes());
     document.selection().selectOnly(&a);
     EXPECT_FALSE(document.alignToGrid()); // already on the grid: no step
     EXPECT_EQ(stack().count(), 1);
     document.selection().selectOnly(&b);
-    EXPECT_TRUE(document.alignToGrid()); // truncation: -8 rounds to (-8 + 4) div 8 x 8 = 0
-    EXPECT_EQ(b.Left, 0);
+    EXPECT_FALSE(document.alignToGrid()) << "a position on the grid left of the scene stays";
+    EXPECT_EQ(b.Left, -16);
 }
 
 TEST_F(EditMenu, AlignNeedsTwoSelectedObjects) {

@@ -156,16 +156,6 @@ TEST_F(ObjectEdits, ADroppedObjectGetsAUniqueNameANewObjectsTimingAndItsPlace) {
     EXPECT_EQ(scene->Length, 30);
 }
 
-TEST(ObjectAlign, SnapTruncatesTowardZeroAndIgnoresABadGrid) {
-    EXPECT_EQ(SnapToGrid(13, 8), 16);
-    EXPECT_EQ(SnapToGrid(11, 8), 8);
-    EXPECT_EQ(SnapToGrid(12, 8), 16);
-    EXPECT_EQ(SnapToGrid(-13, 8), -8);
-    EXPECT_EQ(SnapToGrid(-8, 8), 0);
-    EXPECT_EQ(SnapToGrid(5, 0), 5);
-    EXPECT_EQ(SnapToGrid(std::numeric_limits<std::int32_t>::max(), 8), std::numeric_limits<std::int32_t>::max());
-}
-
 TEST(ObjectAlign, OnlyObjectsThatMoveAreListed) {
     TDemoObject reference, same, other;
     reference.Left = 10;

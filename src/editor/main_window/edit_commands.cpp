@@ -3,19 +3,12 @@
 
 #include "editor/main_window/main_form.h"
 
-#include "editor/commands/paste_objects_command.h"
-#include "editor/commands/reorder_object_command.h"
 #include "editor/document/editor_document.h"
-#include "editor/main_window/alignment.h"
-#include "storage/clipboard_block.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
 #include <QListWidget>
 #include <QShortcut>
-#include <QMimeData>
 #include <QUndoStack>
 #include <QMenu>
 
@@ -56,76 +49,21 @@ void TMainForm::ConnectEditActions() {
     connect(al.AlignBottom1, &QAction::triggered, this, [this] { AlignBottom1Click(); });
 }
 
-// The selected objects, in list order, go to the clipboard in the private format. The next paste
-// lands one grid cell away from them.
-void TMainForm::Copy1Click() {
-    const TDemoFrame* scene = document_->currentScene();
-    const std::vector<TDemoObject*> selected = document_->selectedObjects();
-    if (!scene || selected.empty())
-        return;
-    const std::vector<const TDemoObject*> objects(selected.begin(), selected.end());
-    std::vector<std::uint8_t> block;
-    if (!WriteClipboardBlock(objects, block))
-        return; // a copy that cannot be written is dropped without a word
-    auto* data = new QMimeData;
-    data->setData(QString::fromUtf8(kClipboardMimeType.data(), kClipboardMimeType.size()),
-                  QByteArray(reinterpret_cast<const char*>(block.data()), static_cast<qsizetype>(block.size())));
-    QApplication::clipboard()->setMimeData(data);
-    pasteOffset_ = settings_.GridSizeX;
-}
-
-// The objects on the clipboard join the current scene one paste offset further away than the
-// last time, selected; each paste takes the next ones 8 pixels further.
-void TMainForm::Paste1Click() {
-    TDemoFrame* scene = document_->currentScene();
-    const QMimeData* data = QApplication::clipboard()->mimeData();
-    const QString format = QString::fromUtf8(kClipboardMimeType.data(), kClipboardMimeType.size());
-    if (!scene || !data || !data->hasFormat(format))
-        return;
-    const QByteArray block = data->data(format);
-    // A damaged block gives the objects read before the damage; nothing is said about the rest.
-    ClipboardContents contents = ReadClipboardBlock(
-        std::span(reinterpret_cast<const std::uint8_t*>(block.constData()), static_cast<std::size_t>(block.size())));
-    if (contents.objects.empty())
-        return;
-    document_->push(new PasteObjectsCommand(*scene, &document_->selection(), std::move(contents.objects),
-                                            pasteOffset_));
-    pasteOffset_ += 8;
-}
-
-void TMainForm::Duplicate1Click() {
-    Copy1Click();
-    Paste1Click();
-}
-
+// The clipboard, z-order and align are the document's operations: each checks its own conditions
+// (a current scene, enough selected objects) and is one undo step.
+void TMainForm::Copy1Click() { document_->copyToClipboard(); }
+void TMainForm::Paste1Click() { document_->pasteFromClipboard(); }
+void TMainForm::Duplicate1Click() { document_->duplicateSelection(); }
 void TMainForm::Delete1Click() { document_->deleteSelection(); }
 void TMainForm::Clear1Click() { document_->clearScene(); }
-void TMainForm::MoveSelectedObject(ObjectPlace place) {
-    TDemoFrame* scene = document_->currentScene();
-    const std::vector<TDemoObject*> selected = document_->selectedObjects();
-    if (!scene || selected.size() != 1)
-        return;
-    document_->push(new ReorderObjectCommand(*scene, &document_->selection(), selected.front(), place));
-}
-
-void TMainForm::BringToFront1Click() { MoveSelectedObject(ObjectPlace::Front); }
-void TMainForm::SendToBack1Click() { MoveSelectedObject(ObjectPlace::Back); }
-void TMainForm::AlignSelection(Alignment alignment) {
-    const std::vector<TDemoObject*> selected = document_->selectedObjects();
-    const std::size_t needed = alignment == Alignment::ToGrid ? 1 : 2;
-    if (!document_->currentScene() || selected.size() < needed)
-        return;
-    const auto changes = AlignObjects(selected, alignment, settings_.GridSizeX, settings_.GridSizeY);
-    if (!changes.empty())
-        document_->setBounds(changes);
-}
-
-void TMainForm::AlignToGrid1Click() { AlignSelection(Alignment::ToGrid); }
-void TMainForm::AlignLeft1Click() { AlignSelection(Alignment::Left); }
-void TMainForm::AlignCenter1Click() { AlignSelection(Alignment::Center); }
-void TMainForm::AlignRight1Click() { AlignSelection(Alignment::Right); }
-void TMainForm::AlignTop1Click() { AlignSelection(Alignment::Top); }
-void TMainForm::AlignMiddle1Click() { AlignSelection(Alignment::Middle); }
-void TMainForm::AlignBottom1Click() { AlignSelection(Alignment::Bottom); }
+void TMainForm::BringToFront1Click() { document_->bringToFront(); }
+void TMainForm::SendToBack1Click() { document_->sendToBack(); }
+void TMainForm::AlignToGrid1Click() { document_->alignToGrid(); }
+void TMainForm::AlignLeft1Click() { document_->align(TAlignMode::Left); }
+void TMainForm::AlignCenter1Click() { document_->align(TAlignMode::Center); }
+void TMainForm::AlignRight1Click() { document_->align(TAlignMode::Right); }
+void TMainForm::AlignTop1Click() { document_->align(TAlignMode::Top); }
+void TMainForm::AlignMiddle1Click() { document_->align(TAlignMode::Middle); }
+void TMainForm::AlignBottom1Click() { document_->align(TAlignMode::Bottom); }
 
 } // namespace vantora

@@ -59,6 +59,7 @@ void TMainForm::ReadSettings() {
     settings_ = ReadEditorSettings(settingsFile_, settings_);
     actions_.DisplayGrid1->setChecked(settings_.DisplayGrid);
     actions_.SnapToGrid1->setChecked(settings_.SnapToGrid);
+    document_->setGridSize(settings_.GridSizeX, settings_.GridSizeY);
     recent_ = ReadRecentProjects(settingsFile_);
 }
 

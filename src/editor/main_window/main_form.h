@@ -26,8 +26,6 @@ class QTabWidget;
 namespace vantora {
 
 class EditorDocument;
-enum class Alignment;
-enum class ObjectPlace;
 struct CommandState;
 struct ProgressObserver;
 
@@ -158,8 +156,6 @@ private:
 
     enum class SceneMove { Up, Down, ToFirst, ToLast };
     void MoveSelectedScene(SceneMove move);
-    void AlignSelection(Alignment alignment);
-    void MoveSelectedObject(ObjectPlace place);
 
     // The views that follow the document (scene_list.cpp).
     void ConnectDocument();
@@ -197,7 +193,6 @@ private:
     QScrollArea* canvasArea_ = nullptr;
     QFrame* canvasFrame_ = nullptr;
     QLabel* statusPanels_[3] = {};
-    int pasteOffset_ = 0; // pixels added to Left and Top of pasted objects
     bool refreshing_ = false; // the views are being refilled: their signals are not user picks
     bool closing_ = false;
 };

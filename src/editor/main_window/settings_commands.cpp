@@ -3,6 +3,8 @@
 
 #include "editor/main_window/main_form.h"
 
+#include "editor/document/editor_document.h"
+
 #include "dialogs/colour_conversion.h"
 #include "dialogs/grid_size_form.h"
 #include "editor/main_window/main_form_texts.h"
@@ -54,6 +56,7 @@ void TMainForm::GridSize1Click() {
         return;
     settings_.GridSizeX = std::clamp(sizeX, kMinGridSize, kMaxGridSize);
     settings_.GridSizeY = std::clamp(sizeY, kMinGridSize, kMaxGridSize);
+    document_->setGridSize(settings_.GridSizeX, settings_.GridSizeY);
     WriteEditorSettingsNow();
     if (settings_.DisplayGrid)
         RedrawSceneBackground();

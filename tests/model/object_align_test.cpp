@@ -1,6 +1,6 @@
-// The Align submenu's arithmetic: the reference, each of the seven alignments, rounding to the
+// The Align commands' arithmetic: the reference, each of the seven alignments, rounding to the
 // grid at the edges, and only real changes reported.
-#include "editor/main_window/alignment.h"
+#include "model/object_align.h"
 
 #include "model/demo_object.h"
 
@@ -26,7 +26,7 @@ struct Boxes {
     }
 };
 
-TEST(SnapToGrid, RoundsToTheNearestMultiple) {
+TEST(ObjectAlign, RoundsToTheNearestMultiple) {
     EXPECT_EQ(SnapToGrid(0, 8), 0);
     EXPECT_EQ(SnapToGrid(3, 8), 0);
     EXPECT_EQ(SnapToGrid(4, 8), 8); // halves go up
@@ -43,7 +43,7 @@ TEST(SnapToGrid, RoundsToTheNearestMultiple) {
 }
 
 struct AlignCase {
-    Alignment alignment;
+    TAlignMode alignment;
     std::int32_t left, top; // where the second object (20 x 10 at 5, 7) goes
 };
 
@@ -53,7 +53,7 @@ TEST_P(AlignTable, FollowsTheFirstSelectedObject) {
     Boxes b;
     b.add(100, 200, 60, 40); // the reference
     b.add(5, 7, 20, 10);
-    const auto changes = AlignObjects(b.list, GetParam().alignment, 8, 8);
+    const auto changes = AlignedBounds(b.list, GetParam().alignment);
     ASSERT_EQ(changes.size(), 1u);
     EXPECT_EQ(changes[0].first, b.list[1]);
     EXPECT_EQ(changes[0].second.Left, GetParam().left);
@@ -63,28 +63,28 @@ TEST_P(AlignTable, FollowsTheFirstSelectedObject) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Alignments, AlignTable,
-                         ::testing::Values(AlignCase{Alignment::Left, 100, 7}, AlignCase{Alignment::Right, 140, 7},
-                                           AlignCase{Alignment::Center, 120, 7}, AlignCase{Alignment::Top, 5, 200},
-                                           AlignCase{Alignment::Bottom, 5, 230},
-                                           AlignCase{Alignment::Middle, 5, 215}));
+                         ::testing::Values(AlignCase{TAlignMode::Left, 100, 7}, AlignCase{TAlignMode::Right, 140, 7},
+                                           AlignCase{TAlignMode::Center, 120, 7}, AlignCase{TAlignMode::Top, 5, 200},
+                                           AlignCase{TAlignMode::Bottom, 5, 230},
+                                           AlignCase{TAlignMode::Middle, 5, 215}));
 
-TEST(Align, OddSizesRoundTheirHalvesDown) {
+TEST(ObjectAlign, OddSizesRoundTheirHalvesDown) {
     Boxes b;
     b.add(0, 0, 11, 11);
     b.add(50, 50, 4, 5);
-    const auto changes = AlignObjects(b.list, Alignment::Center, 8, 8);
+    const auto changes = AlignedBounds(b.list, TAlignMode::Center);
     ASSERT_EQ(changes.size(), 1u);
     EXPECT_EQ(changes[0].second.Left, 5 - 2); // 11 div 2 - 4 div 2
-    const auto middle = AlignObjects(b.list, Alignment::Middle, 8, 8);
+    const auto middle = AlignedBounds(b.list, TAlignMode::Middle);
     EXPECT_EQ(middle[0].second.Top, 5 - 2); // 11 div 2 - 5 div 2
 }
 
-TEST(Align, ToGridRoundsEveryObjectTheReferenceToo) {
+TEST(ObjectAlign, ToGridRoundsEveryObjectTheReferenceToo) {
     Boxes b;
     b.add(3, 13, 10, 10);
     b.add(16, 20, 10, 10); // already on the grid: not reported
     b.add(-5, 9, 10, 10);
-    const auto changes = AlignObjects(b.list, Alignment::ToGrid, 8, 10);
+    const auto changes = GridAlignedBounds(b.list, 8, 10);
     ASSERT_EQ(changes.size(), 2u);
     EXPECT_EQ(changes[0].first, b.list[0]);
     EXPECT_EQ(changes[0].second.Left, 0);
@@ -94,20 +94,20 @@ TEST(Align, ToGridRoundsEveryObjectTheReferenceToo) {
     EXPECT_EQ(changes[1].second.Top, 10);
 }
 
-TEST(Align, NothingToDoReportsNothing) {
+TEST(ObjectAlign, NothingToDoReportsNothing) {
     Boxes b;
-    EXPECT_TRUE(AlignObjects(b.list, Alignment::Left, 8, 8).empty());
+    EXPECT_TRUE(AlignedBounds(b.list, TAlignMode::Left).empty());
     b.add(10, 10, 5, 5);
-    EXPECT_TRUE(AlignObjects(b.list, Alignment::Left, 8, 8).empty()); // one object is its own reference
+    EXPECT_TRUE(AlignedBounds(b.list, TAlignMode::Left).empty()); // one object is its own reference
     b.add(10, 99, 5, 5);
-    EXPECT_TRUE(AlignObjects(b.list, Alignment::Left, 8, 8).empty()); // already aligned
+    EXPECT_TRUE(AlignedBounds(b.list, TAlignMode::Left).empty()); // already aligned
 }
 
-TEST(Align, HugeRectanglesStayWithinRange) {
+TEST(ObjectAlign, HugeRectanglesStayWithinRange) {
     Boxes b;
     b.add(INT32_MAX - 1, INT32_MAX - 1, INT32_MAX, INT32_MAX);
     b.add(0, 0, -INT32_MAX, -INT32_MAX);
-    const auto changes = AlignObjects(b.list, Alignment::Right, 8, 8);
+    const auto changes = AlignedBounds(b.list, TAlignMode::Right);
     ASSERT_EQ(changes.size(), 1u);
     EXPECT_EQ(changes[0].second.Left, INT32_MAX);
 }
