@@ -3,6 +3,9 @@
 
 #include "editor/main_window/main_form.h"
 
+#include "dialogs/user_prompts.h"
+#include "editor/grids/animation_grid_view.h"
+#include "editor/grids/property_grid.h"
 #include "storage/library_folders.h"
 
 #include <QComboBox>
@@ -59,10 +62,9 @@ void TMainForm::BuildLayout() {
     objectBox_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     gridTabs_ = new QTabWidget;
     gridTabs_->setObjectName(QStringLiteral("GridTabs"));
-    gridTabs_->addTab(Placeholder(QStringLiteral("PropertyGridPlaceholder"), QStringLiteral("Properties"), gridTabs_),
+    gridTabs_->addTab(new TPropertyGrid(*document_, StandardGridDialogs(SystemPrompts()), gridTabs_),
                       QStringLiteral("Properties"));
-    gridTabs_->addTab(Placeholder(QStringLiteral("AnimationGridPlaceholder"), QStringLiteral("Animation"), gridTabs_),
-                      QStringLiteral("Animation"));
+    gridTabs_->addTab(new TAnimationGrid(*document_, gridTabs_), QStringLiteral("Animation"));
     rightLayout->addWidget(objectBox_);
     rightLayout->addWidget(gridTabs_, 1);
     rightPane->setMinimumWidth(190);

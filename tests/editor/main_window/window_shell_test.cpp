@@ -88,8 +88,7 @@ TEST_F(MainFormShell, ToolBarButtonsCarryTheirHints) {
 }
 
 TEST_F(MainFormShell, LayoutLeavesNamedPlacesForThePanes) {
-    for (const char* name : {"CanvasPlaceholder", "PropertyGridPlaceholder", "AnimationGridPlaceholder",
-                             "TimelinePlaceholder", "CursorsLibraryPlaceholder", "ImagesLibraryPlaceholder",
+    for (const char* name : {"CanvasPlaceholder", "PropertyGrid", "AnimationGrid", "TimelinePlaceholder", "CursorsLibraryPlaceholder", "ImagesLibraryPlaceholder",
                              "GalleryLibraryPlaceholder", "ButtonsLibraryPlaceholder", "AudiosLibraryPlaceholder"})
         EXPECT_NE(form->findChild<QWidget*>(QString::fromLatin1(name)), nullptr) << name;
     QStringList bottom;

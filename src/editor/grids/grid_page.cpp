@@ -1,0 +1,49 @@
+#include "editor/grids/grid_page.h"
+
+#include "editor/document/editor_document.h"
+#include "editor/document/editor_selection.h"
+
+#include <QLabel>
+
+namespace vantora {
+
+GridPage::GridPage(EditorDocument& document, QWidget* parent)
+    : QStackedWidget(parent), document_(document), table_(new NameValueTable(this)),
+      multi_(new QLabel(QStringLiteral("Multi - Selected"), this)) {
+    multi_->setAlignment(Qt::AlignCenter);
+    addWidget(table_);
+    addWidget(multi_);
+    // Refills are queued: a change may be reported from inside the table's own signal.
+    connect(&document, &EditorDocument::modelChanged, this, [this] { scheduleRefill(); });
+    connect(&document, &EditorDocument::selectionChanged, this, [this] { scheduleRefill(); });
+    connect(&document, &EditorDocument::currentSceneChanged, this, [this] { scheduleRefill(); });
+    connect(&document, &EditorDocument::demoReset, this, [this] { scheduleRefill(); });
+    connect(&document.selection(), &EditorSelection::changed, this, [this] { scheduleRefill(); });
+}
+
+bool GridPage::showsMultiSelected() const { return currentWidget() == multi_; }
+
+void GridPage::scheduleRefill() {
+    if (refillPending_)
+        return;
+    refillPending_ = true;
+    QMetaObject::invokeMethod(this, [this] { refill(); }, Qt::QueuedConnection);
+}
+
+void GridPage::refill() {
+    refillPending_ = false;
+    const auto selected = document_.selectedObjects();
+    subject_ = PropertySubject{&document_.demo(), document_.currentScene(), nullptr};
+    if (selected.size() > 1) {
+        setCurrentWidget(multi_);
+        subject_.scene = nullptr;
+        table_->setRows({});
+        return;
+    }
+    if (selected.size() == 1)
+        subject_.object = selected.front();
+    setCurrentWidget(table_);
+    table_->setRows(subject_.scene ? buildRows() : std::vector<GridRow>{});
+}
+
+} // namespace vantora

@@ -1,0 +1,117 @@
+#include "editor/grids/name_value_table.h"
+
+#include "editor/grids/grid_cell_painter.h"
+#include "editor/grids/grid_font.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QToolButton>
+
+namespace vantora {
+
+NameValueTable::NameValueTable(QWidget* parent) : QTableWidget(parent) {
+    setColumnCount(2);
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    setColumnWidth(0, kNameWidth);
+    horizontalHeader()->setStretchLastSection(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
+                    QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
+    setItemDelegate(new GridCellPainter(this));
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    connect(this, &QTableWidget::itemChanged, this, &NameValueTable::onItemChanged);
+    setRows({});
+}
+
+void NameValueTable::setRows(const std::vector<GridRow>& rows) {
+    filling_ = true;
+    clearContents();
+    rows_ = rows;
+    setRowCount(int(rows.size()) + 1);
+    auto* nameTitle = new QTableWidgetItem(QStringLiteral("Name"));
+    auto* valueTitle = new QTableWidgetItem(QStringLiteral("Value"));
+    for (auto* title : {nameTitle, valueTitle})
+        title->setFlags(Qt::ItemIsEnabled);
+    setItem(0, 0, nameTitle);
+    setItem(0, 1, valueTitle);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const GridRow& row = rows[i];
+        const int r = int(i) + 1;
+        auto* name = new QTableWidgetItem(row.name);
+        name->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        auto* value = new QTableWidgetItem(row.value);
+        const bool editable = row.style == GridEditStyle::Typed || row.style == GridEditStyle::TypedAtOnce;
+        value->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | (editable ? Qt::ItemIsEditable : Qt::NoItemFlags));
+        if (row.colour)
+            value->setData(kColourRole, QVariant::fromValue(unsigned(*row.colour)));
+        if (row.font) {
+            value->setData(kFontRole, ToQFont(*row.font));
+            value->setData(kFontColourRole, QVariant::fromValue(unsigned(row.font->Color)));
+        }
+        setItem(r, 0, name);
+        setItem(r, 1, value);
+        addValueWidget(r, row);
+    }
+    filling_ = false;
+}
+
+void NameValueTable::addValueWidget(int tableRow, const GridRow& row) {
+    const int index = tableRow - 1;
+    if (row.style == GridEditStyle::Pick) {
+        auto* box = new QComboBox;
+        box->addItems(row.picks);
+        box->setCurrentIndex(int(row.picks.indexOf(row.value)));
+        connect(box, &QComboBox::activated, this, [this, index, box](int) {
+            if (!filling_)
+                emit picked(index, box->currentText());
+        });
+        setCellWidget(tableRow, 1, box);
+    } else if (row.style == GridEditStyle::Ellipsis) {
+        // A transparent holder keeps the painted cell visible left of the button.
+        auto* holder = new QWidget;
+        auto* layout = new QHBoxLayout(holder);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addStretch(1);
+        auto* button = new QToolButton;
+        button->setObjectName(QStringLiteral("Ellipsis"));
+        button->setText(QStringLiteral("..."));
+        button->setFixedWidth(rowHeight(tableRow));
+        layout->addWidget(button);
+        connect(button, &QToolButton::clicked, this, [this, index] { emit ellipsisPressed(index); });
+        setCellWidget(tableRow, 1, holder);
+    }
+}
+
+int NameValueTable::tableRowOf(const QString& name) const {
+    for (std::size_t i = 0; i < rows_.size(); ++i)
+        if (rows_[i].name == name)
+            return int(i) + 1;
+    return -1;
+}
+
+void NameValueTable::showValue(int index, const QString& text) {
+    QTableWidgetItem* cell = item(index + 1, 1);
+    if (!cell)
+        return;
+    const bool wasFilling = filling_;
+    filling_ = true;
+    cell->setText(text);
+    if (auto* box = qobject_cast<QComboBox*>(cellWidget(index + 1, 1)))
+        box->setCurrentIndex(box->findText(text));
+    filling_ = wasFilling;
+}
+
+QString NameValueTable::valueText(int index) const {
+    const QTableWidgetItem* cell = item(index + 1, 1);
+    return cell ? cell->text() : QString();
+}
+
+void NameValueTable::onItemChanged(QTableWidgetItem* changed) {
+    if (filling_ || changed->column() != 1 || changed->row() < 1)
+        return;
+    emit typed(changed->row() - 1, changed->text());
+}
+
+} // namespace vantora

@@ -1,0 +1,131 @@
+#include "editor/grids/property_grid.h"
+
+#include "editor/document/editor_document.h"
+#include "model/demo_frame.h"
+#include "model/property_fields.h"
+#include "model/property_values.h"
+
+namespace vantora {
+namespace {
+
+GridEditStyle StyleOf(EditRoute route) {
+    switch (route) {
+    case EditRoute::Typed: return GridEditStyle::Typed;
+    case EditRoute::TypedAtOnce: return GridEditStyle::TypedAtOnce;
+    case EditRoute::Pick:
+    case EditRoute::PickOrTyped: return GridEditStyle::Pick;
+    case EditRoute::Dialog: return GridEditStyle::Ellipsis;
+    case EditRoute::ReadOnly: return GridEditStyle::ReadOnly;
+    }
+    return GridEditStyle::ReadOnly;
+}
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+} // namespace
+
+TPropertyGrid::TPropertyGrid(EditorDocument& document, GridDialogs dialogs, QWidget* parent)
+    : GridPage(document, parent), dialogs_(std::move(dialogs)) {
+    setObjectName(QStringLiteral("PropertyGrid"));
+    connect(table(), &NameValueTable::typed, this, &TPropertyGrid::onTyped);
+    connect(table(), &NameValueTable::picked, this, &TPropertyGrid::onPicked);
+    connect(table(), &NameValueTable::ellipsisPressed, this, &TPropertyGrid::onEllipsis);
+    refill();
+}
+
+std::vector<GridRow> TPropertyGrid::buildRows() {
+    sheet_ = BuildPropertySheet(subject());
+    std::vector<GridRow> rows;
+    for (const PropertyRow& row : sheet_.rows) {
+        GridRow g;
+        g.name = Q(row.name);
+        g.value = Q(DisplayValue(row, subject()));
+        g.style = StyleOf(row.route);
+        for (const std::string& pick : row.pickList)
+            g.picks << Q(pick);
+        if (row.dialog == DialogKind::Colour)
+            if (const TColor* colour = ColourField(subject(), row.field))
+                g.colour = *colour;
+        if (row.dialog == DialogKind::Font && subject().object)
+            g.font = subject().object->Font;
+        rows.push_back(std::move(g));
+    }
+    return rows;
+}
+
+void TPropertyGrid::finish(int index, const EditResult& result) {
+    // The queued refill shows every row again; the cell is right at once for what follows.
+    table()->showValue(index, Q(result.cellText));
+    if (result.changed || result.refill)
+        scheduleRefill();
+}
+
+void TPropertyGrid::onTyped(int index, const QString& text) {
+    if (index < 0 || std::size_t(index) >= sheet_.rows.size())
+        return;
+    finish(index, document().applyTyped(sheet_.rows[std::size_t(index)], subject(), text.toStdString()));
+}
+
+void TPropertyGrid::onPicked(int index, const QString& text) {
+    if (index < 0 || std::size_t(index) >= sheet_.rows.size())
+        return;
+    finish(index, document().applyPick(sheet_.rows[std::size_t(index)], subject(), text.toStdString()));
+}
+
+void TPropertyGrid::onEllipsis(int index) {
+    if (index < 0 || std::size_t(index) >= sheet_.rows.size())
+        return;
+    const PropertyRow row = sheet_.rows[std::size_t(index)];
+    const PropertySubject who = subject();
+    switch (row.dialog) {
+    case DialogKind::TextEditor: {
+        const std::string* stored = TextField(who, row.field);
+        std::string text = stored ? *stored : std::string();
+        if (dialogs_.editText && dialogs_.editText(text, this))
+            finish(index, document().applyTextBody(who, std::move(text)));
+        break;
+    }
+    case DialogKind::Font: {
+        if (!who.object)
+            break;
+        TObjectFont font = who.object->Font;
+        if (dialogs_.chooseFont && dialogs_.chooseFont(font, this))
+            finish(index, document().applyFont(who, font));
+        break;
+    }
+    case DialogKind::Colour: {
+        const TColor* stored = ColourField(who, row.field);
+        TColor colour = stored ? *stored : clBlack;
+        if (stored && dialogs_.chooseColour && dialogs_.chooseColour(colour, this))
+            finish(index, document().applyColour(row, who, colour));
+        break;
+    }
+    case DialogKind::Image: {
+        const Picture* stored = PictureField(who, row.field);
+        Picture picture = stored ? *stored : Picture();
+        if (stored && dialogs_.editPicture && dialogs_.editPicture(picture, this))
+            finish(index, document().applyPicture(row, who, std::move(picture)));
+        break;
+    }
+    case DialogKind::SoundFile: runSoundRoute(); break;
+    case DialogKind::None: break;
+    }
+}
+
+void TPropertyGrid::runSoundRoute() {
+    if (!dialogs_.chooseSoundFile)
+        return;
+    const QString file = dialogs_.chooseSoundFile(this);
+    if (file.isEmpty())
+        return;
+    const SoundLoadResult loaded = document().loadSound(subject(), file.toStdString());
+    if (loaded.status != SoundLoadResult::Status::Loaded) {
+        if (dialogs_.information)
+            dialogs_.information(this, QString::fromUtf8(kInvalidFileTypeCaption.data(), kInvalidFileTypeCaption.size()),
+                                 Q(loaded.message));
+        return;
+    }
+    scheduleRefill();
+}
+
+} // namespace vantora
