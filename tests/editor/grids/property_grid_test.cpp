@@ -172,5 +172,48 @@ TEST_F(GridTest, AnimationStepsClampAndUndo) {
     EXPECT_EQ(cell(grid, name), before);
 }
 
+TEST_F(GridTest, TextRouteShowsTextAndCancelChangesNothing) {
+    bool accept = false;
+    dialogs.editText = [&accept](std::string& text, QWidget*) {
+        text = "Hello";
+        return accept;
+    };
+    TPropertyGrid grid(document, dialogs);
+    pick(TObjectKind::RoundBalloon);
+    const int row = grid.table()->tableRowOf("Text");
+    ASSERT_GT(row, 0);
+    const QString before = cell(grid, "Text");
+    grid.table()->ellipsisPressed(row - 1);
+    settle();
+    EXPECT_EQ(stack().count(), 0);
+    EXPECT_EQ(cell(grid, "Text"), before);
+    accept = true;
+    grid.table()->ellipsisPressed(row - 1);
+    settle();
+    EXPECT_EQ(cell(grid, "Text"), "[Text]");
+    EXPECT_EQ(stack().count(), 1);
+}
+
+TEST_F(GridTest, SoundRouteRefusesOtherFileTypes) {
+    QString caption, message;
+    dialogs.chooseSoundFile = [](QWidget*) { return QStringLiteral("/tmp/narration.ogg"); };
+    dialogs.information = [&](QWidget*, const QString& c, const QString& t) {
+        caption = c;
+        message = t;
+    };
+    TPropertyGrid grid(document, dialogs);
+    TDemoObject& object = pick(TObjectKind::Audio);
+    const auto& rows = grid.sheet().rows;
+    const auto sound = std::find_if(rows.begin(), rows.end(),
+                                    [](const PropertyRow& r) { return r.dialog == DialogKind::SoundFile; });
+    ASSERT_NE(sound, rows.end());
+    grid.table()->ellipsisPressed(int(sound - rows.begin()));
+    settle();
+    EXPECT_EQ(caption, "Information");
+    EXPECT_EQ(message, "Invalid file type.");
+    EXPECT_TRUE(object.AudioData.empty());
+    EXPECT_EQ(stack().count(), 0);
+}
+
 } // namespace
 } // namespace vantora::test
