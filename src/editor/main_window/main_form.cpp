@@ -60,6 +60,7 @@ void TMainForm::ReadSettings() {
     actions_.DisplayGrid1->setChecked(settings_.DisplayGrid);
     actions_.SnapToGrid1->setChecked(settings_.SnapToGrid);
     document_->setGridSize(settings_.GridSizeX, settings_.GridSizeY);
+    RedrawSceneBackground();
     recent_ = ReadRecentProjects(settingsFile_);
 }
 

@@ -26,6 +26,7 @@ class QTabWidget;
 namespace vantora {
 
 class EditorDocument;
+class SceneCanvas;
 struct CommandState;
 struct ProgressObserver;
 
@@ -122,7 +123,7 @@ public:
 
     // The places later panes fill.
     QScrollArea* canvasArea() const { return canvasArea_; }
-    QFrame* canvasFrame() const { return canvasFrame_; }
+    SceneCanvas* canvas() const { return canvas_; }
     QTabWidget* gridTabs() const { return gridTabs_; }
     QTabWidget* bottomTabs() const { return bottomTabs_; }
     QListWidget* sceneList() const { return sceneList_; }
@@ -191,7 +192,7 @@ private:
     QTabWidget* gridTabs_ = nullptr;
     QTabWidget* bottomTabs_ = nullptr;
     QScrollArea* canvasArea_ = nullptr;
-    QFrame* canvasFrame_ = nullptr;
+    SceneCanvas* canvas_ = nullptr;
     QLabel* statusPanels_[3] = {};
     bool refreshing_ = false; // the views are being refilled: their signals are not user picks
     bool closing_ = false;

@@ -102,6 +102,11 @@ void BuildViewAndToolsMenus(QMainWindow& window, MainFormActions& a) {
     v->setObjectName(QStringLiteral("View1"));
     a.ToolBar1 = Check(v, "ToolBar1", QStringLiteral("&Tool Bar"), true);
     a.StatusBar1 = Check(v, "StatusBar1", QStringLiteral("&Status Bar"), true);
+    v->addSeparator();
+    a.ZoomIn1 = Item(v, "ZoomIn1", QStringLiteral("Zoom &In"), QKeySequence(QKeySequence::ZoomIn));
+    a.ZoomOut1 = Item(v, "ZoomOut1", QStringLiteral("Zoom &Out"), QKeySequence(QKeySequence::ZoomOut));
+    a.ActualSize1 = Item(v, "ActualSize1", QStringLiteral("&Actual Size"), QKeySequence(QStringLiteral("Ctrl+0")));
+    a.Fit1 = Item(v, "Fit1", QStringLiteral("&Fit"));
 
     QMenu* t = a.ToolsMenu = window.menuBar()->addMenu(QStringLiteral("&Tools"));
     t->setObjectName(QStringLiteral("Tools1"));

@@ -61,6 +61,10 @@ struct MainFormActions {
     // View
     QAction* ToolBar1 = nullptr;
     QAction* StatusBar1 = nullptr;
+    QAction* ZoomIn1 = nullptr;
+    QAction* ZoomOut1 = nullptr;
+    QAction* ActualSize1 = nullptr;
+    QAction* Fit1 = nullptr;
     // Tools
     QAction* DisplayGrid1 = nullptr;
     QAction* SnapToGrid1 = nullptr;

@@ -1,9 +1,10 @@
-// The window's panes. The canvas, the two grids, the timeline and the library tabs are empty
-// placeholders here; their own widgets take these places.
+// The window's panes: the scene list, the canvas, the object box and grids, the timeline and the
+// library tabs. Panes whose widgets are not built yet are named placeholders.
 
 #include "editor/main_window/main_form.h"
 
 #include "dialogs/user_prompts.h"
+#include "editor/canvas/scene_canvas.h"
 #include "editor/grids/animation_grid_view.h"
 #include "editor/grids/property_grid.h"
 #include "storage/library_folders.h"
@@ -44,12 +45,8 @@ void TMainForm::BuildLayout() {
     canvasArea_->setObjectName(QStringLiteral("CanvasArea"));
     canvasArea_->setAlignment(Qt::AlignCenter);
     canvasArea_->setContextMenuPolicy(Qt::CustomContextMenu);
-    canvasFrame_ = new QFrame;
-    canvasFrame_->setObjectName(QStringLiteral("CanvasPlaceholder"));
-    canvasFrame_->setFrameShape(QFrame::Box);
-    canvasFrame_->setAutoFillBackground(true);
-    canvasFrame_->resize(0, 0);
-    canvasArea_->setWidget(canvasFrame_);
+    canvas_ = new SceneCanvas(*document_);
+    canvasArea_->setWidget(canvas_);
     canvasArea_->setWidgetResizable(false);
 
     // Right: the object box above the "Properties" and "Animation" grids.

@@ -3,6 +3,8 @@
 
 #include "editor/main_window/main_form.h"
 
+#include "editor/canvas/scene_canvas.h"
+
 #include "dialogs/colour_conversion.h"
 #include "editor/document/editor_document.h"
 #include "editor/document/editor_selection.h"
@@ -109,18 +111,8 @@ void TMainForm::RefreshObjectBox() {
 // The canvas frame takes the demo's size and the scene's colour; without a scene only the empty
 // surround shows.
 void TMainForm::ShowSelectedScene() {
-    const TDemoFrame* scene = document_->currentScene();
-    if (!scene) {
-        canvasFrame_->hide();
-        return;
-    }
-    const TVantora& demo = document_->demo();
-    canvasFrame_->resize(demo.Width, demo.Height);
-    QPalette palette = canvasFrame_->palette();
-    palette.setColor(QPalette::Window, ToQColor(scene->BackColor));
-    canvasFrame_->setPalette(palette);
-    canvasFrame_->show();
-    canvasFrame_->update();
+    // The canvas hides itself without a scene and draws the scene's frame in its colour.
+    canvas_->resetScene();
 }
 
 void TMainForm::UpdateStatusBar() {

@@ -3,7 +3,11 @@
 
 #include "editor/main_window/main_form.h"
 
+#include "editor/canvas/scene_canvas.h"
 #include "editor/document/editor_document.h"
+
+#include <QActionGroup>
+#include <QScrollArea>
 
 #include "dialogs/colour_conversion.h"
 #include "dialogs/grid_size_form.h"
@@ -23,6 +27,14 @@ void TMainForm::ConnectSettingsActions() {
     connect(actions_.DisplayGrid1, &QAction::triggered, this, [this] { DisplayGrid1Click(); });
     connect(actions_.SnapToGrid1, &QAction::triggered, this, [this] { SnapToGrid1Click(); });
     connect(actions_.GridSize1, &QAction::triggered, this, [this] { GridSize1Click(); });
+    connect(actions_.ZoomIn1, &QAction::triggered, canvas_, &SceneCanvas::zoomIn);
+    connect(actions_.ZoomOut1, &QAction::triggered, canvas_, &SceneCanvas::zoomOut);
+    connect(actions_.ActualSize1, &QAction::triggered, canvas_, &SceneCanvas::actualSize);
+    connect(actions_.Fit1, &QAction::triggered, this, [this] { canvas_->fitInto(canvasArea_->viewport()->size()); });
+    // The tool buttons pick what a press on the canvas adds; after one object the select tool
+    // is current again.
+    connect(actions_.tools, &QActionGroup::triggered, this, [this] { canvas_->setTool(currentTool()); });
+    connect(canvas_, &SceneCanvas::toolFinished, this, [this] { actions_.ToolSelect->setChecked(true); });
     connect(actions_.BackgroundColor1, &QAction::triggered, this, [this] { BackgroundColor1Click(); });
     connect(actions_.SaveObjectToGallery1, &QAction::triggered, this, [this] { SaveObjectToGallery1Click(); });
     connect(actions_.DeleteObjectFromGallery1, &QAction::triggered, this, [this] { DeleteObjectFromGallery1Click(); });
@@ -46,6 +58,7 @@ void TMainForm::DisplayGrid1Click() {
 
 void TMainForm::SnapToGrid1Click() {
     settings_.SnapToGrid = actions_.SnapToGrid1->isChecked();
+    RedrawSceneBackground();
     WriteEditorSettingsNow();
 }
 
@@ -84,6 +97,8 @@ void TMainForm::WriteEditorSettingsNow() {
 
 // The canvas composes the background with or without the grid; until it is here there is nothing
 // to redraw but the frame.
-void TMainForm::RedrawSceneBackground() { canvasFrame_->update(); }
+void TMainForm::RedrawSceneBackground() {
+    canvas_->setGrid({settings_.DisplayGrid, settings_.SnapToGrid, settings_.GridSizeX, settings_.GridSizeY});
+}
 
 } // namespace vantora

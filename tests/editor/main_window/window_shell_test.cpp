@@ -2,6 +2,9 @@
 // commands, the Help menu, the Reopen submenu and the remembered geometry.
 #include "main_form_fixture.h"
 
+#include "editor/canvas/scene_canvas.h"
+#include "editor/document/editor_document.h"
+#include "model/demo.h"
 #include "storage/editor_settings.h"
 #include "storage/ini_file.h"
 #include "storage/recent_projects.h"
@@ -12,6 +15,8 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolBar>
+#include <QUndoStack>
+#include <QtTest/QTest>
 
 namespace vantora::test {
 namespace {
@@ -40,7 +45,8 @@ TEST_F(MainFormShell, MenusHoldTheDesignedItemsInOrder) {
     EXPECT_EQ(Texts(menu("Align1")->actions()),
               (QStringList{"Align to Grid", "Align Left", "Align Center", "Align Right", "Align Top", "Align Middle",
                            "Align Bottom"}));
-    EXPECT_EQ(Texts(menu("View1")->actions()), (QStringList{"Tool Bar", "Status Bar"}));
+    EXPECT_EQ(Texts(menu("View1")->actions()),
+              (QStringList{"Tool Bar", "Status Bar", "Zoom In", "Zoom Out", "Actual Size", "Fit"}));
     EXPECT_EQ(Texts(menu("Tools1")->actions()),
               (QStringList{"Display Grid", "Snap To Grid", "Grid Size...", "Background Color...",
                            "Save Object to Gallery", "Delete Object from Gallery"}));
@@ -87,8 +93,43 @@ TEST_F(MainFormShell, ToolBarButtonsCarryTheirHints) {
     EXPECT_EQ(form->currentTool(), std::nullopt);
 }
 
+TEST_F(MainFormShell, AToolButtonAndACanvasPressAddOneObjectAndGiveBackTheSelectTool) {
+    action("NewScene1")->trigger();
+    ASSERT_EQ(form->document().demo().Scenes.size(), 1u);
+    SceneCanvas* canvas = form->canvas();
+    ASSERT_NE(canvas, nullptr);
+    EXPECT_TRUE(canvas->isVisibleTo(form.get()));
+    const int stepsBefore = form->document().undoStack().count();
+    action("ToolAddNote")->trigger();
+    const QPoint scenePoint(45, 30);
+    QTest::mousePress(canvas, Qt::LeftButton, {}, scenePoint + QPoint(SceneCanvas::kFrameWidth, SceneCanvas::kFrameWidth));
+    QTest::mouseRelease(canvas, Qt::LeftButton, {}, scenePoint + QPoint(SceneCanvas::kFrameWidth, SceneCanvas::kFrameWidth));
+    const TDemoFrame& scene = *form->document().demo().Scenes.front();
+    ASSERT_EQ(scene.Objects.size(), 1u);
+    EXPECT_EQ(scene.Objects.front()->Kind, TObjectKind::Note);
+    EXPECT_EQ(form->currentTool(), std::nullopt) << "the select tool is current again";
+    EXPECT_EQ(form->document().undoStack().count(), stepsBefore + 1);
+    form->document().undoStack().undo();
+    EXPECT_TRUE(scene.Objects.empty());
+}
+
+TEST_F(MainFormShell, ZoomItemsScaleTheCanvasAndActualSizeRestoresIt) {
+    action("NewScene1")->trigger();
+    SceneCanvas* canvas = form->canvas();
+    EXPECT_DOUBLE_EQ(canvas->zoom(), 1.0);
+    action("ZoomIn1")->trigger();
+    EXPECT_GT(canvas->zoom(), 1.0);
+    action("ZoomOut1")->trigger();
+    action("ZoomOut1")->trigger();
+    EXPECT_LT(canvas->zoom(), 1.0);
+    action("ActualSize1")->trigger();
+    EXPECT_DOUBLE_EQ(canvas->zoom(), 1.0);
+    EXPECT_EQ(action("ActualSize1")->shortcut(), QKeySequence(QStringLiteral("Ctrl+0")));
+}
+
 TEST_F(MainFormShell, LayoutLeavesNamedPlacesForThePanes) {
-    for (const char* name : {"CanvasPlaceholder", "PropertyGrid", "AnimationGrid", "TimelinePlaceholder", "CursorsLibraryPlaceholder", "ImagesLibraryPlaceholder",
+    for (const char* name : {"Canvas", "PropertyGrid", "AnimationGrid", "TimelinePlaceholder",
+                             "CursorsLibraryPlaceholder", "ImagesLibraryPlaceholder",
                              "GalleryLibraryPlaceholder", "ButtonsLibraryPlaceholder", "AudiosLibraryPlaceholder"})
         EXPECT_NE(form->findChild<QWidget*>(QString::fromLatin1(name)), nullptr) << name;
     QStringList bottom;
