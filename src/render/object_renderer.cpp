@@ -9,23 +9,14 @@
 #include "render/round_body_painter.h"
 #include "render/shape_painter.h"
 
-#if __has_include("render/text/text_painters.h")
 #include "render/text/text_painters.h"
-#define VANTORA_HAS_TEXT_ENGINE 1
-#endif
 
 #include <utility>
 
 namespace vantora {
 namespace {
 
-void paintLabel([[maybe_unused]] const TDemoObject& label, QImage& target) {
-#ifdef VANTORA_HAS_TEXT_ENGINE
-    PaintLabel(label, target);
-#else
-    target = QImage(); // labels need the text engine
-#endif
-}
+void paintLabel(const TDemoObject& label, QImage& target) { PaintLabel(label, target); }
 
 // Kinds whose painters draw a picture of exactly Width x Height.
 bool paintsAtObjectSize(TObjectKind kind) {

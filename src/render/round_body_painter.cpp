@@ -7,10 +7,7 @@
 #include "render/shade_color.h"
 #include "render/text_box.h"
 
-#if __has_include("render/text/text_painters.h")
 #include "render/text/text_painters.h"
-#define VANTORA_HAS_TEXT_ENGINE 1
-#endif
 
 #include <QPainter>
 
@@ -130,14 +127,12 @@ void drawDecoration(RgbAlphaCanvas& canvas, const QImage& decoration) {
 
 void paintText(const TDemoObject& object, RgbAlphaCanvas& canvas) {
     const QRect box = RoundBodyTextBox(object);
-#ifdef VANTORA_HAS_TEXT_ENGINE
     if (!isRoundBalloon(object)) {
         if (box.width() > 0 && box.height() > 0)
             DrawNoteText(canvas.rgb, object, box);
         return;
     }
-#endif
-    // Balloons use the plain routine; so do notes while the effect engine is not built in.
+    // Round balloons use the plain text routine; notes go through the effect engine above.
     QPainter painter(&canvas.rgb);
     DrawTextBox(painter, object.Text, box, true, object.Layout, object.Alignment, object.Font);
 }
