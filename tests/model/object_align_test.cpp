@@ -34,6 +34,8 @@ TEST(ObjectAlign, RoundsToTheNearestMultiple) {
     EXPECT_EQ(SnapToGrid(-3, 8), 0);
     EXPECT_EQ(SnapToGrid(-5, 8), -8);
     EXPECT_EQ(SnapToGrid(7, 1), 7);
+    EXPECT_EQ(SnapToGrid(7, 5), 5); // grids that do not divide 8
+    EXPECT_EQ(SnapToGrid(8, 5), 10);
     EXPECT_EQ(SnapToGrid(7, 0), 7);   // no grid: nothing to round to
     EXPECT_EQ(SnapToGrid(7, -8), 7);
     // At the ends of the range: the nearest multiple that fits.

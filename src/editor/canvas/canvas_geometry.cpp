@@ -67,12 +67,6 @@ std::int32_t RoundBalloonArrowToward(std::int64_t dx, std::int64_t dy, std::int6
 
 } // namespace
 
-int SnapToGrid(int v, int grid) {
-    if (grid <= 0)
-        return v;
-    return (v + grid / 2) / grid * grid;
-}
-
 QPoint HandleCentre(const TDemoObject& o, int handle) {
     const int left = o.Left;
     const int centre = o.Left + o.Width / 2;

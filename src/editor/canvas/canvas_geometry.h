@@ -37,10 +37,6 @@ struct GridSettings {
     int y = 8;
 };
 
-// v rounded to the nearest multiple of `grid` ((v + grid div 2) div grid * grid); v itself when
-// the grid is not positive.
-int SnapToGrid(int v, int grid);
-
 // The centre of handle 1..8 of an object's rectangle.
 QPoint HandleCentre(const TDemoObject& object, int handle);
 // The centres of handles 1..8, in handle order.

@@ -5,6 +5,7 @@
 #include "editor/document/editor_document.h"
 #include "editor/document/editor_selection.h"
 #include "model/demo.h"
+#include "model/object_align.h"
 
 #include <algorithm>
 #include <cstdlib>

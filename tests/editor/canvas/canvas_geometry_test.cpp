@@ -27,17 +27,6 @@ std::string_view RoundName(std::optional<std::int32_t> code) {
     return code ? *NameOfCode(names::RoundBalloonArrow, *code) : "(none)";
 }
 
-TEST(CanvasGeometry, SnapRoundsToTheNearestGridMultiple) {
-    EXPECT_EQ(SnapToGrid(13, 8), 16);
-    EXPECT_EQ(SnapToGrid(4, 8), 8); // half a cell rounds up
-    EXPECT_EQ(SnapToGrid(3, 8), 0);
-    EXPECT_EQ(SnapToGrid(11, 8), 8);
-    EXPECT_EQ(SnapToGrid(12, 8), 16);
-    EXPECT_EQ(SnapToGrid(7, 5), 5);
-    EXPECT_EQ(SnapToGrid(8, 5), 10);
-    EXPECT_EQ(SnapToGrid(17, 0), 17); // no grid, no snapping
-}
-
 TEST(CanvasGeometry, HandleBoxesLieOnTheCornersEdgesAndMiddles) {
     const TDemoObject o = Box(10, 20, 100, 50);
     EXPECT_EQ(HitTestSelected(o, {10, 20}), kTopLeft);
