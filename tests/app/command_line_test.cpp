@@ -1,23 +1,15 @@
 // Parsing vantora-build's arguments.
 
 #include "build_tool/command_line.h"
+#include "command_line_parsing.h"
 
 #include <gtest/gtest.h>
 
 namespace vantora::buildtool {
 namespace {
 
-CommandLine parsed(const std::vector<std::string>& arguments) {
-    const ParseOutcome outcome = ParseCommandLine(arguments);
-    EXPECT_TRUE(outcome.commandLine.has_value()) << outcome.error;
-    return outcome.commandLine.value_or(CommandLine{});
-}
-
-std::string refused(const std::vector<std::string>& arguments) {
-    const ParseOutcome outcome = ParseCommandLine(arguments);
-    EXPECT_FALSE(outcome.commandLine.has_value());
-    return outcome.error;
-}
+using test::parsed;
+using test::refused;
 
 TEST(CommandLine, InfoTakesTheProjectInEitherOrder) {
     EXPECT_EQ(parsed({"--info", "a.vtp"}).project, "a.vtp");

@@ -2,6 +2,7 @@
 // targets run end to end by the real program on the sample project.
 
 #include "build_tool/command_line.h"
+#include "command_line_parsing.h"
 
 #include "test_support.h"
 
@@ -14,17 +15,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-CommandLine parsed(const std::vector<std::string>& arguments) {
-    const ParseOutcome outcome = ParseCommandLine(arguments);
-    EXPECT_TRUE(outcome.commandLine.has_value()) << outcome.error;
-    return outcome.commandLine.value_or(CommandLine{});
-}
-
-std::string refused(const std::vector<std::string>& arguments) {
-    const ParseOutcome outcome = ParseCommandLine(arguments);
-    EXPECT_FALSE(outcome.commandLine.has_value());
-    return outcome.error;
-}
+using test::parsed;
+using test::refused;
 
 TEST(PublishOptions, EachTargetWithItsOutput) {
     const CommandLine html = parsed({"a.vtp", "--html", "out/page.htm"});

@@ -19,19 +19,8 @@ using test::Child;
 using test::ClickButton;
 using test::FakePrompts;
 
-// Drives a dialog: shows it, lets `edit` work on it, then presses the named button.
-template <typename Edit>
-DialogDriver Press(const QString& button, Edit edit) {
-    return [button, edit](QDialog& dialog) {
-        dialog.show();
-        edit(dialog);
-        ClickButton(dialog, button);
-        return dialog.result();
-    };
-}
-DialogDriver Press(const QString& button) {
-    return Press(button, [](QDialog&) {});
-}
+using test::EditThenPress;
+using test::Press;
 
 void ChoosePreset(QDialog& dialog, const QString& caption) {
     auto* box = Child<QComboBox>(dialog, "PresetBox");
@@ -68,7 +57,7 @@ TEST(NewForm, CancelEscapeAndCloseAreNotConfirmed) {
 
 TEST(NewForm, PresetFillsTheSizeWhichStaysEditable) {
     FakePrompts prompts;
-    const TNewDemoChoice choice = RunNewForm(nullptr, prompts, Press("&OK", [](QDialog& dialog) {
+    const TNewDemoChoice choice = RunNewForm(nullptr, prompts, EditThenPress("&OK", [](QDialog& dialog) {
         ChoosePreset(dialog, "240x320");
         auto* width = Child<QSpinBox>(dialog, "WidthEdit");
         EXPECT_EQ(width->value(), 240);
@@ -83,7 +72,7 @@ TEST(NewForm, EveryPresetSetsItsSize) {
     FakePrompts prompts;
     ASSERT_EQ(SizePresets().size(), 7u);
     for (const TSizePreset& preset : SizePresets()) {
-        const TNewDemoChoice choice = RunNewForm(nullptr, prompts, Press("&OK", [&](QDialog& dialog) {
+        const TNewDemoChoice choice = RunNewForm(nullptr, prompts, EditThenPress("&OK", [&](QDialog& dialog) {
             ChoosePreset(dialog, QString::fromLatin1(preset.caption));
         }));
         EXPECT_EQ(QStringLiteral("%1x%2").arg(choice.Settings.Width).arg(choice.Settings.Height),
@@ -94,7 +83,7 @@ TEST(NewForm, EveryPresetSetsItsSize) {
 TEST(NewForm, TitleIsTrimmedAndBlanksOnlyGiveAnEmptyName) {
     FakePrompts prompts;
     const auto withTitle = [&](const QString& title) {
-        return RunNewForm(nullptr, prompts, Press("&OK", [title](QDialog& dialog) {
+        return RunNewForm(nullptr, prompts, EditThenPress("&OK", [title](QDialog& dialog) {
                    auto* edit = Child<QLineEdit>(dialog, "TitleEdit");
                    edit->clear();
                    QTest::keyClicks(edit, title);
@@ -107,14 +96,14 @@ TEST(NewForm, TitleIsTrimmedAndBlanksOnlyGiveAnEmptyName) {
 
 TEST(NewForm, FrameRateAndCreationModes) {
     FakePrompts prompts;
-    const TNewDemoChoice fast = RunNewForm(nullptr, prompts, Press("&OK", [](QDialog& dialog) {
+    const TNewDemoChoice fast = RunNewForm(nullptr, prompts, EditThenPress("&OK", [](QDialog& dialog) {
         QTest::mouseClick(Child<QRadioButton>(dialog, "Fps40Button"), Qt::LeftButton);
         QTest::mouseClick(Child<QRadioButton>(dialog, "TakeShotsButton"), Qt::LeftButton);
     }));
     EXPECT_EQ(fast.Settings.FrameRateFactor, 4);
     EXPECT_EQ(fast.Creation, TSceneCreation::TakeScreenShots);
 
-    const TNewDemoChoice slow = RunNewForm(nullptr, prompts, Press("&OK", [](QDialog& dialog) {
+    const TNewDemoChoice slow = RunNewForm(nullptr, prompts, EditThenPress("&OK", [](QDialog& dialog) {
         QTest::mouseClick(Child<QRadioButton>(dialog, "Fps10Button"), Qt::LeftButton);
         auto* hidden = Child<QRadioButton>(dialog, "ImportImagesButton");
         EXPECT_FALSE(hidden->isVisible());
@@ -126,7 +115,7 @@ TEST(NewForm, FrameRateAndCreationModes) {
 
 TEST(NewForm, SizesClampToTheirRange) {
     FakePrompts prompts;
-    const TNewDemoChoice choice = RunNewForm(nullptr, prompts, Press("&OK", [](QDialog& dialog) {
+    const TNewDemoChoice choice = RunNewForm(nullptr, prompts, EditThenPress("&OK", [](QDialog& dialog) {
         auto* width = Child<QSpinBox>(dialog, "WidthEdit");
         width->selectAll();
         QTest::keyClicks(width, "123456"); // a fifth digit cannot be typed
@@ -139,7 +128,7 @@ TEST(NewForm, SizesClampToTheirRange) {
 TEST(NewForm, CustomColourComesFromTheColourDialog) {
     FakePrompts prompts;
     prompts.colours = {RGB(1, 2, 3)};
-    const TNewDemoChoice choice = RunNewForm(nullptr, prompts, Press("&OK", [](QDialog& dialog) {
+    const TNewDemoChoice choice = RunNewForm(nullptr, prompts, EditThenPress("&OK", [](QDialog& dialog) {
         auto* box = Child<QComboBox>(dialog, "BackColorBox");
         const int custom = box->findText("Custom...");
         ASSERT_GE(custom, 0);
@@ -173,7 +162,7 @@ TEST(DemoPropertiesForm, OkWithoutEditsChangesNothing) {
 
 TEST(DemoPropertiesForm, FrameRateChangeIsReturned) {
     FakePrompts prompts;
-    const auto result = RunDemoPropertiesForm(Sample(), nullptr, prompts, Press("&OK", [](QDialog& dialog) {
+    const auto result = RunDemoPropertiesForm(Sample(), nullptr, prompts, EditThenPress("&OK", [](QDialog& dialog) {
         QTest::mouseClick(Child<QRadioButton>(dialog, "Fps10Button"), Qt::LeftButton);
     }));
     ASSERT_TRUE(result.has_value());
@@ -184,7 +173,7 @@ TEST(DemoPropertiesForm, FrameRateChangeIsReturned) {
 
 TEST(DemoPropertiesForm, CancelAfterEditsKeepsEverything) {
     FakePrompts prompts;
-    const auto result = RunDemoPropertiesForm(Sample(), nullptr, prompts, Press("&Cancel", [](QDialog& dialog) {
+    const auto result = RunDemoPropertiesForm(Sample(), nullptr, prompts, EditThenPress("&Cancel", [](QDialog& dialog) {
         QTest::keyClicks(Child<QLineEdit>(dialog, "NameEdit"), " 2");
     }));
     EXPECT_FALSE(result.has_value());
@@ -192,7 +181,7 @@ TEST(DemoPropertiesForm, CancelAfterEditsKeepsEverything) {
 
 TEST(DemoPropertiesForm, NameIsNotTrimmedAndSizeAndColourComeBack) {
     FakePrompts prompts;
-    const auto result = RunDemoPropertiesForm(Sample(), nullptr, prompts, Press("&OK", [](QDialog& dialog) {
+    const auto result = RunDemoPropertiesForm(Sample(), nullptr, prompts, EditThenPress("&OK", [](QDialog& dialog) {
         auto* name = Child<QLineEdit>(dialog, "NameEdit");
         QTest::keyClick(name, Qt::Key_End);
         QTest::keyClicks(name, "  ");
@@ -212,7 +201,7 @@ TEST(DemoPropertiesForm, UnknownFrameRateChecksNoneAndStaysUnchanged) {
     FakePrompts prompts;
     TDemoSettings odd = Sample();
     odd.FrameRateFactor = 3;
-    const auto result = RunDemoPropertiesForm(odd, nullptr, prompts, Press("&OK", [](QDialog& dialog) {
+    const auto result = RunDemoPropertiesForm(odd, nullptr, prompts, EditThenPress("&OK", [](QDialog& dialog) {
         EXPECT_FALSE(Child<QRadioButton>(dialog, "Fps10Button")->isChecked());
         EXPECT_FALSE(Child<QRadioButton>(dialog, "Fps20Button")->isChecked());
         EXPECT_FALSE(Child<QRadioButton>(dialog, "Fps40Button")->isChecked());
@@ -225,7 +214,7 @@ TEST(DemoPropertiesForm, UnknownFrameRateChecksNoneAndStaysUnchanged) {
 
 TEST(DemoPropertiesForm, CancelledCustomColourKeepsTheOldOne) {
     FakePrompts prompts; // the colour dialog is cancelled
-    const auto result = RunDemoPropertiesForm(Sample(), nullptr, prompts, Press("&OK", [](QDialog& dialog) {
+    const auto result = RunDemoPropertiesForm(Sample(), nullptr, prompts, EditThenPress("&OK", [](QDialog& dialog) {
         auto* box = Child<QComboBox>(dialog, "BackColorBox");
         box->setCurrentIndex(0);
         emit box->activated(0);

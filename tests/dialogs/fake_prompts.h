@@ -1,6 +1,7 @@
 #pragma once
 // Scripted answers for the dialogs' message boxes and file dialogs, and a record of what was asked.
 
+#include "dialogs/dialog_driver.h"
 #include "dialogs/user_prompts.h"
 
 #include <QDialog>
@@ -76,6 +77,22 @@ inline void ClickButton(QWidget& parent, const QString& caption) {
             return;
         }
     ADD_FAILURE() << "no button " << caption.toStdString();
+}
+
+// Drives a dialog as a user would: shows it, lets `edit` work on its controls, then presses the
+// button with this caption.
+template <typename Edit>
+DialogDriver EditThenPress(const QString& button, Edit edit) {
+    return [button, edit](QDialog& dialog) {
+        dialog.show();
+        edit(dialog);
+        ClickButton(dialog, button);
+        return dialog.result();
+    };
+}
+
+inline DialogDriver Press(const QString& button) {
+    return EditThenPress(button, [](QDialog&) {});
 }
 
 } // namespace vantora::test

@@ -17,15 +17,7 @@ using test::Child;
 using test::ClickButton;
 using test::FakePrompts;
 
-template <typename Edit>
-DialogDriver EditThenPress(const QString& button, Edit edit) {
-    return [button, edit](QDialog& dialog) {
-        dialog.show();
-        edit(dialog);
-        ClickButton(dialog, button);
-        return dialog.result();
-    };
-}
+using test::EditThenPress;
 
 QString PathText(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
 

@@ -7,22 +7,15 @@
 #include "model/scene_layout.h"
 #include "model/scene_operations.h"
 
+#include "subject_fixture.h"
+
 #include <gtest/gtest.h>
 
 namespace vantora {
 namespace {
 
-class ObjectEdits : public testing::Test {
+class ObjectEdits : public test::SubjectFixture {
 protected:
-    TVantora demo;
-    TDemoFrame* scene = nullptr;
-    std::vector<ModelChange> changes;
-
-    void SetUp() override {
-        scene = &NewScene(demo);
-        demo.Changes.addListener([this](const ModelChange& change) { changes.push_back(change); });
-    }
-
     std::vector<ModelChangeKind> kinds() const {
         std::vector<ModelChangeKind> out;
         for (const auto& change : changes)

@@ -9,6 +9,7 @@
 #include "storage/project_file.h"
 #include "storage/scene_copy.h"
 
+#include <memory>
 #include <ostream>
 
 #ifndef VANTORA_VERSION
@@ -48,6 +49,17 @@ bool LoadProjectOrReport(const std::string& project, TVantora& demo, std::ostrea
     if (!loaded)
         fail(loaded, err);
     return static_cast<bool>(loaded);
+}
+
+ProgressObserver ProgressLinesTo(std::ostream& err) {
+    auto total = std::make_shared<int>(0);
+    ProgressObserver progress;
+    progress.open = [&err, total](std::string_view label, int maximum) {
+        *total = maximum;
+        err << label << "...\n";
+    };
+    progress.advance = [&err, total](int position) { err << "  " << position << " of " << *total << '\n'; };
+    return progress;
 }
 
 std::string VersionText() { return std::string("vantora-build ") + VANTORA_VERSION; }

@@ -21,13 +21,7 @@ int BuildMovie(const CommandLine& line, std::ostream& err) {
         return kExitFailed;
     }
 
-    ProgressObserver progress;
-    int total = 0;
-    progress.open = [&](std::string_view label, int maximum) {
-        total = maximum;
-        err << label << "...\n";
-    };
-    progress.advance = [&](int position) { err << "  " << position << " of " << total << '\n'; };
+    const ProgressObserver progress = ProgressLinesTo(err);
 
     MovieBuildOptions options;
     if (line.scene)

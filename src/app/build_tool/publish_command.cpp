@@ -55,13 +55,7 @@ int PublishDemo(const CommandLine& line, std::ostream& err) {
     TVantora demo;
     if (!LoadProjectOrReport(line.project, demo, err))
         return kExitFailed;
-    ProgressObserver progress;
-    int total = 0;
-    progress.open = [&](std::string_view label, int maximum) {
-        total = maximum;
-        err << label << "...\n";
-    };
-    progress.advance = [&](int position) { err << "  " << position << " of " << total << '\n'; };
+    const ProgressObserver progress = ProgressLinesTo(err);
     publish::PublishContext context;
     context.progress = &progress;
     // A command line names the output's folder as readily as the output: make it when missing.
