@@ -7,6 +7,8 @@
 #include "editor/canvas/scene_canvas.h"
 #include "editor/grids/animation_grid_view.h"
 #include "editor/grids/property_grid.h"
+#include "editor/main_window/object_box.h"
+#include "editor/scene_list/scene_list_widget.h"
 #include "storage/library_folders.h"
 
 #include <QComboBox>
@@ -33,8 +35,8 @@ QWidget* Placeholder(const QString& name, const QString& what, QWidget* parent) 
 } // namespace
 
 void TMainForm::BuildLayout() {
-    // Left: the scene list.
-    sceneList_ = new QListWidget;
+    // Left: the scene list, drawn as cards.
+    sceneList_ = new SceneListWidget(*document_);
     sceneList_->setObjectName(QStringLiteral("SceneList"));
     sceneList_->setSelectionMode(QAbstractItemView::SingleSelection);
     sceneList_->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -54,7 +56,7 @@ void TMainForm::BuildLayout() {
     rightPane->setObjectName(QStringLiteral("GridPane"));
     auto* rightLayout = new QVBoxLayout(rightPane);
     rightLayout->setContentsMargins(0, 0, 0, 0);
-    objectBox_ = new QComboBox;
+    objectBox_ = new ObjectBox;
     objectBox_->setObjectName(QStringLiteral("ObjectBox"));
     objectBox_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     gridTabs_ = new QTabWidget;

@@ -9,6 +9,7 @@
 #include "editor/document/editor_document.h"
 #include "editor/document/editor_selection.h"
 #include "editor/main_window/enabling_rules.h"
+#include "editor/main_window/object_box.h"
 #include "model/object_kind.h"
 #include "model/object_operations.h"
 #include "model/scene_operations.h"
@@ -68,18 +69,26 @@ void TMainForm::ConnectDocument() {
     });
 }
 
-// Rebuilds the list from the demo: one entry per scene, the current one selected.
+// Brings the entries in line with the demo, one per scene, the current one selected. Entries are
+// renamed in place rather than rebuilt, so that a press that makes a scene current does not take
+// away the entry a drag is about to start from.
 void TMainForm::RefreshSceneList() {
     const auto& scenes = document_->demo().Scenes;
     refreshing_ = true;
-    sceneList_->clear();
+    while (static_cast<std::size_t>(sceneList_->count()) > scenes.size())
+        delete sceneList_->takeItem(sceneList_->count() - 1);
     int current = -1;
     for (std::size_t i = 0; i < scenes.size(); ++i) {
-        sceneList_->addItem(QString::fromStdString(scenes[i]->Name));
+        const QString name = QString::fromStdString(scenes[i]->Name);
+        if (QListWidgetItem* item = sceneList_->item(static_cast<int>(i)))
+            item->setText(name);
+        else
+            sceneList_->addItem(name);
         if (scenes[i].get() == document_->currentScene())
             current = static_cast<int>(i);
     }
     sceneList_->setCurrentRow(current);
+    sceneList_->viewport()->update();
     refreshing_ = false;
     ShowSelectedScene();
     RefreshObjectBox();
@@ -89,20 +98,7 @@ void TMainForm::RefreshSceneList() {
 void TMainForm::RefreshObjectBox() {
     const TDemoFrame* scene = document_->currentScene();
     refreshing_ = true;
-    objectBox_->clear();
-    if (scene) {
-        objectBox_->addItem(QString::fromStdString(scene->Name) + QStringLiteral("  [Scene]"));
-        for (const auto& object : scene->Objects)
-            objectBox_->addItem(QString::fromStdString(object->Name) + QStringLiteral("  [") +
-                                Text(ObjectKindName(object->Kind)) + QLatin1Char(']'));
-        const std::vector<TDemoObject*> selected = document_->selectedObjects();
-        if (selected.empty())
-            objectBox_->setCurrentIndex(0);
-        else if (selected.size() == 1)
-            objectBox_->setCurrentIndex(static_cast<int>(IndexOfObject(*scene, selected.front())) + 1);
-        else
-            objectBox_->setCurrentIndex(-1);
-    }
+    FillObjectBox(*objectBox_, scene, document_->selectedObjects());
     objectBox_->setEnabled(scene != nullptr);
     refreshing_ = false;
     UpdateStatusBar();

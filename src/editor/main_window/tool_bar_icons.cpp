@@ -197,4 +197,15 @@ QIcon ObjectKindIcon(TObjectKind kind) {
     return {};
 }
 
+QIcon SceneIcon() {
+    return Drawn([](QPainter& p) {
+        p.setBrush(kPaper);
+        p.drawRect(QRectF(2.5, 3.5, 15, 12));
+        p.setBrush(kAccent);
+        p.drawPolygon(QPolygonF{{3, 15}, {8, 9}, {11, 12}, {13, 10}, {17, 15}});
+        p.setPen(kInk);
+        p.drawLine(QPointF(7, 17.5), QPointF(13, 17.5));
+    });
+}
+
 } // namespace vantora

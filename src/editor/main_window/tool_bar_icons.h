@@ -11,5 +11,7 @@ enum class ToolBarGlyph { New, Open, Save, Properties, Preview, Publish, NewScen
 
 QIcon ToolBarIcon(ToolBarGlyph glyph);
 QIcon ObjectKindIcon(TObjectKind kind);
+// A scene: the picture of a screen.
+QIcon SceneIcon();
 
 } // namespace vantora
