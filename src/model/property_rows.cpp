@@ -26,7 +26,20 @@ PropertyRow typed(std::string name, F field, std::int32_t minimum = kNoMinimum, 
     return row;
 }
 
+// Bounds of the rows whose range follows from what the value does when drawn:
+// a pen width or corner radius is never longer than the largest object picture's side;
+constexpr std::int32_t kLongestPixelLength = 16384;
+// a row pitch adds this percentage of a row's height, and below -100 rows would run upwards;
+constexpr std::int32_t kLowestRowPitch = -100;
+constexpr std::int32_t kHighestRowPitch = 32767; // the text control keeps it in 16 bits
+// the text shadow is drawn at most this many pixels away from the text.
+constexpr std::int32_t kShadowOffsetLimit = 20;
+
 PropertyRow percent(std::string name, F field) { return typed(std::move(name), field, 0, 100); }
+PropertyRow pixelLength(std::string name, F field) { return typed(std::move(name), field, 0, kLongestPixelLength); }
+PropertyRow shadowOffset(std::string name, F field) {
+    return typed(std::move(name), field, -kShadowOffsetLimit, kShadowOffsetLimit);
+}
 PropertyRow signedPercent(std::string name, F field) { return typed(std::move(name), field, -100, 100); }
 
 PropertyRow textAtOnce(std::string name, F field) { return PropertyRow{std::move(name), field, EditRoute::TypedAtOnce}; }
@@ -86,7 +99,7 @@ Rows noteRows() {
             fontRow(),
             fontColourRow(),
             alignmentRow(),
-            typed("RowPitch", F::Spacing),
+            typed("RowPitch", F::Spacing, kLowestRowPitch, kHighestRowPitch),
             typed("Margin", F::Margin, 0),
             colour("BackColor", F::BackColor),
             typed("Round", F::Round, 0),
@@ -106,8 +119,8 @@ Rows noteRows() {
             boolean("TextShadow", F::TextShadow),
             colour("TextShadowColor", F::TextShadowColor),
             percent("TextShadowBlur (%)", F::TextShadowBlur),
-            typed("TextShadowXOff", F::TextShadowXOff),
-            typed("TextShadowYOff", F::TextShadowYOff)};
+            shadowOffset("TextShadowXOff", F::TextShadowXOff),
+            shadowOffset("TextShadowYOff", F::TextShadowYOff)};
 }
 
 Rows textRows() { return {nameRow(), textBodyRow(), fontRow(), fontColourRow(), alignmentRow()}; }
@@ -128,10 +141,10 @@ Rows shapeRows() {
     return {nameRow(),
             pick("Shape", F::Style, names::ShapeKind),
             colour("BorderColor", F::BorderColor),
-            typed("BorderWidth", F::BorderWidth, 0),
+            pixelLength("BorderWidth", F::BorderWidth),
             colour("FillColor", F::BackColor),
             pick("FillStyle", F::Option, names::FillStyle),
-            typed("RoundForRect", F::Spacing, 0),
+            pixelLength("RoundForRect", F::Spacing),
             percent("Alpha", F::Alpha)};
 }
 
@@ -174,7 +187,7 @@ Rows buttonRows() {
             fontRow(),
             fontColourRow(),
             colour("BorderColor", F::BorderColor),
-            typed("BorderWidth", F::BorderWidth, 0),
+            pixelLength("BorderWidth", F::BorderWidth),
             colour("FillColor", F::BackColor),
             pick("FillStyle", F::Option, names::FillStyle),
             typed("Round", F::Round, 0),

@@ -128,11 +128,15 @@ TEST(ModelPropertyRowsDetail, BoundsOfTypedRows) {
     };
     EXPECT_EQ(bounds(TObjectKind::Note, "Alpha (%)"), std::pair(0, 100));
     EXPECT_EQ(bounds(TObjectKind::Note, "TextAngle"), std::pair(-360, 360));
-    EXPECT_EQ(bounds(TObjectKind::Note, "RowPitch"), std::pair(kNoMinimum, kNoMaximum));
+    EXPECT_EQ(bounds(TObjectKind::Note, "RowPitch"), std::pair(-100, 32767));
+    EXPECT_EQ(bounds(TObjectKind::Note, "TextShadowXOff"), std::pair(-20, 20));
+    EXPECT_EQ(bounds(TObjectKind::Note, "TextShadowYOff"), std::pair(-20, 20));
+    EXPECT_EQ(bounds(TObjectKind::Shape, "RoundForRect"), std::pair(0, 16384));
+    EXPECT_EQ(bounds(TObjectKind::Button, "BorderWidth"), std::pair(0, 16384));
     EXPECT_EQ(bounds(TObjectKind::Note, "Margin"), std::pair(0, kNoMaximum));
     EXPECT_EQ(bounds(TObjectKind::InputText, "InputFrom"), std::pair(1, kNoMaximum));
     EXPECT_EQ(bounds(TObjectKind::Button, "MouseDownBlueOff (%)"), std::pair(-100, 100));
-    EXPECT_EQ(bounds(TObjectKind::Shape, "BorderWidth"), std::pair(0, kNoMaximum));
+    EXPECT_EQ(bounds(TObjectKind::Shape, "BorderWidth"), std::pair(0, 16384));
     EXPECT_EQ(bounds(TObjectKind::Shape, "Width"), std::pair(2, kNoMaximum));
     EXPECT_EQ(bounds(TObjectKind::Shape, "Left"), std::pair(kNoMinimum, kNoMaximum));
 }

@@ -20,11 +20,13 @@ std::vector<GridRow> TAnimationGrid::buildRows() {
         return rows;
     for (const AnimationRow& row : sheet_.rows) {
         GridRow g;
+        g.icon = AnimationRowIcon(sheet_, int(rows.size()));
         g.name = QString::fromStdString(row.name);
         g.value = QString::fromStdString(AnimationDisplayValue(row, *settings));
-        g.style = row.route == EditRoute::Pick || row.route == EditRoute::PickOrTyped ? GridEditStyle::Pick
-                  : row.route == EditRoute::ReadOnly                                   ? GridEditStyle::ReadOnly
-                                                                                       : GridEditStyle::Typed;
+        g.style = row.route == EditRoute::Pick          ? GridEditStyle::Pick
+                  : row.route == EditRoute::PickOrTyped ? GridEditStyle::PickOrTyped
+                  : row.route == EditRoute::ReadOnly    ? GridEditStyle::ReadOnly
+                                                        : GridEditStyle::Typed;
         for (const std::string& pick : row.pickList)
             g.picks << QString::fromStdString(pick);
         rows.push_back(std::move(g));
@@ -33,8 +35,8 @@ std::vector<GridRow> TAnimationGrid::buildRows() {
 }
 
 void TAnimationGrid::apply(int index, const QString& text, bool pick) {
-    if (index < 0 || std::size_t(index) >= sheet_.rows.size())
-        return;
+    if (!subject().scene || index < 0 || std::size_t(index) >= sheet_.rows.size())
+        return; // nothing is picked while several objects are selected
     const AnimationRow row = sheet_.rows[std::size_t(index)];
     const PropertySubject who = subject();
     const std::string value = text.toStdString();

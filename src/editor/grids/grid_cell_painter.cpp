@@ -9,66 +9,133 @@ namespace {
 
 QColor ToQColor(TColor c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
 
-QColor Darker(const QColor& c, int by) {
-    return QColor(std::max(0, c.red() - by), std::max(0, c.green() - by), std::max(0, c.blue() - by));
+bool Selected(const QStyleOptionViewItem& option) { return option.state & QStyle::State_Selected; }
+
+QColor CellFill(const QStyleOptionViewItem& option) {
+    return Selected(option) ? option.palette.highlight().color() : option.palette.base().color();
+}
+
+QColor CellInk(const QStyleOptionViewItem& option) {
+    return Selected(option) ? option.palette.highlightedText().color() : option.palette.text().color();
+}
+
+// The text box of a cell from `left` pixels in, starting `kTextTop` pixels down.
+QRect TextBox(const QRect& cell, int left) { return cell.adjusted(left, kTextTop, -1, 0); }
+
+void DrawCellText(QPainter* painter, const QStyleOptionViewItem& option, const QRect& box, const QString& text) {
+    const QString shown = option.fontMetrics.elidedText(text, Qt::ElideRight, box.width());
+    painter->drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, shown);
 }
 
 } // namespace
 
 bool NeedsSilverBox(unsigned colour) { return (colour & 0xFFFFFFu) == 0xFFFFFFu; }
 
+QColor TitleShade(const QColor& fill, int by) {
+    return QColor(std::max(0, fill.red() - by), std::max(0, fill.green() - by), std::max(0, fill.blue() - by));
+}
+
+QColor GridCellPainter::separatorColour(const QPalette& palette) {
+    return QColor(palette.color(QPalette::Midlight).darker(115).rgb()); // plain 8-bit channels
+}
+
 void GridCellPainter::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
-    if (index.row() == 0) {
+    painter->save();
+    if (index.row() == 0)
         paintTitle(painter, option, index);
-        return;
-    }
-    if (index.column() == 1 && index.data(kColourRole).isValid()) {
+    else if (index.column() == 0)
+        paintName(painter, option, index);
+    else if (index.data(kColourRole).isValid())
         paintColour(painter, option, index);
-        return;
-    }
-    if (index.column() == 1 && index.data(kFontRole).isValid()) {
+    else if (index.data(kFontRole).isValid())
         paintFont(painter, option, index);
-        return;
+    else
+        QStyledItemDelegate::paint(painter, option, index);
+    painter->restore();
+    if (index.row() > 0)
+        paintSeparators(painter, option, index);
+    if (index.row() == 1) {
+        // The title's last line becomes the grid's own colour: no separator under the title.
+        painter->save();
+        painter->setPen(option.palette.base().color());
+        painter->drawLine(option.rect.left(), option.rect.top() - 1, option.rect.right(), option.rect.top() - 1);
+        painter->restore();
     }
-    QStyledItemDelegate::paint(painter, option, index);
 }
 
 void GridCellPainter::paintTitle(QPainter* painter, const QStyleOptionViewItem& option,
                                  const QModelIndex& index) const {
-    const QRect r = option.rect.adjusted(-1, -2, 1, 1);
+    // The table draws no grid, so the cell is the whole bar and nothing needs covering. Its last
+    // line is the grid's own colour, as row 1 leaves it, so that a repaint of either agrees.
+    const QRect r = option.rect;
     const QColor fill = option.palette.button().color();
     painter->fillRect(r, fill);
     for (int i = 0; i < 3; ++i) {
-        painter->setPen(Darker(fill, 10 * (i + 1)));
-        const int y = option.rect.bottom() - 4 + i;
-        painter->drawLine(option.rect.left(), y, option.rect.right(), y);
+        painter->setPen(TitleShade(fill, 10 * (i + 1)));
+        const int y = r.bottom() - 4 + i;
+        painter->drawLine(r.left(), y, r.right(), y);
     }
+    painter->setPen(option.palette.base().color());
+    painter->drawLine(r.left(), r.bottom(), r.right(), r.bottom());
     painter->setPen(option.palette.buttonText().color());
-    painter->drawText(option.rect.adjusted(3, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop, index.data().toString());
+    DrawCellText(painter, option, TextBox(option.rect, 3), index.data().toString());
+}
+
+const QPixmap& GridCellPainter::iconPixmap(GridRowIcon icon) const {
+    auto found = icons_.find(icon);
+    if (found == icons_.end())
+        found = icons_.emplace(icon, GridRowIconPixmap(icon)).first;
+    return found->second;
+}
+
+void GridCellPainter::paintName(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    const QRect r = option.rect;
+    painter->fillRect(r, CellFill(option));
+    const auto icon = static_cast<GridRowIcon>(index.data(kIconRole).toInt());
+    if (icon != GridRowIcon::None)
+        painter->drawPixmap(r.left(), r.top() + kIconTop, iconPixmap(icon));
+    painter->setPen(CellInk(option));
+    DrawCellText(painter, option, TextBox(r, kNameLeft), index.data().toString());
 }
 
 void GridCellPainter::paintColour(QPainter* painter, const QStyleOptionViewItem& option,
                                   const QModelIndex& index) const {
     const QRect r = option.rect;
-    painter->fillRect(r, option.palette.base());
+    painter->fillRect(r, CellFill(option));
     const QRect swatch(QPoint(r.left() + 2, r.top() + 2), QPoint(r.left() + 16, r.bottom() - 2));
     painter->fillRect(swatch, ToQColor(index.data(kColourRole).toUInt()));
-    painter->setPen(option.palette.text().color());
+    painter->setPen(CellInk(option));
     painter->drawRect(swatch);
-    painter->drawText(r.adjusted(18, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop, index.data().toString());
+    DrawCellText(painter, option, TextBox(r, kSwatchTextLeft), index.data().toString());
 }
 
 void GridCellPainter::paintFont(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
     const QRect r = option.rect;
-    painter->fillRect(r, option.palette.base());
+    painter->fillRect(r, CellFill(option));
     const unsigned colour = index.data(kFontColourRole).toUInt();
     if (NeedsSilverBox(colour))
         painter->fillRect(r.adjusted(2, 2, -2, -2), QColor(0xC0, 0xC0, 0xC0));
+    // The object's face and style at the grid's own size, so that every row keeps its height.
     QFont face = index.data(kFontRole).value<QFont>();
-    face.setPointSizeF(option.font.pointSizeF());
+    if (option.font.pixelSize() > 0)
+        face.setPixelSize(option.font.pixelSize());
+    else
+        face.setPointSizeF(option.font.pointSizeF());
     painter->setFont(face);
     painter->setPen(ToQColor(colour));
-    painter->drawText(r.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, index.data().toString());
+    const QRect box = r.adjusted(2, 0, -1, 0);
+    const QString shown = QFontMetrics(face).elidedText(index.data().toString(), Qt::ElideRight, box.width());
+    painter->drawText(box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, shown);
+}
+
+void GridCellPainter::paintSeparators(QPainter* painter, const QStyleOptionViewItem& option,
+                                      const QModelIndex&) const {
+    const QRect r = option.rect;
+    painter->save();
+    painter->setPen(separatorColour(option.palette));
+    painter->drawLine(r.left(), r.bottom(), r.right(), r.bottom());
+    painter->drawLine(r.right(), r.top(), r.right(), r.bottom());
+    painter->restore();
 }
 
 } // namespace vantora

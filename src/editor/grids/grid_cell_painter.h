@@ -1,28 +1,50 @@
 #pragma once
-// Draws the cells of the name/value grids: the title row with its shaded bottom lines, names,
-// colour swatches with their colour names, and font names in their own face.
+// Draws the cells of the name/value grids: the title row with its shaded bottom lines, the row
+// marks and names, colour swatches with their colour names, font names in their own face, and
+// the separators between cells (the table's own grid is off so that the title row has none).
+
+#include "editor/grids/grid_row_icons.h"
 
 #include <QStyledItemDelegate>
 
+#include <map>
+
 namespace vantora {
 
-// Item data roles the table stores with each value cell.
-enum GridItemRole { kColourRole = Qt::UserRole + 1, kFontRole, kFontColourRole };
+// Item data roles the table stores with each cell.
+enum GridItemRole { kColourRole = Qt::UserRole + 1, kFontRole, kFontColourRole, kIconRole };
 
 constexpr unsigned kSilverBox = 0xC0C0C0;
+
+// Where the parts of a cell are drawn, relative to the cell's rectangle.
+constexpr int kIconTop = 1;
+constexpr int kNameLeft = 17;
+constexpr int kTextTop = 2;
+constexpr int kSwatchTextLeft = 18;
 
 class GridCellPainter : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
+    // The separator colour between cells.
+    static QColor separatorColour(const QPalette& palette);
+
 private:
     void paintTitle(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const;
+    void paintName(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const;
     void paintColour(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const;
     void paintFont(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const;
+    void paintSeparators(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const;
+    const QPixmap& iconPixmap(GridRowIcon icon) const;
+
+    mutable std::map<GridRowIcon, QPixmap> icons_; // drawn once per painter
 };
 
 // True when a font in this colour is drawn on a silver box to stay readable.
 bool NeedsSilverBox(unsigned colour);
+
+// The title row's fill darkened by `by` per channel, floored at 0: its three shading lines.
+QColor TitleShade(const QColor& fill, int by);
 
 } // namespace vantora

@@ -2,6 +2,7 @@
 // One row of a name/value grid as the table shows it: the texts, the edit style and what the
 // value cell draws. Both grids describe their rows this way; the table does the rest.
 
+#include "editor/grids/grid_row_icons.h"
 #include "model/colour.h"
 #include "model/object_font.h"
 
@@ -12,7 +13,8 @@
 
 namespace vantora {
 
-enum class GridEditStyle { Typed, TypedAtOnce, Pick, Ellipsis, ReadOnly };
+// PickOrTyped: a pick list whose cell also takes typed text, applied when the cell is left.
+enum class GridEditStyle { Typed, TypedAtOnce, Pick, PickOrTyped, Ellipsis, ReadOnly };
 
 struct GridRow {
     QString name;
@@ -21,6 +23,7 @@ struct GridRow {
     QStringList picks;                 // for Pick
     std::optional<TColor> colour;      // colour rows draw a swatch
     std::optional<TObjectFont> font;   // font rows draw the name in the font itself
+    GridRowIcon icon = GridRowIcon::None; // the mark left of the name where a group begins
 };
 
 } // namespace vantora

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QToolButton>
 
 namespace vantora {
@@ -20,6 +21,7 @@ NameValueTable::NameValueTable(QWidget* parent) : QTableWidget(parent) {
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
                     QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     setItemDelegate(new GridCellPainter(this));
+    setShowGrid(false); // the cell painter draws the separators, and none under the title
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     connect(this, &QTableWidget::itemChanged, this, &NameValueTable::onItemChanged);
     setRows({});
@@ -41,6 +43,7 @@ void NameValueTable::setRows(const std::vector<GridRow>& rows) {
         const int r = int(i) + 1;
         auto* name = new QTableWidgetItem(row.name);
         name->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        name->setData(kIconRole, int(row.icon));
         auto* value = new QTableWidgetItem(row.value);
         const bool editable = row.style == GridEditStyle::Typed || row.style == GridEditStyle::TypedAtOnce;
         value->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | (editable ? Qt::ItemIsEditable : Qt::NoItemFlags));
@@ -59,15 +62,8 @@ void NameValueTable::setRows(const std::vector<GridRow>& rows) {
 
 void NameValueTable::addValueWidget(int tableRow, const GridRow& row) {
     const int index = tableRow - 1;
-    if (row.style == GridEditStyle::Pick) {
-        auto* box = new QComboBox;
-        box->addItems(row.picks);
-        box->setCurrentIndex(int(row.picks.indexOf(row.value)));
-        connect(box, &QComboBox::activated, this, [this, index, box](int) {
-            if (!filling_)
-                emit picked(index, box->currentText());
-        });
-        setCellWidget(tableRow, 1, box);
+    if (row.style == GridEditStyle::Pick || row.style == GridEditStyle::PickOrTyped) {
+        setCellWidget(tableRow, 1, makePickList(index, row));
     } else if (row.style == GridEditStyle::Ellipsis) {
         // A transparent holder keeps the painted cell visible left of the button.
         auto* holder = new QWidget;
@@ -84,6 +80,27 @@ void NameValueTable::addValueWidget(int tableRow, const GridRow& row) {
     }
 }
 
+QComboBox* NameValueTable::makePickList(int index, const GridRow& row) {
+    auto* box = new QComboBox;
+    box->addItems(row.picks);
+    box->setCurrentIndex(int(row.picks.indexOf(row.value)));
+    connect(box, &QComboBox::activated, this, [this, index, box](int) {
+        if (!filling_)
+            emit picked(index, box->currentText());
+    });
+    if (row.style == GridEditStyle::PickOrTyped) {
+        // Typed text is validated like any typed cell: when the cell is left.
+        box->setEditable(true);
+        box->setInsertPolicy(QComboBox::NoInsert);
+        box->setEditText(row.value);
+        connect(box->lineEdit(), &QLineEdit::editingFinished, this, [this, index, box] {
+            if (!filling_)
+                emit typed(index, box->currentText());
+        });
+    }
+    return box;
+}
+
 int NameValueTable::tableRowOf(const QString& name) const {
     for (std::size_t i = 0; i < rows_.size(); ++i)
         if (rows_[i].name == name)
@@ -98,8 +115,11 @@ void NameValueTable::showValue(int index, const QString& text) {
     const bool wasFilling = filling_;
     filling_ = true;
     cell->setText(text);
-    if (auto* box = qobject_cast<QComboBox*>(cellWidget(index + 1, 1)))
+    if (auto* box = qobject_cast<QComboBox*>(cellWidget(index + 1, 1))) {
         box->setCurrentIndex(box->findText(text));
+        if (box->isEditable())
+            box->setEditText(text);
+    }
     filling_ = wasFilling;
 }
 

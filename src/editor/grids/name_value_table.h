@@ -1,11 +1,14 @@
 #pragma once
 // The two-column "Name"/"Value" table both grids are made of. Row 0 is the title row; the rows
-// it is given follow. Typed cells report when the cell is left, pick lists report at once,
-// ellipsis buttons report their press. Filling never reports anything.
+// it is given follow. Typed cells report when the cell is left, pick lists report at once (and
+// typed text, where they take it, when it is left), ellipsis buttons report their press.
+// Filling never reports anything.
 
 #include "editor/grids/grid_row.h"
 
 #include <QTableWidget>
+
+class QComboBox;
 
 #include <vector>
 
@@ -38,6 +41,7 @@ signals:
 private:
     void onItemChanged(QTableWidgetItem* item);
     void addValueWidget(int tableRow, const GridRow& row);
+    QComboBox* makePickList(int index, const GridRow& row);
 
     std::vector<GridRow> rows_;
     bool filling_ = false;

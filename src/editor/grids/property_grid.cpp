@@ -1,6 +1,7 @@
 #include "editor/grids/property_grid.h"
 
 #include "editor/document/editor_document.h"
+#include "model/demo.h"
 #include "model/demo_frame.h"
 #include "model/property_fields.h"
 #include "model/property_values.h"
@@ -12,8 +13,8 @@ GridEditStyle StyleOf(EditRoute route) {
     switch (route) {
     case EditRoute::Typed: return GridEditStyle::Typed;
     case EditRoute::TypedAtOnce: return GridEditStyle::TypedAtOnce;
-    case EditRoute::Pick:
-    case EditRoute::PickOrTyped: return GridEditStyle::Pick;
+    case EditRoute::Pick: return GridEditStyle::Pick;
+    case EditRoute::PickOrTyped: return GridEditStyle::PickOrTyped;
     case EditRoute::Dialog: return GridEditStyle::Ellipsis;
     case EditRoute::ReadOnly: return GridEditStyle::ReadOnly;
     }
@@ -38,6 +39,7 @@ std::vector<GridRow> TPropertyGrid::buildRows() {
     std::vector<GridRow> rows;
     for (const PropertyRow& row : sheet_.rows) {
         GridRow g;
+        g.icon = PropertyRowIcon(sheet_, int(rows.size()));
         g.name = Q(row.name);
         g.value = Q(DisplayValue(row, subject()));
         g.style = StyleOf(row.route);
@@ -53,6 +55,11 @@ std::vector<GridRow> TPropertyGrid::buildRows() {
     return rows;
 }
 
+bool TPropertyGrid::accepts(int index) const {
+    // With several objects selected nothing is picked, and no row edits anything.
+    return subject().scene && index >= 0 && std::size_t(index) < sheet_.rows.size();
+}
+
 void TPropertyGrid::finish(int index, const EditResult& result) {
     // The queued refill shows every row again; the cell is right at once for what follows.
     table()->showValue(index, Q(result.cellText));
@@ -61,19 +68,19 @@ void TPropertyGrid::finish(int index, const EditResult& result) {
 }
 
 void TPropertyGrid::onTyped(int index, const QString& text) {
-    if (index < 0 || std::size_t(index) >= sheet_.rows.size())
+    if (!accepts(index))
         return;
     finish(index, document().applyTyped(sheet_.rows[std::size_t(index)], subject(), text.toStdString()));
 }
 
 void TPropertyGrid::onPicked(int index, const QString& text) {
-    if (index < 0 || std::size_t(index) >= sheet_.rows.size())
+    if (!accepts(index))
         return;
     finish(index, document().applyPick(sheet_.rows[std::size_t(index)], subject(), text.toStdString()));
 }
 
 void TPropertyGrid::onEllipsis(int index) {
-    if (index < 0 || std::size_t(index) >= sheet_.rows.size())
+    if (!accepts(index))
         return;
     const PropertyRow row = sheet_.rows[std::size_t(index)];
     const PropertySubject who = subject();
@@ -103,13 +110,18 @@ void TPropertyGrid::onEllipsis(int index) {
     case DialogKind::Image: {
         const Picture* stored = PictureField(who, row.field);
         Picture picture = stored ? *stored : Picture();
-        if (stored && dialogs_.editPicture && dialogs_.editPicture(picture, this))
+        if (stored && dialogs_.editPicture && dialogs_.editPicture(picture, shotSize(), this))
             finish(index, document().applyPicture(row, who, std::move(picture)));
         break;
     }
     case DialogKind::SoundFile: runSoundRoute(); break;
     case DialogKind::None: break;
     }
+}
+
+QSize TPropertyGrid::shotSize() const {
+    const TVantora* demo = subject().demo;
+    return demo ? QSize(demo->Width, demo->Height) : QSize(640, 480);
 }
 
 void TPropertyGrid::runSoundRoute() {

@@ -23,7 +23,10 @@ private:
     void onPicked(int index, const QString& text);
     void onEllipsis(int index);
     void runSoundRoute();
+    // The size screen shots are taken at: the demo's.
+    QSize shotSize() const;
     void finish(int index, const EditResult& result);
+    bool accepts(int index) const;
 
     GridDialogs dialogs_;
     PropertySheet sheet_;

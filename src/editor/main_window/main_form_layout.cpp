@@ -61,7 +61,10 @@ void TMainForm::BuildLayout() {
     objectBox_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     gridTabs_ = new QTabWidget;
     gridTabs_->setObjectName(QStringLiteral("GridTabs"));
-    gridTabs_->addTab(new TPropertyGrid(*document_, StandardGridDialogs(SystemPrompts()), gridTabs_),
+    // The grids ask through the window's own message boxes and dialog runner, as its menus do.
+    auto prompts = std::make_shared<PlatformPrompts>(dialogs(), desktop());
+    auto runDialog = [this](QDialog& dialog) { return RunDialog(dialog); };
+    gridTabs_->addTab(new TPropertyGrid(*document_, StandardGridDialogs(std::move(prompts), runDialog), gridTabs_),
                       QStringLiteral("Properties"));
     gridTabs_->addTab(new TAnimationGrid(*document_, gridTabs_), QStringLiteral("Animation"));
     rightLayout->addWidget(objectBox_);

@@ -7,9 +7,15 @@
 #include "editor/grids/grid_cell_painter.h"
 #include "editor/grids/property_grid.h"
 
-#include <QApplication>
+#include <QBuffer>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <map>
+#include <set>
 
 namespace vantora::test {
 namespace {
@@ -21,11 +27,6 @@ protected:
     int colourCalls = 0;
 
     void SetUp() override {
-        static int argc = 1;
-        static char name[] = "grid_tests";
-        static char* argv[] = {name, nullptr};
-        if (!QApplication::instance())
-            new QApplication(argc, argv); // lives until the process ends, as an application does
         DocumentFixture::SetUp();
         dialogs.chooseColour = [this](TColor& c, QWidget*) {
             ++colourCalls;
@@ -44,6 +45,18 @@ protected:
     QString cell(GridPage& grid, const QString& name) {
         const int row = grid.table()->tableRowOf(name);
         return row > 0 ? grid.table()->item(row, 1)->text() : QStringLiteral("<absent>");
+    }
+    // The combo box of a pick-list row.
+    QComboBox* pickList(GridPage& grid, const QString& name) {
+        const int row = grid.table()->tableRowOf(name);
+        EXPECT_GT(row, 0) << name.toStdString();
+        return row > 0 ? qobject_cast<QComboBox*>(grid.table()->cellWidget(row, 1)) : nullptr;
+    }
+    void pressEllipsis(GridPage& grid, const QString& name) {
+        const int row = grid.table()->tableRowOf(name);
+        ASSERT_GT(row, 0) << name.toStdString();
+        emit grid.table()->ellipsisPressed(row - 1);
+        settle();
     }
     TDemoObject& pick(TObjectKind kind) {
         TDemoObject& object = place(kind);
@@ -213,6 +226,244 @@ TEST_F(GridTest, SoundRouteRefusesOtherFileTypes) {
     EXPECT_EQ(message, "Invalid file type.");
     EXPECT_TRUE(object.AudioData.empty());
     EXPECT_EQ(stack().count(), 0);
+}
+
+TEST_F(GridTest, RowsWhoseRangeFollowsFromTheirUseAreClampedToIt) {
+    TPropertyGrid grid(document, dialogs);
+    struct Case {
+        TObjectKind kind;
+        const char* row;
+        const char* typed;
+        std::int32_t TDemoObject::*field;
+        std::int32_t stored;
+    };
+    const Case cases[] = {
+        {TObjectKind::Note, "TextShadowXOff", "99", &TDemoObject::TextShadowXOff, 20},
+        {TObjectKind::Note, "TextShadowYOff", "-21", &TDemoObject::TextShadowYOff, -20},
+        {TObjectKind::Note, "RowPitch", "-500", &TDemoObject::Spacing, -100},
+        {TObjectKind::Note, "RowPitch", "40000", &TDemoObject::Spacing, 32767},
+        {TObjectKind::Note, "TextAngle", "400", &TDemoObject::TextAngle, 360},
+        {TObjectKind::Shape, "BorderWidth", "2000000000", &TDemoObject::BorderWidth, 16384},
+        {TObjectKind::Shape, "RoundForRect", "-3", &TDemoObject::Spacing, 0},
+        {TObjectKind::Button, "BorderWidth", "7", &TDemoObject::BorderWidth, 7},
+        {TObjectKind::Button, "MouseOverRedOff (%)", "-101", &TDemoObject::TextAngle, -100},
+        {TObjectKind::InputText, "InputFrom", "0", &TDemoObject::Angle, 1},
+    };
+    for (const Case& c : cases) {
+        TDemoObject& object = pick(c.kind);
+        type(grid, c.row, c.typed);
+        EXPECT_EQ(object.*c.field, c.stored) << c.row << " <- " << c.typed;
+        EXPECT_EQ(cell(grid, c.row), QString::number(c.stored)) << c.row;
+    }
+}
+
+TEST_F(GridTest, PickOrTypedRowTakesTypedNamesWhenTheCellIsLeft) {
+    TPropertyGrid grid(document, dialogs);
+    TDemoObject& note = pick(TObjectKind::Note);
+    QComboBox* box = pickList(grid, "TextGradientStyle");
+    ASSERT_NE(box, nullptr);
+    ASSERT_TRUE(box->isEditable()) << "the gradient style takes typed text";
+    EXPECT_FALSE(pickList(grid, "Alignment")->isEditable()) << "other pick lists take only their names";
+
+    const auto typeInto = [&](const QString& text) {
+        QComboBox* current = pickList(grid, "TextGradientStyle");
+        ASSERT_NE(current, nullptr);
+        current->lineEdit()->setText(text);
+        emit current->lineEdit()->editingFinished();
+        settle();
+    };
+    typeInto("TopToBottom");
+    EXPECT_EQ(note.TextGradientStyle, 3);
+    EXPECT_EQ(pickList(grid, "TextGradientStyle")->currentText(), "TopToBottom");
+    EXPECT_EQ(stack().count(), 1);
+
+    // Leaving the cell again with the same text is no new step.
+    typeInto("TopToBottom");
+    EXPECT_EQ(stack().count(), 1);
+
+    // A text that is none of the names means no gradient, and the cell shows so.
+    typeInto("Sideways");
+    EXPECT_EQ(note.TextGradientStyle, 0);
+    EXPECT_EQ(pickList(grid, "TextGradientStyle")->currentText(), "None");
+    EXPECT_EQ(stack().count(), 2);
+
+    stack().undo();
+    settle();
+    EXPECT_EQ(note.TextGradientStyle, 3);
+    EXPECT_EQ(pickList(grid, "TextGradientStyle")->currentText(), "TopToBottom");
+}
+
+// Which dialog each ellipsis row opens, by what is picked.
+enum class Route { Text, Font, Colour, Picture, Sound };
+
+TEST_F(GridTest, EveryEllipsisRowOpensItsOwnDialog) {
+    std::vector<Route> opened;
+    dialogs.editText = [&](std::string& text, QWidget*) {
+        opened.push_back(Route::Text);
+        text += "x";
+        return true;
+    };
+    dialogs.chooseFont = [&](TObjectFont& font, QWidget*) {
+        opened.push_back(Route::Font);
+        font.Bold = !font.Bold;
+        return true;
+    };
+    dialogs.chooseColour = [&](TColor& colour, QWidget*) {
+        opened.push_back(Route::Colour);
+        colour = colour == RGB(9, 9, 9) ? RGB(8, 8, 8) : RGB(9, 9, 9);
+        return true;
+    };
+    dialogs.editPicture = [&](Picture&, QSize, QWidget*) {
+        opened.push_back(Route::Picture);
+        return false;
+    };
+    dialogs.chooseSoundFile = [&](QWidget*) {
+        opened.push_back(Route::Sound);
+        return QString();
+    };
+    using R = Route;
+    const std::map<TObjectKind, std::map<QString, Route>> expected{
+        {TObjectKind::Balloon,
+         {{"Text", R::Text}, {"Font", R::Font}, {"FontColor", R::Colour}, {"BorderColor", R::Colour},
+          {"BackColor", R::Colour}}},
+        {TObjectKind::RoundBalloon, {{"Text", R::Text}, {"Font", R::Font}, {"FontColor", R::Colour}, {"BackColor", R::Colour}}},
+        {TObjectKind::Note,
+         {{"Text", R::Text}, {"Font", R::Font}, {"FontColor", R::Colour}, {"BackColor", R::Colour},
+          {"TextGradientColor", R::Colour}, {"TextShadowColor", R::Colour}}},
+        {TObjectKind::Text, {{"Text", R::Text}, {"Font", R::Font}, {"FontColor", R::Colour}}},
+        {TObjectKind::Label, {{"Font", R::Font}, {"FontColor", R::Colour}}},
+        {TObjectKind::InputText, {{"Font", R::Font}, {"FontColor", R::Colour}}},
+        {TObjectKind::Shape, {{"BorderColor", R::Colour}, {"FillColor", R::Colour}}},
+        {TObjectKind::Image, {{"BitmapTransparentColor", R::Colour}, {"Image", R::Picture}}},
+        {TObjectKind::Button,
+         {{"Font", R::Font}, {"FontColor", R::Colour}, {"BorderColor", R::Colour}, {"FillColor", R::Colour},
+          {"ButtonImage", R::Picture}}},
+        {TObjectKind::Cursor, {{"BitmapTransparentColor", R::Colour}, {"CustomCursor", R::Picture}}},
+        {TObjectKind::Audio, {{"Audio", R::Sound}}},
+    };
+    TPropertyGrid grid(document, dialogs);
+    for (const auto& [kind, routes] : expected) {
+        pick(kind);
+        std::map<QString, Route> found;
+        for (const GridRow& row : grid.table()->rows()) {
+            if (row.style != GridEditStyle::Ellipsis)
+                continue;
+            opened.clear();
+            const int before = stack().count();
+            pressEllipsis(grid, row.name);
+            ASSERT_EQ(opened.size(), 1u) << row.name.toStdString();
+            found[row.name] = opened.front();
+            const bool changes = opened.front() != R::Picture && opened.front() != R::Sound;
+            EXPECT_EQ(stack().count(), before + (changes ? 1 : 0)) << row.name.toStdString();
+        }
+        EXPECT_EQ(found, routes) << "kind " << int(kind);
+    }
+}
+
+TEST_F(GridTest, PictureRowTakesTheEditorsPictureAsOneStep) {
+    QImage image(12, 7, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    QByteArray png;
+    {
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        ASSERT_TRUE(image.save(&buffer, "PNG"));
+    }
+    QSize askedSize;
+    dialogs.editPicture = [&](Picture& picture, QSize shotSize, QWidget*) {
+        askedSize = shotSize;
+        picture = Picture(PictureFormat::Png, std::vector<std::uint8_t>(png.begin(), png.end()));
+        return true;
+    };
+    document.demo().Width = 800;
+    document.demo().Height = 600;
+    TPropertyGrid grid(document, dialogs);
+    TDemoObject& object = pick(TObjectKind::Image);
+    const std::int32_t width = object.Width, height = object.Height;
+    EXPECT_EQ(cell(grid, "Image"), "[None]");
+    pressEllipsis(grid, "Image");
+    EXPECT_EQ(askedSize, QSize(800, 600)) << "screen shots are taken at the demo's size";
+    EXPECT_EQ(object.Picture.format(), PictureFormat::Png);
+    EXPECT_EQ(cell(grid, "Image"), "[PNGImage]");
+    EXPECT_EQ(object.Width, 12);
+    EXPECT_EQ(object.Height, 7);
+    EXPECT_EQ(cell(grid, "Width"), "12");
+    EXPECT_EQ(stack().count(), 1);
+
+    stack().undo();
+    settle();
+    EXPECT_TRUE(object.Picture.empty());
+    EXPECT_EQ(object.Width, width);
+    EXPECT_EQ(object.Height, height);
+    EXPECT_EQ(cell(grid, "Image"), "[None]");
+
+    // The scene's background picture goes the same way and keeps the scene's size.
+    document.selection().clear();
+    settle();
+    pressEllipsis(grid, "BackImage");
+    EXPECT_EQ(scene->BackImage.format(), PictureFormat::Png);
+    EXPECT_EQ(cell(grid, "BackImage"), "[PNGImage]");
+    stack().undo();
+    settle();
+    EXPECT_TRUE(scene->BackImage.empty());
+}
+
+TEST_F(GridTest, MultiSelectedHidesBothGridsBehindTheCaption) {
+    TPropertyGrid grid(document, dialogs);
+    TAnimationGrid animation(document);
+    TDemoObject& a = place(TObjectKind::Note);
+    TDemoObject& b = place(TObjectKind::Label);
+    TDemoObject& c = place(TObjectKind::Cursor);
+    document.selection().setSelected({&a, &b, &c});
+    settle();
+    for (GridPage* page : {static_cast<GridPage*>(&grid), static_cast<GridPage*>(&animation)}) {
+        EXPECT_TRUE(page->showsMultiSelected());
+        auto* caption = qobject_cast<QLabel*>(page->currentWidget());
+        ASSERT_NE(caption, nullptr);
+        EXPECT_EQ(caption->text(), "Multi - Selected");
+        EXPECT_EQ(page->subject().object, nullptr);
+        EXPECT_EQ(page->table()->rowCount(), 1) << "only the title row is left";
+    }
+    // A typed value cannot reach any of them.
+    const std::int32_t alpha = a.Alpha;
+    emit grid.table()->typed(0, QStringLiteral("5"));
+    settle();
+    EXPECT_EQ(a.Alpha, alpha);
+    EXPECT_EQ(stack().count(), 0);
+}
+
+TEST_F(GridTest, GroupsBeginWithTheirMark) {
+    TPropertyGrid grid(document, dialogs);
+    TAnimationGrid animation(document);
+    const auto marked = [](GridPage& page) {
+        std::map<QString, GridRowIcon> icons;
+        for (const GridRow& row : page.table()->rows())
+            if (row.icon != GridRowIcon::None)
+                icons[row.name] = row.icon;
+        return icons;
+    };
+    pick(TObjectKind::Note);
+    EXPECT_EQ(marked(grid), (std::map<QString, GridRowIcon>{{"Name", GridRowIcon::Subject},
+                                                            {"Left", GridRowIcon::Position},
+                                                            {"TextAngle", GridRowIcon::TextAngle},
+                                                            {"TextShadow", GridRowIcon::TextShadow}}));
+    const int nameRow = grid.table()->tableRowOf("Left");
+    EXPECT_EQ(grid.table()->item(nameRow, 0)->data(kIconRole).toInt(), int(GridRowIcon::Position));
+
+    pick(TObjectKind::Button);
+    EXPECT_EQ(marked(grid), (std::map<QString, GridRowIcon>{{"Name", GridRowIcon::Subject},
+                                                            {"Left", GridRowIcon::Position},
+                                                            {"ClickAction", GridRowIcon::ClickAction}}));
+
+    pick(TObjectKind::Text);
+    EXPECT_EQ(marked(animation), (std::map<QString, GridRowIcon>{{"StopWithScene", GridRowIcon::Subject},
+                                                                 {"LocationXAnimationType", GridRowIcon::LocationXChannel},
+                                                                 {"LocationYAnimationType", GridRowIcon::LocationYChannel}}));
+    pick(TObjectKind::Shape);
+    const auto shape = marked(animation);
+    EXPECT_EQ(shape.size(), 7u) << "the head and six channels";
+    EXPECT_EQ(shape.at("FadeAnimationType"), GridRowIcon::FadeChannel);
+    EXPECT_EQ(shape.at("HeightAnimationType"), GridRowIcon::HeightChannel);
 }
 
 } // namespace
