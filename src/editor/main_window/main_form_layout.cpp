@@ -9,6 +9,7 @@
 #include "editor/grids/property_grid.h"
 #include "editor/main_window/object_box.h"
 #include "editor/scene_list/scene_list_widget.h"
+#include "editor/timeline/timeline_view.h"
 #include "storage/library_folders.h"
 
 #include <QComboBox>
@@ -74,8 +75,9 @@ void TMainForm::BuildLayout() {
     // Bottom: the timeline, then the libraries in the order they are filled.
     bottomTabs_ = new QTabWidget;
     bottomTabs_->setObjectName(QStringLiteral("BottomTabs"));
-    bottomTabs_->addTab(Placeholder(QStringLiteral("TimelinePlaceholder"), QStringLiteral("Timeline"), bottomTabs_),
-                        QStringLiteral("Timeline"));
+    auto* timelineView = new timeline::TimelineView(*document_, bottomTabs_);
+    connect(timelineView, &timeline::TimelineView::barPressed, objectBox_, [this] { objectBox_->setFocus(); });
+    bottomTabs_->addTab(timelineView, QStringLiteral("TimeLine"));
     for (LibraryKind kind : kLibraryFillOrder) {
         const QString name = QString::fromUtf8(LibraryName(kind).data(), LibraryName(kind).size());
         bottomTabs_->addTab(Placeholder(name + QStringLiteral("LibraryPlaceholder"), name, bottomTabs_), name);
