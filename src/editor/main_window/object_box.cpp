@@ -5,6 +5,7 @@
 #include "model/object_kind.h"
 #include "model/object_operations.h"
 
+#include <QAbstractItemView>
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <QStylePainter>
@@ -107,6 +108,13 @@ void FillObjectBox(QComboBox& box, const TDemoFrame* scene, const std::vector<TD
 ObjectBox::ObjectBox(QWidget* parent) : QComboBox(parent) {
     setIconSize(QSize(kIconSide, kIconSide));
     setItemDelegate(new ObjectBoxDelegate(this));
+}
+
+void ObjectBox::showPopup() {
+    QAbstractItemView* list = view();
+    const int frame = 2 * list->frameWidth() + list->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    list->setMinimumWidth(list->sizeHintForColumn(0) + frame);
+    QComboBox::showPopup();
 }
 
 void ObjectBox::paintEvent(QPaintEvent*) {

@@ -30,6 +30,9 @@ class ObjectBox : public QComboBox {
 public:
     explicit ObjectBox(QWidget* parent = nullptr);
 
+    // The list opens at least as wide as its widest entry, so that long kinds are not cut.
+    void showPopup() override;
+
 protected:
     // The closed box shows its picked entry the way the drop-down list draws it.
     void paintEvent(QPaintEvent* event) override;

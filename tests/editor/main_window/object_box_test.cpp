@@ -11,6 +11,7 @@
 #include "model/object_kind.h"
 
 #include <QComboBox>
+#include <QAbstractItemView>
 #include <QIcon>
 #include <QStyle>
 #include <QStyleOptionComboBox>
@@ -163,6 +164,17 @@ TEST_F(ObjectBoxTest, TheKindIsDrawnInGreyAfterTheName) {
     EXPECT_GT(darkInName, 0);
     EXPECT_GT(greyBeyond, 0);
     EXPECT_EQ(darkBeyond, 0);
+}
+
+TEST_F(ObjectBoxTest, TheOpenListIsWideEnoughForItsWidestEntry) {
+    QAbstractItemView* list = box->view();
+    int widest = 0;
+    for (int row = 0; row < box->count(); ++row)
+        widest = std::max(widest, list->sizeHintForIndex(box->model()->index(row, 0)).width());
+    ASSERT_GT(widest, 0);
+    box->showPopup();
+    EXPECT_GE(list->viewport()->width(), widest);
+    box->hidePopup();
 }
 
 } // namespace
