@@ -21,6 +21,8 @@ std::vector<fs::path> resourceFolders() {
     if (!error) {
         folders.push_back(self.parent_path() / "resources");
         folders.push_back(self.parent_path().parent_path() / "share" / "vantora");
+        // Installed programs (the Linux player, the capture tool) sit beside the editor.
+        folders.push_back(self.parent_path());
     }
 #ifdef VANTORA_BUILD_RESOURCES
     folders.emplace_back(VANTORA_BUILD_RESOURCES);

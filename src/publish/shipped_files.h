@@ -1,7 +1,8 @@
 #pragma once
 // The files delivered beside the program ("Player.exe", "autorun.exe", "Default.ico", the
-// browser player folder, the Linux player): they live in the program folder, and are copied there
-// from the files shipped with the build or installation the first time they are asked for.
+// browser player folder, the Linux player, the capture tool): they live in the program folder,
+// and are copied there from the files shipped with the build or installation the first time they
+// are asked for.
 
 #include <filesystem>
 #include <optional>
@@ -14,9 +15,12 @@ inline constexpr std::string_view kLauncherProgram = "autorun.exe";
 inline constexpr std::string_view kDefaultCdIcon = "Default.ico";
 inline constexpr std::string_view kBrowserPlayer = "ruffle";
 inline constexpr std::string_view kLinuxPlayer = "vantora-player";
+// The capture tool; on Linux it has no ".exe".
+inline constexpr std::string_view kCaptureProgram = "Grabbit";
 
 // The folders searched for shipped files: $VANTORA_RESOURCES alone when it is set, otherwise
-// "resources" and "../share/vantora" beside the running program, then the build's resource folder.
+// "resources" and "../share/vantora" beside the running program, the program's own folder, then the
+// build's resource folder.
 std::optional<std::filesystem::path> ShippedFile(std::string_view name);
 
 // The program folder's copy of `name`, copied from the shipped files when missing or older than

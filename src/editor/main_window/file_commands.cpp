@@ -72,9 +72,10 @@ void TMainForm::New1Click() {
         return;
     if (!QuerySaveChanges(kConfirmCaption))
         return;
-    // Scenes from screen shots come from the capture tool; until it is wired the demo starts with
-    // one blank scene as with "One Blank".
-    document_->newDemo(choice.Settings, true);
+    const bool fromScreenShots = choice.Creation == TSceneCreation::TakeScreenShots;
+    document_->newDemo(choice.Settings, !fromScreenShots);
+    if (fromScreenShots)
+        AddScenesFromScreenShots();
 }
 
 void TMainForm::Open1Click() {

@@ -1,6 +1,8 @@
 #include "editor/main_window/main_form.h"
 
 #include "dialogs/colour_conversion.h"
+#include "editor/capture/capture_tool.h"
+#include "editor/capture/tool_screen_shots.h"
 #include "editor/document/editor_document.h"
 #include "editor/main_window/main_form_texts.h"
 #include "platform/desktop_services.h"
@@ -37,6 +39,7 @@ void EnsurePlayerScratchFolders() { QDir(QDir::tempPath()).mkpath(QStringLiteral
 TMainForm::TMainForm(MainFormServices services, QWidget* parent)
     : QMainWindow(parent), services_(services), document_(std::make_unique<EditorDocument>()) {
     setObjectName(QStringLiteral("MainForm"));
+    screenShots_ = std::make_unique<ToolScreenShots>(captureTool(), this);
     EnsurePlayerScratchFolders();
     setWindowTitle(kProgramTitle + QStringLiteral("[*]"));
     actions_ = BuildMainFormActions(*this);
@@ -133,6 +136,10 @@ UserDialogs& TMainForm::dialogs() const { return services_.dialogs ? *services_.
 
 DesktopServices& TMainForm::desktop() const {
     return services_.desktop ? *services_.desktop : DefaultDesktopServices();
+}
+
+CaptureTool& TMainForm::captureTool() const {
+    return services_.captureTool ? *services_.captureTool : ProgramCaptureTool();
 }
 
 std::optional<TObjectKind> TMainForm::currentTool() const {

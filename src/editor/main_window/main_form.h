@@ -27,6 +27,7 @@ namespace vantora {
 
 class EditorDocument;
 class SceneCanvas;
+class ScreenShotSource;
 struct CommandState;
 struct ProgressObserver;
 
@@ -66,6 +67,8 @@ public:
     void NewScene1Click();
     void DuplicateScene1Click();
     void AddScenesFromScreenShots1Click();
+    // The capture tool's shots as new scenes, in one undoable step (also "Take Screen Shots").
+    void AddScenesFromScreenShots();
     void DeleteScene1Click();
     void MoveUp1Click();
     void MoveDown1Click();
@@ -114,6 +117,9 @@ public:
     const MainFormActions& actions() const { return actions_; }
     const EditorSettings& editorSettings() const { return settings_; }
     const RecentProjects& recentProjects() const { return recent_; }
+    // Where the image editor's "Take a Screen Shot..." gets its picture: the capture tool, with
+    // this window set aside while it runs.
+    ScreenShotSource& screenShots() { return *screenShots_; }
     // The tool chosen in the tool bar: nothing for select, else the kind to add.
     std::optional<TObjectKind> currentTool() const;
     // The selected scene's index in the demo, if one is selected.
@@ -179,6 +185,7 @@ private:
     // Runs one of the window's dialogs through the services (exec by default).
     int RunDialog(QDialog& dialog);
     DesktopServices& desktop() const;
+    CaptureTool& captureTool() const;
 
     MainFormServices services_;
     std::unique_ptr<EditorDocument> document_;
@@ -186,6 +193,7 @@ private:
     EditorSettings settings_;
     RecentProjects recent_;
     std::filesystem::path settingsFile_;
+    std::unique_ptr<ScreenShotSource> screenShots_;
 
     QListWidget* sceneList_ = nullptr;
     QComboBox* objectBox_ = nullptr;

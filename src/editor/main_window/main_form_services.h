@@ -1,6 +1,6 @@
 #pragma once
 // What the main window asks of the world outside it: message boxes and common dialogs, and the
-// desktop's "open", and running its dialogs. Tests pass their own; the program passes nothing and
+// desktop's "open", running its dialogs, and the capture tool. Tests pass their own; the program passes nothing and
 // gets the real ones.
 
 #include <functional>
@@ -9,6 +9,7 @@ class QDialog;
 
 namespace vantora {
 
+class CaptureTool;
 class DesktopServices;
 class UserDialogs;
 
@@ -18,6 +19,8 @@ struct MainFormServices {
     // Runs the window's own dialogs (grid size, new demo, ...) and returns their result; empty
     // means QDialog::exec. Tests fill the dialog in and accept or reject it here.
     std::function<int(QDialog&)> runDialog;
+    // The screen-capture tool; empty means the program's own, started as a process.
+    CaptureTool* captureTool = nullptr;
 };
 
 } // namespace vantora

@@ -3,13 +3,20 @@
 
 #include "editor/main_window/main_form.h"
 
+#include "editor/capture/screen_capture.h"
 #include "editor/commands/add_scene_command.h"
+#include "editor/commands/add_scenes_command.h"
 #include "editor/document/editor_document.h"
 #include "editor/main_window/enabling_rules.h"
+#include "model/property_edit.h"
 #include "model/scene_operations.h"
+#include "model/screen_shot_scenes.h"
 #include "base/program_folder.h"
+#include "base/safe_file.h"
+#include "platform/user_dialogs.h"
 #include "movie/movie_builder.h"
 #include "preview/preview_commands.h"
+#include "storage/library_folders.h"
 #include "storage/scene_copy.h"
 
 #include <QAction>
@@ -17,6 +24,17 @@
 #include <QMenu>
 
 namespace vantora {
+namespace {
+
+// The default click sound for the click objects; silent ones when the file is missing or unreadable.
+std::vector<std::uint8_t> DefaultClickSound() {
+    std::vector<std::uint8_t> sound;
+    if (!ReadFileLimited(DefaultClickSoundFile(), kMaxSoundFileBytes, sound).ok())
+        sound.clear();
+    return sound;
+}
+
+} // namespace
 
 void TMainForm::ConnectSceneActions() {
     connect(actions_.NewScene1, &QAction::triggered, this, [this] { NewScene1Click(); });
@@ -88,8 +106,30 @@ void TMainForm::DuplicateScene1Click() {
                                         QStringLiteral("Duplicate Scene")));
 }
 
-// Scenes from the capture tool's shots are made by the screen-capture work.
-void TMainForm::AddScenesFromScreenShots1Click() {}
+void TMainForm::AddScenesFromScreenShots1Click() { AddScenesFromScreenShots(); }
+
+void TMainForm::AddScenesFromScreenShots() {
+    TVantora& demo = document_->demo();
+    const CaptureOutcome outcome = RunScreenCapture(this, captureTool(), ScenesCaptureRequest(demo.Width, demo.Height));
+    switch (outcome.status) {
+    case CaptureOutcome::Status::NoTool: return;
+    case CaptureOutcome::Status::StartFailed:
+        dialogs().message(this, kScreenShotCaption, outcome.error, MessageIcon::Error, MessageButtons::Ok);
+        return;
+    case CaptureOutcome::Status::NoShots:
+        dialogs().message(this, kScreenShotCaption, kScreenCaptureFailed, MessageIcon::Information,
+                          MessageButtons::Ok);
+        return;
+    case CaptureOutcome::Status::Shots: break;
+    }
+    // A damaged file still gives the scenes of the shots read before the damage.
+    std::vector<std::unique_ptr<TDemoFrame>> scenes =
+        BuildScreenShotScenes(demo, outcome.shots.Shots, DefaultClickSound());
+    if (scenes.empty())
+        return;
+    document_->push(new AddScenesCommand(demo, &document_->selection(), std::move(scenes),
+                                         QStringLiteral("Add Scenes From Screen Shots")));
+}
 
 void TMainForm::DeleteScene1Click() { document_->deleteCurrentScene(); }
 
