@@ -65,8 +65,9 @@ void TMainForm::BuildLayout() {
     // The grids ask through the window's own message boxes and dialog runner, as its menus do.
     auto prompts = std::make_shared<PlatformPrompts>(dialogs(), desktop());
     auto runDialog = [this](QDialog& dialog) { return RunDialog(dialog); };
-    gridTabs_->addTab(new TPropertyGrid(*document_, StandardGridDialogs(std::move(prompts), runDialog), gridTabs_),
-                      QStringLiteral("Properties"));
+    // Picture rows take their screen shots from the capture tool, with this window set aside.
+    GridDialogs gridDialogs = StandardGridDialogs(std::move(prompts), runDialog, *screenShots_);
+    gridTabs_->addTab(new TPropertyGrid(*document_, std::move(gridDialogs), gridTabs_), QStringLiteral("Properties"));
     gridTabs_->addTab(new TAnimationGrid(*document_, gridTabs_), QStringLiteral("Animation"));
     rightLayout->addWidget(objectBox_);
     rightLayout->addWidget(gridTabs_, 1);
