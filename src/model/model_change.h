@@ -36,6 +36,9 @@ struct ModelChange {
     ModelChangeKind kind;
     const TDemoFrame* scene = nullptr;
     const TDemoObject* object = nullptr;
+    // ObjectChanged only: nothing but the object's rectangle changed (a move or a resize), so a
+    // rendered picture stays good as long as the size it was made for is kept.
+    bool boundsOnly = false;
 };
 
 class ChangeNotifier {

@@ -36,7 +36,8 @@ void SetObjectBounds(TDemoFrame& scene, TDemoObject& object, const TObjectBounds
     object.Top = bounds.Top;
     object.Width = bounds.Width;
     object.Height = bounds.Height;
-    NotifySceneChange(scene, ModelChangeKind::ObjectChanged, &object);
+    if (scene.Demo)
+        scene.Demo->Changes.notify({ModelChangeKind::ObjectChanged, &scene, &object, true});
 }
 
 void SetObjectTiming(TDemoFrame& scene, TDemoObject& object, const TObjectTiming& timing) {

@@ -18,6 +18,13 @@ QImage WrapRgbaImage(RgbaImage& image) {
                   QImage::Format_ARGB32);
 }
 
+QImage ViewRgbaImage(const RgbaImage& image) {
+    if (image.empty() || image.pixels.size() != static_cast<std::size_t>(image.width) * image.height)
+        return {};
+    return QImage(reinterpret_cast<const uchar*>(image.pixels.data()), image.width, image.height,
+                  rowBytes(image.width), QImage::Format_ARGB32);
+}
+
 QImage AdoptRgbaImage(RgbaImage&& image) {
     if (image.empty() || image.pixels.size() != static_cast<std::size_t>(image.width) * image.height)
         return {};

@@ -14,6 +14,10 @@ static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN, "RgbaImage words are read as QIma
 // A QImage painting straight into `image`'s pixels; `image` must outlive it and keep its size.
 QImage WrapRgbaImage(RgbaImage& image);
 
+// A read-only QImage over `image`'s pixels, for drawing without a copy; `image` must outlive it
+// and stay unchanged. Null for an empty image.
+QImage ViewRgbaImage(const RgbaImage& image);
+
 // Takes over `image`'s pixel buffer without copying; the QImage frees it.
 QImage AdoptRgbaImage(RgbaImage&& image);
 

@@ -42,10 +42,7 @@ void drawTiled(QPainter& painter, const QImage& picture, int width, int height) 
 QImage objectPicture(const TDemoObject& object, ObjectRenderCache* cache) {
     if (cache) {
         const RgbaImage* cached = cache->render(object);
-        if (!cached || cached->empty())
-            return {};
-        RgbaImage copy = *cached;
-        return AdoptRgbaImage(std::move(copy));
+        return cached ? ViewRgbaImage(*cached) : QImage(); // drawn before the cache can change
     }
     QImage fresh;
     if (PaintObject(object, fresh))

@@ -31,6 +31,8 @@ void BackgroundPainter::paint(QPainter& painter, const TDemoFrame& scene, QSize 
         ComposeSceneBackground(scene, composed_);
         if (grid.show)
             DrawGridDots(composed_, grid.x, grid.y);
+        // The background is opaque: kept in the widget's own format it is copied, not blended.
+        composed_.convertTo(QImage::Format_RGB32);
     }
     painter.drawImage(area.topLeft(), composed_, area);
 }

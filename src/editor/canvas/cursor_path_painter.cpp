@@ -22,6 +22,10 @@ QLine CursorPathLine(const TDemoObject& p, const TDemoObject& q) {
     return QLine(p.Left + p.Width, middle(p), q.Left, middle(q));
 }
 
+QRect SegmentExtent(const CursorPathSegment& segment) {
+    return QRect(segment.line.p1(), segment.line.p2()).normalized().adjusted(-1, -1, 1, 1);
+}
+
 std::vector<CursorPathSegment> CursorPath(const TDemoFrame& scene,
                                           const std::function<bool(const TDemoObject*)>& isSelected) {
     std::vector<CursorPathSegment> path;

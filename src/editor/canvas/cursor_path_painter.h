@@ -3,6 +3,7 @@
 // solid when the earlier one is selected, dotted otherwise.
 
 #include <QLine>
+#include <QRect>
 
 #include <functional>
 #include <vector>
@@ -23,7 +24,11 @@ QLine CursorPathLine(const TDemoObject& p, const TDemoObject& q);
 struct CursorPathSegment {
     QLine line;
     bool solid = false;
+    bool operator==(const CursorPathSegment&) const = default;
 };
+
+// The scene pixels a segment's line touches.
+QRect SegmentExtent(const CursorPathSegment& segment);
 
 std::vector<CursorPathSegment> CursorPath(const TDemoFrame& scene,
                                           const std::function<bool(const TDemoObject*)>& isSelected);

@@ -4,6 +4,7 @@
 #include "editor/document/editor_selection.h"
 #include "model/demo.h"
 #include "model/object_kind.h"
+#include "render/object_render_cache.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -48,6 +49,8 @@ SceneCanvas::SceneCanvas(EditorDocument& document, QWidget* parent)
 }
 
 QSize SceneCanvas::sceneSize() const { return QSize(document_.demo().Width, document_.demo().Height); }
+
+ObjectRenderCache& SceneCanvas::pictures() { return document_.renderCache(); }
 
 bool SceneCanvas::isSelected(const TDemoObject* object) const { return document_.selection().isSelected(object); }
 
@@ -95,7 +98,6 @@ QRegion SceneCanvas::takePendingRepaint() {
 }
 
 void SceneCanvas::resetScene() {
-    pictures_.clear();
     background_.invalidate();
     drawnExtents_.clear();
     drawnSelection_.clear();
@@ -111,7 +113,7 @@ void SceneCanvas::updateSize() {
 }
 
 QRect SceneCanvas::objectExtent(const TDemoObject& object) {
-    return canvas::SelectionExtent(object) | canvas::DrawnRect(object, pictures_);
+    return canvas::SelectionExtent(object) | canvas::DrawnRect(object, pictures());
 }
 
 void SceneCanvas::repaintScene(const QRect& sceneRect) {
@@ -122,7 +124,30 @@ void SceneCanvas::repaintScene(const QRect& sceneRect) {
     update(area);
 }
 
+std::vector<canvas::CursorPathSegment> SceneCanvas::currentPath() const {
+    const TDemoFrame* scene = document_.currentScene();
+    if (!scene)
+        return {};
+    return canvas::CursorPath(*scene, [this](const TDemoObject* object) { return isSelected(object); });
+}
+
+void SceneCanvas::repaintChangedPath() {
+    std::vector<canvas::CursorPathSegment> now = currentPath();
+    const std::size_t count = std::max(now.size(), drawnPath_.size());
+    for (std::size_t i = 0; i < count; ++i) {
+        const bool inNow = i < now.size(), inDrawn = i < drawnPath_.size();
+        if (inNow && inDrawn && now[i] == drawnPath_[i])
+            continue;
+        if (inDrawn)
+            repaintScene(canvas::SegmentExtent(drawnPath_[i]));
+        if (inNow)
+            repaintScene(canvas::SegmentExtent(now[i]));
+    }
+    drawnPath_ = std::move(now);
+}
+
 void SceneCanvas::repaintAll() {
+    drawnPath_ = currentPath();
     drawnExtents_.clear();
     if (const TDemoFrame* scene = document_.currentScene())
         for (const auto& object : scene->Objects)
@@ -151,14 +176,11 @@ void SceneCanvas::onModelChange(const ModelChange& change) {
     case ModelChangeKind::ObjectChanged:
         if (!scene || change.scene != scene || !change.object)
             return;
-        pictures_.objectChanged(*change.object);
+        repaintObject(change.object);
         if (AffectsCursorPath(change.object))
-            repaintAll();
-        else
-            repaintObject(change.object);
+            repaintChangedPath();
         return;
     case ModelChangeKind::ObjectRemoved:
-        pictures_.forget(change.object);
         if (change.scene == scene)
             repaintAll();
         return;
@@ -181,10 +203,8 @@ void SceneCanvas::onSelectionChanged() {
     std::vector<const TDemoObject*> now;
     for (TDemoObject* object : document_.selectedObjects())
         now.push_back(object);
-    const bool pathChanged = std::any_of(now.begin(), now.end(), AffectsCursorPath) ||
-                             std::any_of(drawnSelection_.begin(), drawnSelection_.end(), AffectsCursorPath);
     const TDemoFrame* scene = document_.currentScene();
-    if (pathChanged || !scene) {
+    if (!scene) {
         drawnSelection_ = now;
         repaintAll();
         return;
@@ -196,6 +216,7 @@ void SceneCanvas::onSelectionChanged() {
             repaintObject(object.get());
     }
     drawnSelection_ = now;
+    repaintChangedPath(); // a segment is solid after a selected cursor
 }
 
 void SceneCanvas::paintEvent(QPaintEvent* event) {
@@ -217,7 +238,7 @@ void SceneCanvas::paintEvent(QPaintEvent* event) {
         painter.transform().inverted().mapRect(QRectF(event->rect())).toAlignedRect().adjusted(-1, -1, 1, 1) &
         sceneRect;
     background_.paint(painter, *scene, size, interaction_.grid(), area);
-    objects_.paint(painter, *scene, pictures_, area);
+    objects_.paint(painter, *scene, pictures(), area);
     const auto selected = [this](const TDemoObject* object) { return isSelected(object); };
     cursorPath_.paint(painter, *scene, selected);
     selection_.paint(painter, *scene, selected, area);

@@ -7,7 +7,6 @@
 #include "editor/canvas/canvas_interaction.h"
 #include "editor/canvas/cursor_path_painter.h"
 #include "editor/canvas/object_painter.h"
-#include "editor/canvas/object_picture_cache.h"
 #include "editor/canvas/selection_painter.h"
 
 #include <QFrame>
@@ -17,6 +16,7 @@
 namespace vantora {
 
 class EditorDocument;
+class ObjectRenderCache;
 struct ModelChange;
 
 class SceneCanvas : public QFrame {
@@ -30,7 +30,8 @@ public:
     explicit SceneCanvas(EditorDocument& document, QWidget* parent = nullptr);
 
     canvas::CanvasInteraction& interaction() { return interaction_; }
-    const canvas::ObjectPictureCache& pictures() const { return pictures_; }
+    // The object pictures it draws: the document's render cache.
+    ObjectRenderCache& pictures();
 
     void setGrid(const canvas::GridSettings& grid);
     const canvas::GridSettings& grid() const { return interaction_.grid(); }
@@ -73,6 +74,9 @@ private:
     void repaintScene(const QRect& sceneRect);
     void repaintObject(const TDemoObject* object);
     void repaintAll();
+    // Repaints the cursor path segments that differ from the drawn ones.
+    void repaintChangedPath();
+    std::vector<canvas::CursorPathSegment> currentPath() const;
     QRect objectExtent(const TDemoObject& object);
     void updateSize();
     void updateHoverCursor(QPoint scenePoint);
@@ -81,7 +85,6 @@ private:
 
     EditorDocument& document_;
     canvas::CanvasInteraction interaction_;
-    canvas::ObjectPictureCache pictures_;
     canvas::BackgroundPainter background_;
     canvas::ObjectPainter objects_;
     canvas::CursorPathPainter cursorPath_;
@@ -91,6 +94,7 @@ private:
     // Where each object was last drawn (frame, handles and picture), to repaint its old place.
     std::unordered_map<const TDemoObject*, QRect> drawnExtents_;
     std::vector<const TDemoObject*> drawnSelection_;
+    std::vector<canvas::CursorPathSegment> drawnPath_;
     QRegion pending_;
 };
 

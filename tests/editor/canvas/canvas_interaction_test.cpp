@@ -291,5 +291,95 @@ TEST_F(CanvasInteractionTest, PressesWithoutASceneDoNothing) {
     EXPECT_EQ(stack().count(), 0);
 }
 
+// Ctrl skips the hit test of a press: on a handle it starts a band instead of a resize, and the
+// band then toggles what it touches.
+TEST_F(CanvasInteractionTest, CtrlPressOnAHandleStartsABandInsteadOfResizing) {
+    setSnap(false);
+    TDemoObject& o = shape(100, 100, 40, 30);
+    TDemoObject& other = shape(200, 100, 40, 30);
+    document.selection().select(&o);
+    interaction.press({139, 129}, true); // o's bottom-right handle
+    EXPECT_EQ(interaction.dragMode(), DragMode::RubberBand);
+    EXPECT_EQ(interaction.handle(), canvas::kNoHandle);
+    interaction.drag({250, 140});
+    EXPECT_EQ(bounds(o), (TObjectBounds{100, 100, 40, 30}));
+    ASSERT_TRUE(interaction.rubberBand());
+    EXPECT_EQ(*interaction.rubberBand(), QRect(QPoint(139, 129), QPoint(250, 140)));
+    interaction.release({250, 140}, true);
+    EXPECT_FALSE(selected(o)); // touched at its last pixel: toggled off
+    EXPECT_TRUE(selected(other));
+    EXPECT_EQ(stack().count(), 0);
+}
+
+TEST_F(CanvasInteractionTest, CtrlClickOnAHandleTogglesOnlyWhereTheObjectIs) {
+    TDemoObject& o = shape(100, 100, 40, 30);
+    document.selection().select(&o);
+    gesture({97, 97}, {}, true); // inside the top-left handle box, outside the object
+    EXPECT_TRUE(selected(o));
+    gesture({139, 129}, {}, true); // the bottom-right handle on the object's last pixel
+    EXPECT_FALSE(selected(o));
+    EXPECT_EQ(bounds(o), (TObjectBounds{100, 100, 40, 30}));
+    EXPECT_EQ(stack().count(), 0);
+}
+
+TEST_F(CanvasInteractionTest, CtrlHeldOnlyAtTheEndOfAResizeKeepsTheResizeAndTheSelection) {
+    setSnap(false);
+    TDemoObject& o = shape(100, 100, 40, 30);
+    TDemoObject& other = shape(150, 100, 40, 30);
+    document.selection().select(&o);
+    interaction.press({139, 129}, false);
+    ASSERT_EQ(interaction.handle(), canvas::kBottomRight);
+    interaction.drag({160, 139}); // over the other object
+    interaction.release({160, 139}, true);
+    EXPECT_EQ(bounds(o), (TObjectBounds{100, 100, 61, 40}));
+    EXPECT_TRUE(selected(o));
+    EXPECT_FALSE(selected(other));
+    EXPECT_EQ(stack().count(), 1);
+}
+
+// Every gesture is one undo step that puts the project back byte for byte, and redo replays it.
+TEST_F(CanvasInteractionTest, EachGestureUndoesAndRedoesAsOneStep) {
+    setSnap(true);
+    std::vector<std::vector<std::uint8_t>> states{bytes()};
+    interaction.setTool(TObjectKind::RoundBalloon);
+    interaction.press({13, 4}, false);
+    interaction.release({13, 4}, false);
+    ASSERT_EQ(scene->Objects.size(), 1u);
+    TDemoObject& balloon = *scene->Objects[0];
+    states.push_back(bytes());
+
+    gesture({balloon.Left + 30, balloon.Top + 30}, {{balloon.Left + 40, balloon.Top + 36}, {balloon.Left + 60, balloon.Top + 50}});
+    EXPECT_EQ(balloon.Left, 16 + 24); // 30 and 20 across in two moves: whole steps only
+    states.push_back(bytes());
+
+    const QPoint corner(balloon.Left + balloon.Width - 1, balloon.Top + balloon.Height - 1);
+    gesture(corner, {corner + QPoint(17, 9)});
+    states.push_back(bytes());
+
+    const std::optional<QPoint> tip = canvas::PointerTip(balloon);
+    ASSERT_TRUE(tip);
+    const std::int32_t arrow = balloon.Option;
+    const QPoint centre(balloon.Left + balloon.Width / 2, balloon.Top + balloon.Height / 2);
+    const QPoint opposite = centre + (centre - *tip) * 2 + QPoint(1, 1);
+    gesture(*tip, {opposite});
+    EXPECT_NE(balloon.Option, arrow);
+    states.push_back(bytes());
+
+    interaction.nudge(-1, 0, false);
+    interaction.nudge(-1, 0, true);
+    states.push_back(bytes());
+
+    ASSERT_EQ(stack().count(), 5);
+    for (std::size_t i = states.size() - 1; i > 0; --i) {
+        ASSERT_NE(states[i], states[i - 1]) << "gesture " << i << " changed nothing";
+        stack().undo();
+        EXPECT_EQ(bytes(), states[i - 1]) << "undo of gesture " << i;
+    }
+    for (std::size_t i = 1; i < states.size(); ++i) {
+        stack().redo();
+        EXPECT_EQ(bytes(), states[i]) << "redo of gesture " << i;
+    }
+}
+
 } // namespace
 } // namespace vantora::test

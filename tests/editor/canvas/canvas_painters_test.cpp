@@ -2,13 +2,16 @@
 
 #include "editor/canvas/background_painter.h"
 #include "editor/canvas/cursor_path_painter.h"
-#include "editor/canvas/object_picture_cache.h"
+#include "editor/canvas/object_painter.h"
 #include "editor/canvas/selection_painter.h"
 
 #include "model/demo_frame.h"
 #include "model/object_kind.h"
+#include "render/object_render_cache.h"
 
 #include <QPainter>
+
+#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -119,42 +122,41 @@ TEST(SelectionLayer, FrameStaysVisibleOnBlackAndOnWhite) {
     }
 }
 
-TEST(ObjectPictureCache, MovingKeepsThePictureAndResizingOrEditingRendersAgain) {
-    TDemoObject shape = Object(TObjectKind::Shape, 0, 0, 40, 30);
-    ObjectPictureCache cache;
-    const QImage* first = cache.pictureFor(shape);
-    ASSERT_TRUE(first);
-    EXPECT_EQ(first->size(), QSize(40, 30));
-    EXPECT_EQ(cache.renderCount(), 1);
-    shape.Left = 25;
-    cache.objectChanged(shape);
-    cache.pictureFor(shape);
-    EXPECT_EQ(cache.renderCount(), 1); // moved only
-    shape.Width = 50;
-    cache.objectChanged(shape);
-    EXPECT_EQ(cache.pictureFor(shape)->size(), QSize(50, 30));
-    EXPECT_EQ(cache.renderCount(), 2);
-    shape.BackColor = 0x0000FF;
-    cache.objectChanged(shape); // same rectangle: some other property changed
-    cache.pictureFor(shape);
-    EXPECT_EQ(cache.renderCount(), 3);
-    // A size change the cache was not told about is caught at drawing time.
-    shape.Height = 10;
-    EXPECT_EQ(cache.pictureFor(shape)->size(), QSize(50, 10));
+TEST(ObjectPainter, DrawnRectCoversTheSpeakerIconAndTheEnlargedBalloon) {
+    ObjectRenderCache cache;
+    EXPECT_EQ(DrawnRect(Object(TObjectKind::Audio, 5, 6, 10, 10), cache), QRect(5, 6, 32, 32));
+    EXPECT_EQ(DrawnRect(Object(TObjectKind::Text, 5, 6, 70, 20), cache), QRect(5, 6, 70, 20));
+    EXPECT_EQ(DrawnRect(Object(TObjectKind::Balloon, 5, 6, 20, 60), cache), QRect(5, 6, 40, 60));
+    EXPECT_EQ(cache.size(), 0u); // known without rendering
+    const TDemoObject cursor = Object(TObjectKind::Cursor, 5, 6, 1, 1);
+    const QRect drawn = DrawnRect(cursor, cache);
+    const RgbaImage* picture = cache.find(cursor); // a cursor's picture has its own size
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(drawn, QRect(5, 6, picture->width, picture->height));
+    EXPECT_GT(picture->width, 1);
 }
 
-TEST(ObjectPictureCache, SmallBalloonsDrawAtLeastFortySquareAndTextHasNoPicture) {
-    ObjectPictureCache cache;
-    const TDemoObject balloon = Object(TObjectKind::Balloon, 0, 0, 20, 60);
-    const QImage* picture = cache.pictureFor(balloon);
-    ASSERT_TRUE(picture);
-    EXPECT_EQ(picture->size(), QSize(40, 60));
-    EXPECT_EQ(balloon.Width, 20); // the object itself is left alone
-    EXPECT_EQ(cache.pictureFor(Object(TObjectKind::Text, 0, 0, 50, 50)), nullptr);
-    const QImage* speaker = cache.pictureFor(Object(TObjectKind::Audio, 0, 0, 50, 50));
-    ASSERT_TRUE(speaker);
-    EXPECT_EQ(speaker->size(), QSize(32, 32));
-    EXPECT_EQ(cache.pictureFor(Object(TObjectKind::Shape, 0, 0, 0, 10)), nullptr); // nothing to draw
+TEST(ObjectPainter, PaintsOnlyObjectsReachingIntoTheArea) {
+    TDemoFrame scene;
+    TDemoObject& near = *scene.Objects.emplace_back(std::make_unique<TDemoObject>(Object(TObjectKind::Shape, 0, 0, 20, 20)));
+    TDemoObject& far = *scene.Objects.emplace_back(std::make_unique<TDemoObject>(Object(TObjectKind::Shape, 60, 60, 20, 20)));
+    ObjectRenderCache cache;
+    QImage image(100, 100, QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    ObjectPainter().paint(painter, scene, cache, QRect(0, 0, 30, 30));
+    painter.end();
+    EXPECT_NE(cache.find(near), nullptr);
+    EXPECT_EQ(cache.find(far), nullptr); // never rendered: it lies outside
+    const auto drawnPixels = [&image](QRect area) {
+        int count = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                count += image.pixel(x, y) != qRgb(255, 255, 255);
+        return count;
+    };
+    EXPECT_GT(drawnPixels(QRect(0, 0, 20, 20)), 0);
+    EXPECT_EQ(drawnPixels(QRect(60, 60, 20, 20)), 0);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include "../document_fixture.h"
 #include "model/object_kind.h"
+#include "render/object_render_cache.h"
 
 #include <QApplication>
 #include <QSignalSpy>
@@ -141,7 +142,7 @@ TEST_F(SceneCanvasTest, DraggingRepaintsLittleAndReRendersNothing) {
     TDemoObject& o = shape(40, 40, 60, 50);
     shape(200, 150, 60, 50);
     picture(); // everything drawn once
-    const int renders = canvas->pictures().renderCount();
+    const std::size_t renders = canvas->pictures().renderCount();
     canvas->takePendingRepaint();
     press({50, 50});
     moveTo({60, 50});
@@ -170,6 +171,27 @@ TEST_F(SceneCanvasTest, NoSceneHidesTheCanvas) {
     document.setCurrentScene(nullptr);
     EXPECT_FALSE(canvas->isVisible());
     QTest::mouseClick(canvas.get(), Qt::LeftButton, {}, QPoint(10, 10)); // and clicks are harmless
+    EXPECT_EQ(stack().count(), 0);
+}
+
+TEST_F(SceneCanvasTest, CtrlDragFromAHandleDrawsABandAndResizesNothing) {
+    TDemoObject& o = shape(40, 40, 60, 50);
+    document.selection().select(&o);
+    press({99, 89}, Qt::ControlModifier); // the bottom-right handle
+    moveTo({150, 120});
+    EXPECT_EQ(canvas->interaction().rubberBand(), QRect(QPoint(99, 89), QPoint(150, 120)));
+    const QImage withBand = picture();
+    release({150, 120}, Qt::ControlModifier);
+    const QImage after = picture();
+    int bandPixels = 0; // the band's right edge shows while dragging and goes on release
+    for (int y = 95; y <= 115; ++y)
+        for (int x = 140; x <= 160; ++x) {
+            const QPoint at(SceneCanvas::kFrameWidth + x, SceneCanvas::kFrameWidth + y);
+            bandPixels += withBand.pixel(at) != after.pixel(at);
+        }
+    EXPECT_GE(bandPixels, 5);
+    EXPECT_EQ(BoundsOf(o), (TObjectBounds{40, 40, 60, 50}));
+    EXPECT_FALSE(document.selection().isSelected(&o)); // the band touched it: toggled off
     EXPECT_EQ(stack().count(), 0);
 }
 
