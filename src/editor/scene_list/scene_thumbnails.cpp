@@ -69,23 +69,13 @@ void SceneThumbnails::onModelChange(const ModelChange& change) {
         return;
     case ModelChangeKind::SceneAdded:
     case ModelChangeKind::SceneRemoved:
-        // A scene coming or going may reuse a freed scene's address, and its objects those of
-        // freed objects: nothing kept under them is trusted.
-        forgetObjectsOf(change.scene);
+        // A scene coming or going may reuse a freed scene's address: nothing kept under it is
+        // trusted (the document's render cache forgets its objects' pictures).
         entries_.erase(change.scene);
         emit allCardsChanged();
         return;
     case ModelChangeKind::ScenesReordered: emit allCardsChanged(); return;
-    case ModelChangeKind::ObjectAdded:
-    case ModelChangeKind::ObjectRemoved:
-        if (change.object)
-            objectPictures_.forget(change.object);
-        break;
-    case ModelChangeKind::ObjectChanged:
-        if (change.object)
-            objectPictures_.objectChanged(*change.object);
-        break;
-    default: break;
+    default: break; // object pictures: the document's render cache follows the change itself
     }
     if (!change.scene)
         return;
@@ -100,16 +90,8 @@ void SceneThumbnails::markStale(const TDemoFrame* scene) {
         found->second.current = false;
 }
 
-void SceneThumbnails::forgetObjectsOf(const TDemoFrame* scene) {
-    if (!scene)
-        return;
-    for (const auto& object : scene->Objects)
-        objectPictures_.forget(object.get());
-}
-
 void SceneThumbnails::clear() {
     entries_.clear();
-    objectPictures_.clear();
 }
 
 QImage SceneThumbnails::render(const TDemoFrame& scene) {
@@ -127,7 +109,7 @@ QImage SceneThumbnails::render(const TDemoFrame& scene) {
         canvas::GridSettings noGrid;
         noGrid.show = false;
         background.paint(painter, scene, size, noGrid, whole);
-        objectPainter_.paint(painter, scene, objectPictures_, whole);
+        objectPainter_.paint(painter, scene, document_.renderCache(), whole);
     }
     return full.scaled(box.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }

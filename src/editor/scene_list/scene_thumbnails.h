@@ -4,7 +4,6 @@
 // own scene (done, undone or redone alike), so one edit re-renders one card, not the list.
 
 #include "editor/canvas/object_painter.h"
-#include "editor/canvas/object_picture_cache.h"
 #include "editor/scene_list/scene_card_geometry.h"
 #include "model/demo_frame.h"
 
@@ -49,14 +48,12 @@ private:
 
     void onModelChange(const ModelChange& change);
     void markStale(const TDemoFrame* scene);
-    void forgetObjectsOf(const TDemoFrame* scene);
     void clear();
     QImage render(const TDemoFrame& scene);
 
     EditorDocument& document_;
     QSize card_;
     std::unordered_map<const TDemoFrame*, Entry> entries_;
-    canvas::ObjectPictureCache objectPictures_;
     canvas::ObjectPainter objectPainter_;
 };
 
