@@ -199,6 +199,9 @@ bool TBMPReader::ReadInfoHeader(const uint8_t* p, size_t size, size_t& paletteSt
             if (size < kInfoHeaderSize + 12)
                 return Fail("bit-field masks are truncated");
             paletteStart += 12;
+        } else if (headerSize < kInfoHeaderSize + 12) {
+            // A header longer than 40 bytes holds the masks itself, so it must be long enough for them.
+            return Fail("bit-field masks are truncated");
         }
         masks_[0] = le32(p + 40);
         masks_[1] = le32(p + 44);

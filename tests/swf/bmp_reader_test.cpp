@@ -343,3 +343,24 @@ TEST(BmpReaderFiles, LoadsAFileFromDisk) {
     ASSERT_TRUE(bmp.LoadFromFile(dir / "a.bmp")) << bmp.ErrorText();
     expectPixel(bmp, 1, 1, {1, 1, 1, 255});
 }
+
+// A header a little longer than 40 bytes claims bit fields but is too short to hold the masks it
+// would carry: the reader must refuse it rather than read the masks past the header's end.
+TEST(BmpReaderHostileInput, BitfieldsInAHeaderTooShortForTheMasksAreRefused) {
+    for (uint32_t headerSize : {41u, 44u, 51u}) {
+        std::vector<uint8_t> dib(headerSize, 0);
+        auto put = [&](size_t offset, uint32_t value, int bytes) {
+            for (int i = 0; i < bytes; ++i)
+                dib[offset + size_t(i)] = uint8_t(value >> (8 * i));
+        };
+        put(0, headerSize, 4);
+        put(4, 1, 4);  // width
+        put(8, 1, 4);  // height
+        put(12, 1, 2); // planes
+        put(14, 32, 2);
+        put(16, 3, 4); // bit fields
+        TBMPReader bmp;
+        EXPECT_FALSE(bmp.LoadDIBFromMemory(dib.data(), dib.size())) << headerSize;
+        EXPECT_NE(bmp.ErrorText().find("bit-field"), std::string::npos) << bmp.ErrorText();
+    }
+}
