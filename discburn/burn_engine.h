@@ -41,6 +41,8 @@ inline constexpr int UpdatingVolume = 8;
 inline constexpr int Completed = 9;
 inline constexpr int Cancelled = 10;
 inline constexpr int Failed = 11;
+// After a write: the written data is being read back and compared; carries the percent compared.
+inline constexpr int Verifying = 12;
 } // namespace write_status
 
 // Kinds of write errors.
@@ -50,6 +52,7 @@ inline constexpr int OutputFile = 2;
 inline constexpr int SourceFile = 3;
 inline constexpr int System = 5;
 inline constexpr int Other = 6;
+inline constexpr int Verify = 7; // the data read back differs from what was meant to be written
 } // namespace error_kind
 
 // Erase status codes.
@@ -127,6 +130,7 @@ public:
     virtual bool startIsoFile(const std::string& path) = 0;
     virtual bool startQuickErase() = 0;
     virtual void abort() = 0;
+    // True when the last write was read back and found to hold what was meant to be written.
     virtual bool wasVerified() = 0;
     virtual bool busy() const = 0;
 

@@ -13,6 +13,16 @@ int severityRank(const std::string& severity) {
     return 0;
 }
 
+void startImageLibrary() {
+    static const bool started = [] {
+        iso_init();
+        char utf8[] = "UTF-8";
+        iso_set_local_charset(utf8, 0);
+        return true;
+    }();
+    (void)started;
+}
+
 void queueStackMessages() {
     char all[] = "ALL";
     char never[] = "NEVER";

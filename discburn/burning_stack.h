@@ -40,6 +40,10 @@ inline constexpr int RankSorry = 5;
 inline constexpr int RankMishap = 6;
 inline constexpr int RankFailure = 7;
 
+// libisofs is set up once per process (a second iso_init would start its message queue afresh),
+// reading and writing file names as UTF-8 whatever the locale.
+void startImageLibrary();
+
 // Both libraries keep their messages to themselves unless told to queue them; this queues
 // everything and prints nothing.
 void queueStackMessages();

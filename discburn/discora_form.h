@@ -72,6 +72,7 @@ private:
     IsoPathPrompt askIsoPath_;
     bool idle_ = true;
     bool writingDisc_ = false;
+    int lastWriteStatus_ = -1; // of the running write, so a repeated status is logged once
     bool polling_ = false;
 
     QComboBox* driveCombo_ = nullptr;

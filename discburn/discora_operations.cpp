@@ -38,6 +38,7 @@ void DiscoraForm::writeClicked() {
     log(QStringLiteral("========== WRITE DATA TO CD/DVD ... "));
     if (engine_.startWrite(speedCombo_->currentData().toInt())) {
         writingDisc_ = true;
+        lastWriteStatus_ = -1;
         progress_->setValue(0);
         setControlsIdle(false);
     } else {
@@ -56,6 +57,7 @@ void DiscoraForm::saveIsoClicked() {
     log(QStringLiteral("File name: ") + path, log_icon::File);
     if (engine_.startIsoFile(path.toStdString())) {
         writingDisc_ = false;
+        lastWriteStatus_ = -1;
         progress_->setValue(0);
         setControlsIdle(false);
     } else {
@@ -120,6 +122,8 @@ void DiscoraForm::pollEngine() {
 }
 
 void DiscoraForm::onWriteStatus(const WriteStatusEvent& event) {
+    const int previous = lastWriteStatus_;
+    lastWriteStatus_ = event.status;
     switch (event.status) {
     case write_status::Preparing:
         log(QStringLiteral("Preparing image..."));
@@ -140,6 +144,11 @@ void DiscoraForm::onWriteStatus(const WriteStatusEvent& event) {
         break;
     case write_status::UpdatingVolume:
         log(QStringLiteral("Updating volume..."));
+        break;
+    case write_status::Verifying:
+        if (previous != write_status::Verifying) // the step is logged once, its progress shown
+            log(QStringLiteral("Verifying written data..."));
+        progress_->setValue(event.progress);
         break;
     case write_status::Completed:
         if (writingDisc_) {
@@ -166,7 +175,13 @@ void DiscoraForm::onWriteStatus(const WriteStatusEvent& event) {
     }
 }
 
-void DiscoraForm::onWriteError(const WriteErrorEvent& event) { message(Error, text(writeErrorText(event))); }
+// The error is shown and also kept in the log, where it stays after the message is gone.
+void DiscoraForm::onWriteError(const WriteErrorEvent& event) {
+    const QString errorText = text(writeErrorText(event));
+    for (const QString& line : errorText.split(QLatin1Char('\n')))
+        log(line, log_icon::Error);
+    message(Error, errorText);
+}
 
 void DiscoraForm::onTrackFileWarning(const TrackFileWarningEvent& event) {
     log(text(trackFileWarningText(event)), log_icon::Progress);

@@ -8,18 +8,6 @@ namespace discora {
 
 namespace {
 
-// libisofs is set up once per process (a second iso_init would start its message queue afresh).
-// It reads file names in the local character set; ours are UTF-8 whatever the locale.
-void initializeLibisofs() {
-    static const bool done = [] {
-        iso_init();
-        char utf8[] = "UTF-8";
-        iso_set_local_charset(utf8, 0);
-        return true;
-    }();
-    (void)done;
-}
-
 // "YYYYMMDDhhmmsscc" in GMT: the volume times libisofs records verbatim.
 std::string volumeTimeText(std::time_t time) {
     std::tm parts{};
@@ -33,7 +21,7 @@ std::string volumeTimeText(std::time_t time) {
 } // namespace
 
 IsoLayout::IsoLayout() {
-    initializeLibisofs();
+    startImageLibrary();
     reset();
 }
 
@@ -46,6 +34,7 @@ bool IsoLayout::reset() {
     if (image_)
         iso_image_unref(image_);
     image_ = nullptr;
+    entries_.clear();
     if (iso_image_new(label_.c_str(), &image_) < 0) {
         image_ = nullptr;
         return false;
@@ -65,14 +54,18 @@ bool IsoLayout::addFolder(const std::string& sourceFolder, const std::string& ta
         iso_node_remove(reinterpret_cast<IsoNode*>(folder));
         return false;
     }
+    entries_.push_back({sourceFolder, targetName, true});
     return true;
 }
 
 bool IsoLayout::addFile(const std::string& sourceFile, const std::string& targetName) {
     if (!image_)
         return false;
-    return iso_tree_add_new_node(image_, iso_image_get_root(image_), targetName.c_str(),
-                                 sourceFile.c_str(), nullptr) >= 0;
+    if (iso_tree_add_new_node(image_, iso_image_get_root(image_), targetName.c_str(), sourceFile.c_str(),
+                              nullptr) < 0)
+        return false;
+    entries_.push_back({sourceFile, targetName, false});
+    return true;
 }
 
 ::burn_source* IsoLayout::openStream(bool sizeOnly) {

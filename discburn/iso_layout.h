@@ -5,11 +5,19 @@
 #include <cstdint>
 #include <ctime>
 #include <string>
+#include <vector>
 
 struct burn_source;
 struct Iso_Image;
 
 namespace discora {
+
+// One thing placed at the root of the disc: the file or folder on disk and its name there.
+struct LayoutEntry {
+    std::string source;
+    std::string target;
+    bool folder = false;
+};
 
 class IsoLayout {
 public:
@@ -23,6 +31,9 @@ public:
     // A folder and everything below it, or a single file, placed at the root under `targetName`.
     bool addFolder(const std::string& sourceFolder, const std::string& targetName);
     bool addFile(const std::string& sourceFile, const std::string& targetName);
+
+    // Everything added since the last reset, in the order it was added.
+    const std::vector<LayoutEntry>& entries() const { return entries_; }
 
     void setVolumeLabel(const std::string& label) { label_ = label; }
     const std::string& volumeLabel() const { return label_; }
@@ -38,6 +49,7 @@ public:
 
 private:
     Iso_Image* image_ = nullptr;
+    std::vector<LayoutEntry> entries_;
     std::string label_ = "MYDISC";
     std::time_t fixedTime_ = 0;
 };

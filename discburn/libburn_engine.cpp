@@ -4,6 +4,7 @@
 
 #include "discburn/burning_stack.h"
 #include "discburn/libburn_session.h"
+#include "discburn/verify_job.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -71,6 +72,8 @@ LibburnEngine::LibburnEngine(Options options) : options_(std::move(options)) {
 LibburnEngine::~LibburnEngine() {
     if (!initialized_)
         return;
+    if (operation_.verify)
+        abandonOperation(); // stops the read-back; the write itself is over
     if (busy() && operation_.startPending)
         abandonOperation();
     if (busy()) {
@@ -198,7 +201,7 @@ bool LibburnEngine::selectDrive(int index) {
 
 std::vector<SpeedEntry> LibburnEngine::speeds() {
     std::vector<SpeedEntry> result;
-    if (!current_.drive)
+    if (!current_.drive || busy())
         return result;
     burn_speed_descriptor* list = nullptr;
     if (burn_drive_get_speedlist(current_.drive, &list) <= 0 || !list)

@@ -9,6 +9,8 @@
 #include <chrono>
 #include <ctime>
 #include <deque>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,6 +28,8 @@ struct burn_write_opts;
 namespace discora {
 
 struct StackMessage;
+class SharedTally;
+class VerifyJob;
 
 class LibburnEngine final : public BurnEngine {
 public:
@@ -35,6 +39,9 @@ public:
         std::time_t fixedTime = 0;            // stamp the image with this time (0 = now)
         int cancelPatienceSeconds = 10;       // then a write that ignores the cancel is torn down
         int driveRoles = 0;                   // passed to burn_allow_drive_role_4 when non-zero
+        // Called just before written data is read back, with the written image file (or the
+        // drive's address); tests damage the image here.
+        std::function<void(const std::string& written)> beforeVerify;
     };
 
     // DISCORA_DRIVES, when set, lists the drive addresses to offer (separated by ";") instead
@@ -63,7 +70,7 @@ public:
     bool startIsoFile(const std::string& path) override;
     bool startQuickErase() override;
     void abort() override;
-    bool wasVerified() override { return false; }
+    bool wasVerified() override { return verified_; }
     bool busy() const override { return operation_.job != Job::None; }
 
     void eject() override;
@@ -91,6 +98,10 @@ private:
         burn::burn_session* session = nullptr;
         burn::burn_track* track = nullptr;
         ::burn_source* stream = nullptr;
+        ::burn_source* tallied = nullptr;    // the stream as libburn takes it, summed on the way
+        std::shared_ptr<SharedTally> tally;   // what libburn took for the disc
+        std::uint64_t startByte = 0;          // where on the media the track begins
+        std::unique_ptr<VerifyJob> verify;    // reading the written data back, once written
         burn::burn_write_opts* options = nullptr; // until libburn has taken the write
         bool startPending = false;
         std::chrono::steady_clock::time_point startDeadline;
@@ -112,11 +123,16 @@ private:
     void reportProgress(int driveStatus, int sector, int sectors, std::vector<BurnEvent>& events);
     void finishOperation(std::vector<BurnEvent>& events);
     void finishWrite(bool wroteWell, std::vector<BurnEvent>& events);
+    void completeWrite(std::vector<BurnEvent>& events);
+    void recordStartByte();
+    bool startVerify(std::vector<BurnEvent>& events);
+    void pollVerify(std::vector<BurnEvent>& events);
     void finishErase(bool wroteWell, std::vector<BurnEvent>& events);
     void tearDownStuckWrite(std::vector<BurnEvent>& events);
     void tryToStart();
     void abandonOperation();
     void freeOperation();
+    void releaseWriteObjects();
     void stopImageProducer();
     void regrabCurrent();
     DriveError driveErrorFrom(const StackMessage* message) const;
@@ -129,6 +145,7 @@ private:
     std::string currentName_;
     Operation operation_;
     std::deque<BurnEvent> pending_;
+    bool verified_ = false;
 };
 
 } // namespace discora

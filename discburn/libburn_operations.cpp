@@ -4,6 +4,8 @@
 
 #include "discburn/burning_stack.h"
 #include "discburn/libburn_session.h"
+#include "discburn/tallying_stream.h"
+#include "discburn/verify_job.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -44,15 +46,20 @@ bool LibburnEngine::beginWrite(burn_drive* drive, int speedValue, Job job) {
     ::burn_source* stream = layout_.openStream(false);
     if (!stream)
         return false;
+    verified_ = false;
+    auto tally = std::make_shared<SharedTally>();
+    ::burn_source* tallied = tallyingStream(stream, tally);
 
     burn_disc* disc = burn_disc_create();
     burn_session* session = burn_session_create();
     burn_track* track = burn_track_create();
     burn_disc_add_session(disc, session, BURN_POS_END);
     burn_track_define_data(track, 0, 0, 1, BURN_MODE1);
-    const bool sourced = burn_track_set_source(track, streamForBurn(stream)) == BURN_SOURCE_OK;
+    const bool sourced = burn_track_set_source(track, streamForBurn(tallied)) == BURN_SOURCE_OK;
     burn_session_add_track(session, track, BURN_POS_END);
     operation_.stream = stream; // kept to stop the image producer if the write ends early
+    operation_.tallied = tallied;
+    operation_.tally = std::move(tally);
     operation_.disc = disc;
     operation_.session = session;
     operation_.track = track;
@@ -90,10 +97,13 @@ bool LibburnEngine::beginWrite(burn_drive* drive, int speedValue, Job job) {
 void LibburnEngine::tryToStart() {
     Operation& op = operation_;
     drainBurnMessages(); // the previous run's last words are not this run's
-    if (op.job == Job::Erase)
+    if (op.job == Job::Erase) {
         burn_disc_erase(op.drive, 1);
-    else
+    } else {
+        recordStartByte();
+        drainBurnMessages(); // a drive that cannot tell is no failure of the write
         burn_disc_write(op.options, op.disc);
+    }
     bool turnedAway = false;
     for (StackMessage& message : drainBurnMessages()) {
         if (message.code == DriveStillBusyCode)
@@ -164,7 +174,9 @@ void LibburnEngine::abort() {
         operation_.cancelRequested = true;
         operation_.cancelTime = std::chrono::steady_clock::now();
     }
-    if (!operation_.startPending)
+    if (operation_.verify)
+        operation_.verify->control().requestStop();
+    else if (!operation_.startPending && operation_.drive)
         burn_drive_cancel(operation_.drive);
 }
 
@@ -186,6 +198,10 @@ std::vector<BurnEvent> LibburnEngine::poll() {
             drainBurnMessages();
             drainImageMessages();
         }
+        return events;
+    }
+    if (operation_.verify) {
+        pollVerify(events);
         return events;
     }
     if (operation_.startPending) {
@@ -283,7 +299,10 @@ void LibburnEngine::finishOperation(std::vector<BurnEvent>& events) {
         finishErase(wroteWell, events);
     else
         finishWrite(wroteWell, events);
-    freeOperation();
+    if (operation_.verify)
+        releaseWriteObjects(); // the write is over; the operation goes on with the read-back
+    else
+        freeOperation();
 }
 
 DriveError LibburnEngine::driveErrorFrom(const StackMessage* message) const {
@@ -311,7 +330,7 @@ void LibburnEngine::finishWrite(bool wroteWell, std::vector<BurnEvent>& events) 
     const StackMessage* worst = imageFailure != op.failures.end() ? &*imageFailure : mostSevere(op.failures);
     const bool imageFailed = worst && worst->fromImage;
     const bool driveFailed = worst && !worst->fromImage;
-    bool failed = !wroteWell || imageFailed || driveFailed;
+    const bool failed = !wroteWell || imageFailed || driveFailed;
 
     if (saving)
         release(op.isoDrive, false);
@@ -328,21 +347,15 @@ void LibburnEngine::finishWrite(bool wroteWell, std::vector<BurnEvent>& events) 
         return;
     }
     WriteErrorEvent error;
-    if (failed && worst) {
+    if (worst) {
         error.code = worst->osErrno != 0 ? worst->osErrno : worst->code;
         error.text = worst->text;
-    } else if (failed) {
+    } else {
         error.text = "The data was not written completely.";
     }
-    if (!failed && saving && ::rename(op.isoTemp.c_str(), op.isoTarget.c_str()) != 0) {
-        failed = true;
-        error.code = errno;
-        error.text = std::strerror(errno);
-        worst = nullptr;
-    }
     if (!failed) {
-        events.push_back(WriteStatusEvent{write_status::WritingLast, 100});
-        events.push_back(WriteStatusEvent{write_status::Completed, 100});
+        if (!startVerify(events))
+            completeWrite(events);
         return;
     }
     if (saving)
@@ -357,6 +370,21 @@ void LibburnEngine::finishWrite(bool wroteWell, std::vector<BurnEvent>& events) 
     }
     events.push_back(error);
     events.push_back(WriteStatusEvent{write_status::Failed, 0});
+}
+
+// The write went well (and was verified where it could be): a saved image takes its name.
+void LibburnEngine::completeWrite(std::vector<BurnEvent>& events) {
+    Operation& op = operation_;
+    if (op.job == Job::SaveIso && ::rename(op.isoTemp.c_str(), op.isoTarget.c_str()) != 0) {
+        const int code = errno;
+        ::unlink(op.isoTemp.c_str());
+        verified_ = false;
+        events.push_back(WriteErrorEvent{error_kind::OutputFile, code, std::strerror(code), {}});
+        events.push_back(WriteStatusEvent{write_status::Failed, 0});
+        return;
+    }
+    events.push_back(WriteStatusEvent{write_status::WritingLast, 100});
+    events.push_back(WriteStatusEvent{write_status::Completed, 100});
 }
 
 void LibburnEngine::finishErase(bool wroteWell, std::vector<BurnEvent>& events) {
@@ -399,11 +427,17 @@ void LibburnEngine::abandonOperation() {
 }
 
 void LibburnEngine::freeOperation() {
+    releaseWriteObjects();
+    operation_ = Operation{}; // a read-back still running is stopped and waited for
+}
+
+void LibburnEngine::releaseWriteObjects() {
     Operation& op = operation_;
     if (op.options)
         burn_write_opts_free(op.options);
     stopImageProducer();
     freeStream(op.stream);
+    freeStream(op.tallied);
     if (op.track)
         burn_track_free(op.track);
     if (op.session)
@@ -411,7 +445,12 @@ void LibburnEngine::freeOperation() {
     if (op.disc)
         burn_disc_free(op.disc);
     release(op.isoDrive, false);
-    op = Operation{};
+    op.options = nullptr;
+    op.stream = nullptr;
+    op.tallied = nullptr;
+    op.track = nullptr;
+    op.session = nullptr;
+    op.disc = nullptr;
 }
 
 } // namespace discora

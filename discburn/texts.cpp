@@ -70,6 +70,8 @@ std::string writeErrorText(const WriteErrorEvent& error) {
         return formatted("Output File Error: (%d) - %s", error.code, error.text.c_str());
     case error_kind::SourceFile:
         return formatted("Source File Error: (%d) - %s", error.code, error.text.c_str());
+    case error_kind::Verify:
+        return "Verify Error: " + error.text;
     case error_kind::System:
         return formatted("System Error: (%d) %s", error.code, error.text.c_str());
     default:

@@ -263,6 +263,45 @@ TEST_F(DiscoraWindow, AVerifiedWriteSaysSo) {
     EXPECT_EQ(messages, (std::vector<Message>{{"Information", "Write and verify complete!"}}));
 }
 
+TEST_F(DiscoraWindow, TheReadBackIsLoggedOnceAndShowsItsProgress) {
+    startOnFolder();
+    engine.verified = true;
+    button("writeButton")->click();
+    deliver({WriteStatusEvent{2, 100}, WriteStatusEvent{write_status::Verifying, 0}});
+    EXPECT_EQ(progress(), 0);
+    deliver({WriteStatusEvent{write_status::Verifying, 40}, WriteStatusEvent{write_status::Verifying, 70}});
+    EXPECT_EQ(progress(), 70);
+    EXPECT_EQ(logLines().count("Verifying written data..."), 1);
+    EXPECT_EQ(panelText(), "Verifying written data...");
+    EXPECT_TRUE(onlyAbortEnabled());
+    finish({WriteStatusEvent{write_status::Verifying, 100}, WriteStatusEvent{9, 100}});
+    EXPECT_EQ(logLines().mid(logLines().size() - 2), (QStringList{"Verifying written data...", "Write completed!"}));
+    EXPECT_EQ(messages, (std::vector<Message>{{"Information", "Write and verify complete!"}}));
+
+    // The next write logs its own read-back.
+    button("writeButton")->click();
+    finish({WriteStatusEvent{write_status::Verifying, 0}, WriteStatusEvent{9, 100}});
+    EXPECT_EQ(logLines().count("Verifying written data..."), 2);
+}
+
+TEST_F(DiscoraWindow, DataThatReadsBackWrongIsAnErrorNotASuccess) {
+    startOnFolder();
+    button("writeButton")->click();
+    deliver({WriteStatusEvent{write_status::Verifying, 0}});
+    WriteErrorEvent mismatch;
+    mismatch.kind = error_kind::Verify;
+    mismatch.text = "\"docs/a.txt\" differs from its source file at byte 12.";
+    finish({mismatch, WriteStatusEvent{11, 0}});
+
+    const QString shown = QStringLiteral("Verify Error: \"docs/a.txt\" differs from its source file at byte 12.");
+    EXPECT_EQ(messages, (std::vector<Message>{{"Error", shown}}));
+    const QStringList lines = logLines();
+    EXPECT_EQ(lines.mid(lines.size() - 3), (QStringList{"Verifying written data...", shown, "Write error!"}));
+    EXPECT_EQ(logIconAt(-2), log_icon::Error);
+    EXPECT_EQ(engine.ejects, 0);
+    EXPECT_TRUE(form->idle());
+}
+
 TEST_F(DiscoraWindow, AWriteThatDoesNotStartIsReported) {
     startOnFolder();
     engine.writeStarts = false;

@@ -12,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QThread>
+#include <QTreeWidget>
 
 namespace discora {
 namespace {
@@ -35,6 +36,10 @@ protected:
         LibburnEngine::Options options;
         options.scanDrives = false;
         options.extraDrives = {"stdio:" + disc.string()};
+        options.beforeVerify = [this](const std::string& written) {
+            if (damage)
+                damage(written);
+        };
         engine = std::make_unique<LibburnEngine>(options);
         form = std::make_unique<DiscoraForm>(*engine);
         form->setMessageHandler([this](const QString& caption, const QString& text) {
@@ -57,6 +62,14 @@ protected:
         return true;
     }
 
+    QStringList logLines() {
+        QStringList lines;
+        auto* list = form->findChild<QTreeWidget*>(QStringLiteral("logList"));
+        for (int i = 0; i < list->topLevelItemCount(); ++i)
+            lines << list->topLevelItem(i)->text(0);
+        return lines;
+    }
+
     Tree expectedTree() {
         Tree tree = readTree(folder);
         for (auto it = tree.begin(); it != tree.end();)
@@ -77,12 +90,14 @@ protected:
     std::unique_ptr<LibburnEngine> engine;
     std::unique_ptr<DiscoraForm> form;
     QStringList messages;
+    std::function<void(const std::string&)> damage;
 };
 
 TEST_F(DiscoraEndToEnd, WriteButtonBurnsTheFolderWithoutItsSources) {
     form->findChild<QPushButton*>(QStringLiteral("writeButton"))->click();
     ASSERT_TRUE(waitUntilIdle());
-    EXPECT_EQ(messages, QStringList{"Information: Write complete!"});
+    EXPECT_EQ(messages, QStringList{"Information: Write and verify complete!"});
+    EXPECT_TRUE(logLines().contains("Verifying written data..."));
     const Tree tree = extracted(disc);
     EXPECT_EQ(tree, expectedTree());
     EXPECT_EQ(tree.size(), 4u);
@@ -92,8 +107,26 @@ TEST_F(DiscoraEndToEnd, SaveIsoButtonGivesTheSameLayout) {
     form->findChild<QPushButton*>(QStringLiteral("saveIsoButton"))->click();
     ASSERT_TRUE(waitUntilIdle());
     EXPECT_EQ(messages, QStringList{"Information: Save ISO image completed!"});
+    EXPECT_TRUE(logLines().contains("Verifying written data..."));
     EXPECT_EQ(extracted(iso), expectedTree());
     EXPECT_EQ(volumeId(iso), "MYDISC");
+}
+
+TEST_F(DiscoraEndToEnd, ADiscDamagedBeforeItIsReadBackIsReportedAsAnError) {
+    damage = [](const std::string& written) { ASSERT_TRUE(flipByteAfter(written, std::string(100, 's'))); };
+    form->findChild<QPushButton*>(QStringLiteral("writeButton"))->click();
+    ASSERT_TRUE(waitUntilIdle());
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages[0], "Error: Verify Error: \"autorun.swf\" differs from its source file at byte 100.");
+    EXPECT_EQ(logLines().last(), "Write error!");
+}
+
+TEST_F(DiscoraEndToEnd, AnIsoFileDamagedBeforeItIsReadBackIsNotSaved) {
+    damage = [](const std::string& written) { ASSERT_TRUE(flipByteAfter(written, std::string(100, 'x'))); };
+    form->findChild<QPushButton*>(QStringLiteral("saveIsoButton"))->click();
+    ASSERT_TRUE(waitUntilIdle());
+    EXPECT_EQ(messages, QStringList{"Error: Verify Error: \"autorun.exe\" differs from its source file at byte 100."});
+    EXPECT_FALSE(fs::exists(iso));
 }
 
 } // namespace

@@ -107,4 +107,26 @@ void writeText(const fs::path& path, const std::string& text) {
     out << text;
 }
 
+bool flipByteAfter(const fs::path& image, const std::string& marker, std::uint64_t offset) {
+    std::fstream file(image, std::ios::in | std::ios::out | std::ios::binary);
+    if (!file)
+        return false;
+    std::uint64_t at = offset;
+    if (!marker.empty()) {
+        const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+        const std::size_t found = bytes.find(marker);
+        if (found == std::string::npos)
+            return false;
+        at = found + marker.size();
+        file.clear();
+    }
+    file.seekg(static_cast<std::streamoff>(at));
+    char byte = 0;
+    if (!file.get(byte))
+        return false;
+    file.seekp(static_cast<std::streamoff>(at));
+    file.put(static_cast<char>(~byte));
+    return static_cast<bool>(file.flush());
+}
+
 } // namespace discora::test

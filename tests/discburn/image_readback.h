@@ -33,4 +33,8 @@ const WriteErrorEvent* firstWriteError(const std::vector<BurnEvent>& events);
 
 void writeText(const std::filesystem::path& path, const std::string& text);
 
+// Damages a written image: flips the bits of the byte right after the first `marker` in the file
+// (or, with an empty marker, of the byte at `offset`). False when there is no such byte.
+bool flipByteAfter(const std::filesystem::path& image, const std::string& marker, std::uint64_t offset = 0);
+
 } // namespace discora::test

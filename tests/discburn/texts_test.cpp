@@ -41,6 +41,8 @@ TEST(DiscoraTexts, WriteErrorsAreWordedByTheirKind) {
     EXPECT_EQ(writeErrorText(error), "System Error: (28) No space left on device");
     error.kind = error_kind::Other;
     EXPECT_EQ(writeErrorText(error), "Write Error: (28) No space left on device");
+    error.kind = error_kind::Verify; // a mismatch has no code worth showing
+    EXPECT_EQ(writeErrorText(error), "Verify Error: No space left on device");
     error.kind = error_kind::Drive;
     error.drive = {5, "Write error", "HL-DT-ST DVDRAM (/dev/sr0)", "FAILURE"};
     EXPECT_EQ(writeErrorText(error), "(HL-DT-ST DVDRAM (/dev/sr0)) - FAILURE\nDevice Error: (5)  Write error");
