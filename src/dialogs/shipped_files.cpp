@@ -3,6 +3,7 @@
 #include "base/install_file.h"
 #include "base/program_folder.h"
 #include "dialogs/tips/tips_form.h"
+#include "publish/shipped_library.h"
 
 #include <QFile>
 
@@ -20,7 +21,8 @@ bool InstallShippedFiles() {
         const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.constData());
         ok = InstallMissingFile(ProgramFolder() / name, {data, std::size_t(bytes.size())}) != InstallOutcome::Failed && ok;
     }
-    return ok;
+    // The library material comes from the shipped resource folder rather than from the program.
+    return publish::InstallShippedLibrary().ok() && ok;
 }
 
 } // namespace vantora

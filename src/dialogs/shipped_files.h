@@ -1,7 +1,7 @@
 #pragma once
-// Files that ship with the program and live in the program folder ("Tips.rtf"). They are built
-// into the program and copied into the folder at start-up when they are missing, so a user's own
-// edited copy is never overwritten.
+// Files that ship with the program and live in the program folder: "Tips.rtf", built into the
+// program, and the library material (publish/shipped_library.h). They are copied into the folder
+// at start-up when they are missing, so a user's own edited copy is never overwritten.
 
 namespace vantora {
 

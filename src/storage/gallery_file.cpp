@@ -34,12 +34,20 @@ fs::path NextGalleryFileName(const fs::path& folder, TObjectKind kind) {
     }
 }
 
-StorageResult SaveGalleryObject(const fs::path& file, const TDemoObject& object) {
+StorageResult GalleryFileBytes(const TDemoObject& object, std::vector<std::uint8_t>& bytes) {
     ByteWriter out;
     RecordError error;
     if (!WriteObject(out, object, error))
         return error.toResult();
-    const FileWriteOutcome outcome = WriteFileSafely(file, out.bytes());
+    bytes = out.take();
+    return StorageResult::Success();
+}
+
+StorageResult SaveGalleryObject(const fs::path& file, const TDemoObject& object) {
+    std::vector<std::uint8_t> bytes;
+    if (StorageResult made = GalleryFileBytes(object, bytes); !made)
+        return made;
+    const FileWriteOutcome outcome = WriteFileSafely(file, bytes);
     if (outcome.ok())
         return StorageResult::Success();
     return StorageResult::Failure(StorageErrorCode::CreateFile, outcome.systemError,

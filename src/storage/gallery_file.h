@@ -21,6 +21,9 @@ inline constexpr std::uintmax_t kMaxGalleryFileBytes = 512ull * 1024 * 1024;
 // `folder`/<kind name><n>.vto with the smallest n >= 1 for which no such file exists.
 std::filesystem::path NextGalleryFileName(const std::filesystem::path& folder, TObjectKind kind);
 
+// The bytes of a gallery file holding `object`: its object record alone.
+StorageResult GalleryFileBytes(const TDemoObject& object, std::vector<std::uint8_t>& bytes);
+
 // Writes the object record to `file` (through a temporary file; error 1007 when it cannot be made).
 StorageResult SaveGalleryObject(const std::filesystem::path& file, const TDemoObject& object);
 

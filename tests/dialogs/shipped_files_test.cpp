@@ -4,6 +4,9 @@
 #include "dialogs/shipped_files.h"
 #include "dialogs/tips/rtf_reader.h"
 #include "dialogs/tips/tips_form.h"
+#include "scoped_env.h"
+#include "storage/gallery_file.h"
+#include "storage/library_folders.h"
 #include "test_support.h"
 
 #include <QTextDocument>
@@ -40,6 +43,21 @@ TEST(ShippedFiles, TipsArriveInTheProgramFolderAndReadAsRichText) {
     test::writeFileBytes(tips, {'m', 'i', 'n', 'e'});
     ASSERT_TRUE(InstallShippedFiles());
     EXPECT_EQ(test::readFileBytes(tips), (std::vector<unsigned char>{'m', 'i', 'n', 'e'}));
+}
+
+TEST(ShippedFiles, TheLibraryMaterialArrivesBesideTheTipsAndEditsSurviveTheNextStart) {
+    test::ScopedEnv resources("VANTORA_RESOURCES", VANTORA_TEST_RESOURCES);
+    test::ScopedProgramFolder folder;
+    ASSERT_TRUE(InstallShippedFiles());
+    const auto gallery = ListGalleryFiles(LibraryFolder(LibraryKind::Gallery));
+    ASSERT_FALSE(gallery.empty());
+    EXPECT_FALSE(ListPictureFiles(LibraryFolder(LibraryKind::Cursors)).empty());
+    EXPECT_FALSE(ListSoundFiles(LibraryFolder(LibraryKind::Audios)).empty());
+    EXPECT_TRUE(std::filesystem::exists(DefaultClickSoundFile()));
+
+    test::writeFileBytes(gallery.front(), {'e', 'd', 'i', 't'});
+    ASSERT_TRUE(InstallShippedFiles());
+    EXPECT_EQ(test::readFileBytes(gallery.front()), (std::vector<unsigned char>{'e', 'd', 'i', 't'}));
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "publish/standalone_program.h"
 #include "test_program.h"
 #include "swf_check.h"
+#include "scoped_env.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -34,21 +35,7 @@ std::string readText(const fs::path& path) {
     return std::string(bytes.begin(), bytes.end());
 }
 
-// Sets an environment variable for one test.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const std::string& value) : name_(name) {
-        if (const char* old = std::getenv(name))
-            previous_ = old, had_ = true;
-        ::setenv(name, value.c_str(), 1);
-    }
-    ~ScopedEnv() { had_ ? ::setenv(name_, previous_.c_str(), 1) : ::unsetenv(name_); }
-
-private:
-    const char* name_;
-    std::string previous_;
-    bool had_ = false;
-};
+using vantora::test::ScopedEnv;
 
 class PublishTargets : public ::testing::Test {
 protected:

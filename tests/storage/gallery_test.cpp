@@ -72,6 +72,10 @@ TEST_F(Gallery, AGalleryFileIsExactlyOneObjectRecord) {
     RecordError error;
     ASSERT_TRUE(WriteObject(expected, button, error));
     EXPECT_EQ(test::readFileBytes(folder_ / "Button1.vto"), expected.bytes());
+    // The bytes a gallery file would hold, made in memory, are the same.
+    std::vector<std::uint8_t> inMemory;
+    ASSERT_TRUE(GalleryFileBytes(button, inMemory));
+    EXPECT_EQ(inMemory, expected.bytes());
 
     TDemoObject back;
     ASSERT_TRUE(ReadGalleryObject(folder_ / "Button1.vto", back));
