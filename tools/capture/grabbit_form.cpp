@@ -50,12 +50,15 @@ void TGrabbitForm::pressedAt(QPoint global) {
     if (ended_ || frameGeometry().contains(global))
         return;
     QString error;
-    std::optional<TScreenShot> shot = GrabScreenShot(global, static_cast<std::int32_t>(clock_.elapsed()), error);
-    if (!shot) {
+    std::optional<GrabbedClick> grabbed = GrabScreenShot(global, static_cast<std::int32_t>(clock_.elapsed()), error);
+    if (!grabbed) {
         report(error);
         return;
     }
-    shots_.push_back(std::move(*shot));
+    if (arguments_.singleShot())
+        shots_.single(std::move(grabbed->picture), grabbed->click);
+    else
+        shots_.clicked(std::move(grabbed->picture), grabbed->click);
     // A line per shot, for whoever watches the tool (the tests wait for it).
     std::printf("Grabbit: shot %d at %d,%d\n", shotCount(), global.x(), global.y());
     std::fflush(stdout);
@@ -82,17 +85,24 @@ void TGrabbitForm::closeEvent(QCloseEvent* event) {
 
 // No shots means no file: the editor then reports a cancelled capture.
 void TGrabbitForm::save() {
-    if (shots_.empty())
+    if (shots_.needsClosingShot()) {
+        QString grabError;
+        std::optional<TScreenShot> last = GrabScreenPicture(grabError);
+        if (!last)
+            report(grabError);
+        shots_.close(std::move(last));
+    }
+    if (shots_.count() == 0)
         return;
     std::string error;
-    if (!WriteShotsFile(shotsFile_, shots_, error)) {
+    if (!WriteShotsFile(shotsFile_, shots_.shots(), error)) {
         savedWell_ = false;
         report(QString::fromStdString(error));
     }
 }
 
 void TGrabbitForm::showCount() {
-    countLabel_->setText(QStringLiteral("Shots: %1").arg(shots_.size()));
+    countLabel_->setText(QStringLiteral("Shots: %1").arg(shots_.count()));
 }
 
 } // namespace vantora::grabbit

@@ -31,15 +31,14 @@ std::int32_t modifierBits() {
            (held.testFlag(Qt::AltModifier) ? 4 : 0);
 }
 
-} // namespace
-
-std::optional<TScreenShot> GrabScreenShot(QPoint click, std::int32_t elapsedMs, QString& error) {
+// The screen in device pixels, encoded; `grabbed` keeps the picture for its size and scale.
+std::optional<TScreenShot> grabEncoded(QImage& grabbed, QString& error) {
     QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) {
         error = QStringLiteral("There is no screen to take a shot of.");
         return std::nullopt;
     }
-    const QImage grabbed = screen->grabWindow(0).toImage();
+    grabbed = screen->grabWindow(0).toImage();
     if (grabbed.isNull()) {
         error = QStringLiteral("The screen could not be read.");
         return std::nullopt;
@@ -51,17 +50,31 @@ std::optional<TScreenShot> GrabScreenShot(QPoint click, std::int32_t elapsedMs, 
         error = QStringLiteral("The screen shot could not be stored as JPEG: %1").arg(QString::fromStdString(encodeError));
         return std::nullopt;
     }
+    return shot;
+}
+
+} // namespace
+
+std::optional<TScreenShot> GrabScreenPicture(QString& error) {
+    QImage grabbed;
+    return grabEncoded(grabbed, error);
+}
+
+std::optional<GrabbedClick> GrabScreenShot(QPoint click, std::int32_t elapsedMs, QString& error) {
+    QImage grabbed;
+    std::optional<TScreenShot> shot = grabEncoded(grabbed, error);
+    if (!shot)
+        return std::nullopt;
     // The grab is in device pixels; the click is in the screen's logical coordinates.
     const qreal scale = grabbed.devicePixelRatio();
-    const QPoint onScreen = click - screen->geometry().topLeft();
+    const QPoint onScreen = click - QGuiApplication::primaryScreen()->geometry().topLeft();
     TShotEvent event;
     event.Kind = static_cast<std::int32_t>(TShotEventKind::Click);
     event.Value = kLeftButtonValue;
     event.X = static_cast<std::int32_t>(onScreen.x() * scale);
     event.Y = static_cast<std::int32_t>(onScreen.y() * scale);
     event.Extra = {grabbed.width(), grabbed.height(), elapsedMs, modifierBits(), 0, 0};
-    shot.Events.push_back(std::move(event));
-    return shot;
+    return GrabbedClick{std::move(*shot), std::move(event)};
 }
 
 } // namespace vantora::grabbit

@@ -1,6 +1,7 @@
 // The capture tool on a real X server (Xvfb on display :97): another program's window is clicked
-// three times with xdotool, "Finish" is pressed, and the shots file must hold three pictures of
-// the whole screen with the three click positions. Skipped when Xvfb, xdotool or xmessage is
+// three times with xdotool, "Finish" is pressed, and the shots file must hold four pictures of
+// the whole screen: the three clicked on, and the one after the last click; each click is filed
+// with the picture after the one it landed on. Skipped when Xvfb, xdotool or xmessage is
 // missing. Every wait is bounded.
 
 #include "grabbit_process.h"
@@ -117,7 +118,7 @@ int brightness(const RgbaImage& image, int x, int y) {
     return (redOf(p) + greenOf(p) + blueOf(p)) / 3;
 }
 
-TEST_F(GrabbitOnXvfb, ThreeClicksOnAnotherWindowGiveThreeShots) {
+TEST_F(GrabbitOnXvfb, ThreeClicksOnAnotherWindowGiveFourShots) {
     Background target(QStringLiteral("xmessage"),
                       {QStringLiteral("-geometry"), QStringLiteral("500x300+50+50"), QStringLiteral("-buttons"),
                        QStringLiteral("Close"), QStringLiteral("A window to click on")},
@@ -147,8 +148,9 @@ TEST_F(GrabbitOnXvfb, ThreeClicksOnAnotherWindowGiveThreeShots) {
 
     const ShotsReadResult read = ReadShotsFile(home_.path() / "ScreenShots");
     ASSERT_TRUE(read.complete()) << read.Error;
-    ASSERT_EQ(read.Shots.size(), 3u);
-    for (std::size_t i = 0; i < 3; ++i) {
+    ASSERT_EQ(read.Shots.size(), 4u);
+    EXPECT_TRUE(read.Shots[0].Events.empty());
+    for (std::size_t i = 0; i < 4; ++i) {
         const TScreenShot& shot = read.Shots[i];
         std::string error;
         const RgbaImage picture = decodeJpeg(shot.Jpeg, error);
@@ -158,14 +160,16 @@ TEST_F(GrabbitOnXvfb, ThreeClicksOnAnotherWindowGiveThreeShots) {
         // The pale message window on the black screen of the server.
         EXPECT_GT(brightness(picture, 300, 300), 128);
         EXPECT_LT(brightness(picture, 800, 700), 40);
+        if (i == 0)
+            continue;
         ASSERT_EQ(shot.Events.size(), 1u);
         EXPECT_EQ(shot.Events[0].Kind, 0);
         EXPECT_EQ(shot.Events[0].Value, 1);
-        EXPECT_EQ(std::pair(shot.Events[0].X, shot.Events[0].Y), clicks[i]) << "shot " << i + 1;
+        EXPECT_EQ(std::pair(shot.Events[0].X, shot.Events[0].Y), clicks[i - 1]) << "shot " << i + 1;
         EXPECT_EQ(shot.Events[0].Extra[0], kScreenWidth);
         EXPECT_EQ(shot.Events[0].Extra[1], kScreenHeight);
     }
-    EXPECT_LE(read.Shots[0].Events[0].Extra[2], read.Shots[2].Events[0].Extra[2]); // milliseconds go on
+    EXPECT_LE(read.Shots[1].Events[0].Extra[2], read.Shots[3].Events[0].Extra[2]); // milliseconds go on
 }
 
 // A close request (SIGTERM, as the editor's restore hook sends) saves like "Finish".
@@ -179,8 +183,10 @@ TEST_F(GrabbitOnXvfb, ATerminationRequestSavesTheShots) {
     EXPECT_EQ(grabbit.process().exitCode(), 0);
     const ShotsReadResult read = ReadShotsFile(home_.path() / "ScreenShots");
     ASSERT_TRUE(read.complete()) << read.Error;
-    ASSERT_EQ(read.Shots.size(), 1u);
-    EXPECT_EQ(std::pair(read.Shots[0].Events[0].X, read.Shots[0].Events[0].Y), std::pair(100, 100));
+    ASSERT_EQ(read.Shots.size(), 2u); // the screen clicked on, and the one after
+    EXPECT_TRUE(read.Shots[0].Events.empty());
+    ASSERT_EQ(read.Shots[1].Events.size(), 1u);
+    EXPECT_EQ(std::pair(read.Shots[1].Events[0].X, read.Shots[1].Events[0].Y), std::pair(100, 100));
 }
 
 // One click in single-picture mode is the whole capture.
@@ -192,6 +198,8 @@ TEST_F(GrabbitOnXvfb, SinglePictureModeEndsAfterOneClick) {
     EXPECT_EQ(grabbit.process().exitCode(), 0);
     const ShotsReadResult read = ReadShotsFile(home_.path() / "ScreenShots");
     ASSERT_EQ(read.Shots.size(), 1u);
+    ASSERT_EQ(read.Shots[0].Events.size(), 1u); // nothing follows, so the shot keeps its click
+    EXPECT_EQ(std::pair(read.Shots[0].Events[0].X, read.Shots[0].Events[0].Y), std::pair(200, 300));
 }
 
 } // namespace
