@@ -38,19 +38,23 @@ QImage colouredPointer(QColor fill, QColor edge) {
     return canvas;
 }
 
-// A pointer with a soft yellow halo, the way tutorials make the mouse easy to follow.
+// A pointer with a soft yellow halo round its tip, the way tutorials make the mouse easy to
+// follow. The pointer sits inward so that the whole halo fits.
 QImage haloPointer() {
     QImage canvas = TransparentCanvas(kSize, kSize);
     QPainter painter(&canvas);
     painter.setRenderHint(QPainter::Antialiasing);
-    QRadialGradient halo(QPointF(6, 6), 9);
-    halo.setColorAt(0, QColor(255, 230, 0, 200));
-    halo.setColorAt(1, QColor(255, 230, 0, 0));
+    const QPointF tip(8.5, 8.5);
+    QRadialGradient halo(tip, 8);
+    halo.setColorAt(0, QColor(255, 220, 0, 230));
+    halo.setColorAt(0.6, QColor(255, 220, 0, 150));
+    halo.setColorAt(1, QColor(255, 220, 0, 0));
     painter.setPen(Qt::NoPen);
     painter.setBrush(halo);
-    painter.drawEllipse(QPointF(6, 6), 9, 9);
-    painter.translate(0.5, 0.5);
-    painter.setPen(QPen(Qt::black, 1.3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawEllipse(tip, 8, 8);
+    painter.translate(tip - QPointF(0.8, 0.8));
+    painter.scale(0.8, 0.8);
+    painter.setPen(QPen(Qt::black, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(Qt::white);
     painter.drawPath(pointerPath(1.0));
     return canvas;

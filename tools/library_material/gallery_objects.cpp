@@ -22,7 +22,7 @@ TDemoObject named(TObjectKind kind, std::int32_t width, std::int32_t height) {
 }
 
 TDemoObject welcomeBalloon() {
-    TDemoObject o = named(TObjectKind::Balloon, 200, 80);
+    TDemoObject o = named(TObjectKind::Balloon, 210, 90);
     o.Text = "Welcome! This short tour shows you the way, one step at a time.";
     o.Option = 8; // the arrow at the bottom left
     return o;
