@@ -5,6 +5,8 @@
 #include "jpeg/jpeg_codec.h"
 #include "jpeg/jpeg_error.h"
 
+#include <algorithm>
+#include <bit>
 #include <new>
 
 namespace vantora::jpeg {
@@ -39,6 +41,13 @@ void onProgress(j_common_ptr common) {
 }
 
 bool isCmyk(J_COLOR_SPACE space) { return space == JCS_CMYK || space == JCS_YCCK; }
+
+// The libjpeg output space whose bytes, in memory, are our native 0xAARRGGBB words with alpha
+// 0xFF: libjpeg then writes the caller's pixels itself and no row is converted afterwards.
+constexpr J_COLOR_SPACE kArgbWordSpace = std::endian::native == std::endian::little ? JCS_EXT_BGRA : JCS_EXT_ARGB;
+
+// Rows handed to libjpeg per call; it returns fewer when its buffer holds fewer.
+constexpr JDIMENSION kRowsPerRead = 16;
 
 std::uint32_t packArgb(unsigned r, unsigned g, unsigned b) { return 0xFF000000u | r << 16 | g << 8 | b; }
 
@@ -81,36 +90,42 @@ struct Decoder::State {
         progress.progress_monitor = onProgress;
         info.progress = &progress;
         jpeg_read_header(&info, TRUE);
-        info.out_color_space = isCmyk(info.jpeg_color_space) ? JCS_CMYK : JCS_RGB;
+        info.out_color_space = isCmyk(info.jpeg_color_space) ? JCS_CMYK : kArgbWordSpace;
         jpeg_calc_output_dimensions(&info);
         return true;
     }
 
-    void storeRow(std::uint32_t* out) const {
-        const int width = static_cast<int>(info.output_width);
+    bool convertsRows() const { return info.out_color_space == JCS_CMYK; }
+
+    void storeCmykRow(std::uint32_t* out) const {
         const JSAMPLE* in = row.data();
-        if (info.out_color_space == JCS_CMYK) {
-            for (int x = 0; x < width; ++x)
-                out[x] = cmykToArgb(in + 4 * x);
-        } else {
-            for (int x = 0; x < width; ++x)
-                out[x] = packArgb(in[3 * x], in[3 * x + 1], in[3 * x + 2]);
-        }
+        for (JDIMENSION x = 0; x < info.output_width; ++x)
+            out[x] = cmykToArgb(in + 4 * x);
     }
 
-    // `row` holds one row of output samples; allocated before this is called.
+    // CMYK goes through `row` (allocated before this is called) one row at a time; every other
+    // space is decoded straight into `argb`, several rows per call.
     bool readPixels(std::uint32_t* argb, JDIMENSION width, JDIMENSION height) {
         if (setjmp(error.jump))
             return false;
         jpeg_start_decompress(&info);
         if (info.output_width != width || info.output_height != height)
             failWith(reinterpret_cast<j_common_ptr>(&info), "The JPEG picture changed its size while decoding.");
-        JSAMPROW rows[1] = {row.data()};
         while (info.output_scanline < info.output_height) {
             const std::size_t y = info.output_scanline;
-            if (jpeg_read_scanlines(&info, rows, 1) != 1)
+            JSAMPROW rows[kRowsPerRead];
+            JDIMENSION wanted = 1;
+            if (convertsRows()) {
+                rows[0] = row.data();
+            } else {
+                wanted = std::min(kRowsPerRead, info.output_height - info.output_scanline);
+                for (JDIMENSION i = 0; i < wanted; ++i)
+                    rows[i] = reinterpret_cast<JSAMPROW>(argb + (y + i) * width);
+            }
+            if (jpeg_read_scanlines(&info, rows, wanted) == 0)
                 failWith(reinterpret_cast<j_common_ptr>(&info), "The JPEG data is cut short.");
-            storeRow(argb + y * width);
+            if (convertsRows())
+                storeCmykRow(argb + y * width);
         }
         jpeg_finish_decompress(&info);
         return true;
@@ -151,7 +166,8 @@ bool Decoder::readArgb(std::uint32_t* argb) {
         return false;
     }
     try {
-        state_->row.resize(std::size_t(state_->info.output_width) * std::size_t(state_->info.output_components));
+        if (state_->convertsRows())
+            state_->row.resize(std::size_t(state_->info.output_width) * std::size_t(state_->info.output_components));
     } catch (const std::bad_alloc&) {
         message_ = "Not enough memory to decode the picture.";
         return false;

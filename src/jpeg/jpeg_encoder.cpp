@@ -5,6 +5,7 @@
 #include "jpeg/jpeg_error.h"
 
 #include <algorithm>
+#include <bit>
 #include <new>
 
 namespace vantora::jpeg {
@@ -58,42 +59,26 @@ void termDestination(j_compress_ptr info) {
     destination.out->resize(destination.out->size() - destination.base.free_in_buffer);
 }
 
-// One row of the caller's pixels as the R, G, B samples libjpeg takes.
-void loadRow(const PixelView& image, int y, JSAMPLE* row) {
-    const std::uint8_t* in = image.pixels + std::size_t(y) * image.stride;
-    const int w = image.width;
-    switch (image.layout) {
-    case PixelLayout::ArgbWords: {
-        const auto* words = reinterpret_cast<const std::uint32_t*>(in);
-        for (int x = 0; x < w; ++x) {
-            row[3 * x] = JSAMPLE(words[x] >> 16);
-            row[3 * x + 1] = JSAMPLE(words[x] >> 8);
-            row[3 * x + 2] = JSAMPLE(words[x]);
-        }
-        return;
-    }
+// The libjpeg input space that reads the caller's pixel layout as it stands, so that rows go to
+// libjpeg without being copied (the padding byte of a 4-byte pixel is skipped, alpha ignored).
+J_COLOR_SPACE inputSpace(PixelLayout layout) {
+    switch (layout) {
     case PixelLayout::Rgb24:
-    case PixelLayout::Rgba32: {
-        const int step = image.layout == PixelLayout::Rgb24 ? 3 : 4;
-        for (int x = 0; x < w; ++x, in += step) {
-            row[3 * x] = in[0];
-            row[3 * x + 1] = in[1];
-            row[3 * x + 2] = in[2];
-        }
-        return;
-    }
+        return JCS_RGB;
     case PixelLayout::Bgr24:
-    case PixelLayout::Bgra32: {
-        const int step = image.layout == PixelLayout::Bgr24 ? 3 : 4;
-        for (int x = 0; x < w; ++x, in += step) {
-            row[3 * x] = in[2];
-            row[3 * x + 1] = in[1];
-            row[3 * x + 2] = in[0];
-        }
-        return;
+        return JCS_EXT_BGR;
+    case PixelLayout::Rgba32:
+        return JCS_EXT_RGBX;
+    case PixelLayout::Bgra32:
+        return JCS_EXT_BGRX;
+    case PixelLayout::ArgbWords:
+        break;
     }
-    }
+    return std::endian::native == std::endian::little ? JCS_EXT_BGRX : JCS_EXT_XRGB;
 }
+
+// Rows handed to libjpeg per call.
+constexpr JDIMENSION kRowsPerWrite = 16;
 
 std::size_t bytesPerPixel(PixelLayout layout) {
     return layout == PixelLayout::Rgb24 || layout == PixelLayout::Bgr24 ? 3 : 4;
@@ -108,7 +93,7 @@ public:
 
     const char* message() const { return error_.message; }
 
-    bool write(const PixelView& image, int quality, JSAMPLE* row, std::vector<std::uint8_t>& out) {
+    bool write(const PixelView& image, int quality, std::vector<std::uint8_t>& out) {
         info_.err = detail::installErrorManager(error_);
         if (setjmp(error_.jump))
             return false;
@@ -122,15 +107,20 @@ public:
 
         info_.image_width = static_cast<JDIMENSION>(image.width);
         info_.image_height = static_cast<JDIMENSION>(image.height);
-        info_.input_components = 3;
-        info_.in_color_space = JCS_RGB;
+        info_.input_components = static_cast<int>(bytesPerPixel(image.layout));
+        info_.in_color_space = inputSpace(image.layout);
         jpeg_set_defaults(&info_);
         jpeg_set_quality(&info_, quality, TRUE);
         jpeg_start_compress(&info_, TRUE);
-        JSAMPROW rows[1] = {row};
+        // libjpeg takes non-const rows but only reads them.
+        auto* pixels = const_cast<std::uint8_t*>(image.pixels);
         while (info_.next_scanline < info_.image_height) {
-            loadRow(image, static_cast<int>(info_.next_scanline), row);
-            jpeg_write_scanlines(&info_, rows, 1);
+            const JDIMENSION first = info_.next_scanline;
+            const JDIMENSION count = std::min(kRowsPerWrite, info_.image_height - first);
+            JSAMPROW rows[kRowsPerWrite];
+            for (JDIMENSION i = 0; i < count; ++i)
+                rows[i] = pixels + std::size_t(first + i) * image.stride;
+            jpeg_write_scanlines(&info_, rows, count);
         }
         jpeg_finish_compress(&info_);
         return true;
@@ -159,13 +149,8 @@ bool encode(const PixelView& image, int quality, std::vector<std::uint8_t>& out,
         error = "The picture's rows are shorter than its width.";
         return false;
     }
-    std::vector<JSAMPLE> row;
-    if (!grow(row, std::size_t(image.width) * 3)) {
-        error = "Not enough memory to encode the picture.";
-        return false;
-    }
     Writer writer;
-    if (!writer.write(image, std::clamp(quality, 1, 100), row.data(), out)) {
+    if (!writer.write(image, std::clamp(quality, 1, 100), out)) {
         error = std::string("The JPEG picture cannot be written: ") + writer.message();
         out.clear();
         return false;

@@ -2,12 +2,12 @@
 
 #include "swf/errors.h"
 
+#include "base/safe_file.h"
+
 #include <algorithm>
 #include <bit>
 #include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
 namespace swf {
 
@@ -50,17 +50,15 @@ bool TBMPReader::LoadFromMemory(const uint8_t* data, size_t size) { return Load(
 bool TBMPReader::LoadDIBFromMemory(const uint8_t* data, size_t size) { return Load(data, size, false); }
 
 bool TBMPReader::LoadFromFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return Fail("cannot open " + QuotedPath(path) + ": " + std::strerror(errno));
-    std::error_code ec;
-    const auto fileSize = std::filesystem::file_size(path, ec);
     // A BMP can never be larger than its largest decodable pixel data plus headers and palette.
-    if (!ec && fileSize > kMaxDecodedBytes + 64 * 1024)
-        return Fail(QuotedPath(path) + " is too large for a bitmap (" + std::to_string(fileSize) + " bytes)");
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
-        return Fail("cannot read " + QuotedPath(path) + ": " + std::strerror(errno));
+    std::vector<uint8_t> bytes;
+    const vantora::FileReadOutcome read = vantora::ReadFileLimited(path, kMaxDecodedBytes + 64 * 1024, bytes);
+    if (read.status == vantora::FileReadOutcome::Status::OpenFailed)
+        return Fail("cannot open " + QuotedPath(path) + ": " + std::strerror(read.systemError));
+    if (read.status == vantora::FileReadOutcome::Status::TooLarge)
+        return Fail(QuotedPath(path) + " is too large for a bitmap");
+    if (!read.ok())
+        return Fail("cannot read " + QuotedPath(path) + ": " + std::strerror(read.systemError));
     if (!LoadFromMemory(bytes.data(), bytes.size())) {
         error_ = QuotedPath(path).append(": ").append(error_);
         return false;

@@ -4,27 +4,35 @@
 #include "swf/errors.h"
 #include "swf/jpeg_codec.h"
 
+#include "base/safe_file.h"
+
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
 namespace swf {
 
 namespace {
 
+// No picture file a movie can hold comes near this; larger files are refused unread.
+constexpr std::uintmax_t kMaxImageFileBytes = std::uintmax_t(256) * 1024 * 1024;
+
 std::vector<uint8_t> readFile(const std::filesystem::path& path) {
-    errno = 0;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw Error("cannot open " + QuotedPath(path) + ": " + std::strerror(errno ? errno : ENOENT));
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
-        throw Error("cannot read " + QuotedPath(path) + ": " + std::strerror(errno ? errno : EIO));
-    return bytes;
+    std::vector<uint8_t> bytes;
+    const vantora::FileReadOutcome read = vantora::ReadFileLimited(path, kMaxImageFileBytes, bytes);
+    switch (read.status) {
+    case vantora::FileReadOutcome::Status::Done:
+        return bytes;
+    case vantora::FileReadOutcome::Status::OpenFailed:
+        throw Error("cannot open " + QuotedPath(path) + ": " + std::strerror(read.systemError ? read.systemError : ENOENT));
+    case vantora::FileReadOutcome::Status::TooLarge:
+        throw Error(QuotedPath(path) + " is too large for a picture");
+    case vantora::FileReadOutcome::Status::ReadFailed:
+        break;
+    }
+    throw Error("cannot read " + QuotedPath(path) + ": " + std::strerror(read.systemError ? read.systemError : EIO));
 }
 
 std::string upperExtension(const std::filesystem::path& path) {

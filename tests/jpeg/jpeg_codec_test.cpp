@@ -155,6 +155,36 @@ TEST(JpegDecode, ReadsHeaderThenOpaquePixelsCloseToTheSource) {
     EXPECT_LE(worst, 8);
 }
 
+// Our pixels are exactly libjpeg's own RGB decoding, for colour and greyscale files, baseline and
+// progressive, with heights that do not divide into the rows decoded per call.
+TEST(JpegDecode, PixelsAreExactlyWhatLibjpegDecodes) {
+    const int w = 37, h = 53;
+    const Bytes rgb = gradientRgb(w, h);
+    Bytes grey(std::size_t(w) * std::size_t(h));
+    for (std::size_t i = 0; i < grey.size(); ++i)
+        grey[i] = rgb[3 * i + 1];
+    const std::pair<const char*, Bytes> files[] = {
+        {"colour", referenceEncode(rgb, w, h, 75)},
+        {"progressive", referenceEncode(rgb, w, h, 90, true)},
+        {"grey", jpeg_test::libjpegEncodeGrey(grey, w, h, 80)},
+        {"one row", referenceEncode(Bytes(rgb.begin(), rgb.begin() + w * 3), w, 1, 90)},
+    };
+    for (const auto& [name, jpeg] : files) {
+        int rw = 0, rh = 0;
+        const Bytes expected = jpeg_test::libjpegDecodeRgb(jpeg, rw, rh);
+        Header header;
+        const std::vector<std::uint32_t> argb = decodeAll(jpeg, &header);
+        ASSERT_EQ(header.width, rw) << name;
+        ASSERT_EQ(header.height, rh) << name;
+        ASSERT_EQ(argb.size(), std::size_t(rw) * std::size_t(rh)) << name;
+        for (std::size_t i = 0; i < argb.size(); ++i) {
+            const std::uint32_t want = 0xFF000000u | std::uint32_t(expected[3 * i]) << 16 |
+                                       std::uint32_t(expected[3 * i + 1]) << 8 | expected[3 * i + 2];
+            ASSERT_EQ(argb[i], want) << name << " pixel " << i;
+        }
+    }
+}
+
 TEST(JpegDecode, ProgressiveFilesAreRecognisedAndDecoded) {
     const Bytes rgb = gradientRgb(32, 32);
     const Bytes progressive = referenceEncode(rgb, 32, 32, 90, true);

@@ -41,4 +41,53 @@ inline std::vector<std::uint8_t> libjpegEncode(const std::vector<std::uint8_t>& 
     return out;
 }
 
+// One channel of w x h grey samples, written as a greyscale file.
+inline std::vector<std::uint8_t> libjpegEncodeGrey(const std::vector<std::uint8_t>& grey, int w, int h, int quality) {
+    jpeg_compress_struct cinfo;
+    jpeg_error_mgr err;
+    cinfo.err = jpeg_std_error(&err);
+    jpeg_create_compress(&cinfo);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&cinfo, &buffer, &size);
+    cinfo.image_width = JDIMENSION(w);
+    cinfo.image_height = JDIMENSION(h);
+    cinfo.input_components = 1;
+    cinfo.in_color_space = JCS_GRAYSCALE;
+    jpeg_set_defaults(&cinfo);
+    jpeg_set_quality(&cinfo, quality, TRUE);
+    jpeg_start_compress(&cinfo, TRUE);
+    while (cinfo.next_scanline < cinfo.image_height) {
+        JSAMPROW row = const_cast<std::uint8_t*>(grey.data()) + std::size_t(cinfo.next_scanline) * std::size_t(w);
+        jpeg_write_scanlines(&cinfo, &row, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    jpeg_destroy_compress(&cinfo);
+    std::vector<std::uint8_t> out(buffer, buffer + size);
+    std::free(buffer);
+    return out;
+}
+
+// libjpeg's own decoding of a (valid) file to R, G, B bytes, one row per call.
+inline std::vector<std::uint8_t> libjpegDecodeRgb(const std::vector<std::uint8_t>& jpeg, int& w, int& h) {
+    jpeg_decompress_struct dinfo;
+    jpeg_error_mgr err;
+    dinfo.err = jpeg_std_error(&err);
+    jpeg_create_decompress(&dinfo);
+    jpeg_mem_src(&dinfo, jpeg.data(), static_cast<unsigned long>(jpeg.size()));
+    jpeg_read_header(&dinfo, TRUE);
+    dinfo.out_color_space = JCS_RGB;
+    jpeg_start_decompress(&dinfo);
+    w = int(dinfo.output_width);
+    h = int(dinfo.output_height);
+    std::vector<std::uint8_t> rgb(std::size_t(w) * std::size_t(h) * 3);
+    while (dinfo.output_scanline < dinfo.output_height) {
+        JSAMPROW row = rgb.data() + std::size_t(dinfo.output_scanline) * std::size_t(w) * 3;
+        jpeg_read_scanlines(&dinfo, &row, 1);
+    }
+    jpeg_finish_decompress(&dinfo);
+    jpeg_destroy_decompress(&dinfo);
+    return rgb;
+}
+
 } // namespace jpeg_test
