@@ -46,6 +46,7 @@ int main(int argc, char** argv) {
     // The splash window stays up while the main window and its libraries are made.
     std::unique_ptr<vantora::TSplashForm> splash = vantora::ShowSplash();
     vantora::TMainForm form;
+    form.FillLibraryTabs([&splash] { splash->refresh(); });
     splash.reset();
     instance.listen([&form](const QString& projectFile) { form.ActivateFromOtherInstance(projectFile); });
     form.show();

@@ -4,6 +4,8 @@
 #include "editor/capture/capture_tool.h"
 #include "editor/capture/tool_screen_shots.h"
 #include "editor/document/editor_document.h"
+#include "editor/library/library_sound_player.h"
+#include "editor/library/library_tabs.h"
 #include "editor/main_window/main_form_texts.h"
 #include "platform/desktop_services.h"
 #include "platform/user_dialogs.h"
@@ -53,7 +55,8 @@ TMainForm::TMainForm(MainFormServices services, QWidget* parent)
     UpdateCaption();
 }
 
-TMainForm::~TMainForm() = default;
+// The library tabs listen to the sound player, which dies with the members: they go first.
+TMainForm::~TMainForm() { delete libraries_; }
 
 void TMainForm::ReadSettings() {
     settingsFile_ = SettingsFile();
@@ -73,6 +76,7 @@ void TMainForm::ConnectActions() {
     ConnectEditActions();
     ConnectSettingsActions();
     ConnectHelpActions();
+    ConnectGalleryActions();
 }
 
 void TMainForm::FormShow(const QString& commandLineProject) {
@@ -136,6 +140,14 @@ UserDialogs& TMainForm::dialogs() const { return services_.dialogs ? *services_.
 
 DesktopServices& TMainForm::desktop() const {
     return services_.desktop ? *services_.desktop : DefaultDesktopServices();
+}
+
+SoundPlayer& TMainForm::soundPlayer() {
+    if (services_.soundPlayer)
+        return *services_.soundPlayer;
+    if (!ownSoundPlayer_)
+        ownSoundPlayer_ = std::make_unique<LibrarySoundPlayer>();
+    return *ownSoundPlayer_;
 }
 
 CaptureTool& TMainForm::captureTool() const {

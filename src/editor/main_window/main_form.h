@@ -10,8 +10,10 @@
 #include "storage/recent_projects.h"
 
 #include <QMainWindow>
+#include <QPoint>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -26,7 +28,10 @@ class QTabWidget;
 namespace vantora {
 
 class EditorDocument;
+class LibraryTabs;
 class SceneCanvas;
+class SoundPlayer;
+struct LibraryItemRef;
 class ScreenShotSource;
 struct CommandState;
 struct ProgressObserver;
@@ -35,6 +40,10 @@ class TMainForm : public QMainWindow {
 public:
     explicit TMainForm(MainFormServices services = {}, QWidget* parent = nullptr);
     ~TMainForm() override;
+
+    // Fills the library tabs in the start-up order; `afterEachStep` runs after each tab (the
+    // splash window repaints there).
+    void FillLibraryTabs(const std::function<void()>& afterEachStep = {});
 
     // The start-up steps that follow the first show: open the project of the command line (when
     // given) and start the tips timer.
@@ -134,6 +143,7 @@ public:
     QTabWidget* bottomTabs() const { return bottomTabs_; }
     QListWidget* sceneList() const { return sceneList_; }
     QComboBox* objectBox() const { return objectBox_; }
+    LibraryTabs& libraries() const { return *libraries_; }
 
     // A progress report that shows the one progress window over this window while loading,
     // saving or building runs.
@@ -155,6 +165,10 @@ private:
     void ConnectEditActions();
     void ConnectSettingsActions();
     void ConnectHelpActions();
+    void ConnectGalleryActions();
+    void UpdateGalleryCommands();
+    // A library item dropped on the canvas at a scene point (gallery_commands.cpp).
+    void DropLibraryItemOnCanvas(const LibraryItemRef& item, QPoint scenePoint);
     void ReadSettings();
 
     // Shutdown and window geometry (main_form.cpp).
@@ -186,6 +200,7 @@ private:
     int RunDialog(QDialog& dialog);
     DesktopServices& desktop() const;
     CaptureTool& captureTool() const;
+    SoundPlayer& soundPlayer();
 
     MainFormServices services_;
     std::unique_ptr<EditorDocument> document_;
@@ -194,6 +209,7 @@ private:
     RecentProjects recent_;
     std::filesystem::path settingsFile_;
     std::unique_ptr<ScreenShotSource> screenShots_;
+    std::unique_ptr<SoundPlayer> ownSoundPlayer_; // made when the services bring none
 
     QListWidget* sceneList_ = nullptr;
     QComboBox* objectBox_ = nullptr;
@@ -201,6 +217,7 @@ private:
     QTabWidget* bottomTabs_ = nullptr;
     QScrollArea* canvasArea_ = nullptr;
     SceneCanvas* canvas_ = nullptr;
+    LibraryTabs* libraries_ = nullptr;
     QLabel* statusPanels_[3] = {};
     bool refreshing_ = false; // the views are being refilled: their signals are not user picks
     bool closing_ = false;

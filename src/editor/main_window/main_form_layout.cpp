@@ -1,5 +1,5 @@
 // The window's panes: the scene list, the canvas, the object box and grids, the timeline and the
-// library tabs. Panes whose widgets are not built yet are named placeholders.
+// library tabs.
 
 #include "editor/main_window/main_form.h"
 
@@ -7,10 +7,11 @@
 #include "editor/canvas/scene_canvas.h"
 #include "editor/grids/animation_grid_view.h"
 #include "editor/grids/property_grid.h"
+#include "editor/library/canvas_drop_target.h"
+#include "editor/library/library_tabs.h"
 #include "editor/main_window/object_box.h"
 #include "editor/scene_list/scene_list_widget.h"
 #include "editor/timeline/timeline_view.h"
-#include "storage/library_folders.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -23,17 +24,6 @@
 #include <QVBoxLayout>
 
 namespace vantora {
-namespace {
-
-QWidget* Placeholder(const QString& name, const QString& what, QWidget* parent) {
-    auto* label = new QLabel(what, parent);
-    label->setObjectName(name);
-    label->setAlignment(Qt::AlignCenter);
-    label->setEnabled(false);
-    return label;
-}
-
-} // namespace
 
 void TMainForm::BuildLayout() {
     // Left: the scene list, drawn as cards.
@@ -79,10 +69,8 @@ void TMainForm::BuildLayout() {
     auto* timelineView = new timeline::TimelineView(*document_, bottomTabs_);
     connect(timelineView, &timeline::TimelineView::barPressed, objectBox_, [this] { objectBox_->setFocus(); });
     bottomTabs_->addTab(timelineView, QStringLiteral("TimeLine"));
-    for (LibraryKind kind : kLibraryFillOrder) {
-        const QString name = QString::fromUtf8(LibraryName(kind).data(), LibraryName(kind).size());
-        bottomTabs_->addTab(Placeholder(name + QStringLiteral("LibraryPlaceholder"), name, bottomTabs_), name);
-    }
+    libraries_ = new LibraryTabs(*bottomTabs_, soundPlayer(), this);
+    new CanvasDropTarget(*canvas_, [this](const LibraryItemRef& item, QPoint at) { DropLibraryItemOnCanvas(item, at); });
     gridTabs_->setCurrentIndex(0);
     bottomTabs_->setCurrentIndex(0);
 

@@ -1,6 +1,6 @@
 #pragma once
 // What the main window asks of the world outside it: message boxes and common dialogs, and the
-// desktop's "open", running its dialogs, and the capture tool. Tests pass their own; the program passes nothing and
+// desktop's "open", running its dialogs, the capture tool and the sound player. Tests pass their own; the program passes nothing and
 // gets the real ones.
 
 #include <functional>
@@ -11,6 +11,7 @@ namespace vantora {
 
 class CaptureTool;
 class DesktopServices;
+class SoundPlayer;
 class UserDialogs;
 
 struct MainFormServices {
@@ -21,6 +22,8 @@ struct MainFormServices {
     std::function<int(QDialog&)> runDialog;
     // The screen-capture tool; empty means the program's own, started as a process.
     CaptureTool* captureTool = nullptr;
+    // The library's media player; empty means Qt Multimedia on the default output.
+    SoundPlayer* soundPlayer = nullptr;
 };
 
 } // namespace vantora

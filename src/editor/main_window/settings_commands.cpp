@@ -36,8 +36,6 @@ void TMainForm::ConnectSettingsActions() {
     connect(actions_.tools, &QActionGroup::triggered, this, [this] { canvas_->setTool(currentTool()); });
     connect(canvas_, &SceneCanvas::toolFinished, this, [this] { actions_.ToolSelect->setChecked(true); });
     connect(actions_.BackgroundColor1, &QAction::triggered, this, [this] { BackgroundColor1Click(); });
-    connect(actions_.SaveObjectToGallery1, &QAction::triggered, this, [this] { SaveObjectToGallery1Click(); });
-    connect(actions_.DeleteObjectFromGallery1, &QAction::triggered, this, [this] { DeleteObjectFromGallery1Click(); });
     // The surround colour read from the settings.
     QPalette surround = canvasArea_->palette();
     surround.setColor(QPalette::Window, ToQColor(settings_.BackColor));
@@ -85,10 +83,6 @@ void TMainForm::BackgroundColor1Click() {
     canvasArea_->setPalette(surround);
     WriteEditorSettingsNow();
 }
-
-// The gallery items belong to the library tabs, which wire them.
-void TMainForm::SaveObjectToGallery1Click() {}
-void TMainForm::DeleteObjectFromGallery1Click() {}
 
 void TMainForm::WriteEditorSettingsNow() {
     // A settings file that cannot be written keeps its old values; the editor goes on.
