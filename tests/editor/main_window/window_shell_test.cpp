@@ -128,14 +128,13 @@ TEST_F(MainFormShell, ZoomItemsScaleTheCanvasAndActualSizeRestoresIt) {
 }
 
 TEST_F(MainFormShell, LayoutLeavesNamedPlacesForThePanes) {
-    for (const char* name : {"Canvas", "PropertyGrid", "AnimationGrid", "Timeline",
-                             "CursorsLibraryPlaceholder", "ImagesLibraryPlaceholder",
-                             "GalleryLibraryPlaceholder", "ButtonsLibraryPlaceholder", "AudiosLibraryPlaceholder"})
+    for (const char* name : {"Canvas", "PropertyGrid", "AnimationGrid", "Timeline", "GalleryList", "CursorsList",
+                             "ImagesList", "ButtonsList", "AudiosList"})
         EXPECT_NE(form->findChild<QWidget*>(QString::fromLatin1(name)), nullptr) << name;
     QStringList bottom;
     for (int i = 0; i < form->bottomTabs()->count(); ++i)
         bottom << form->bottomTabs()->tabText(i);
-    EXPECT_EQ(bottom, (QStringList{"TimeLine", "Cursors", "Images", "Gallery", "Buttons", "Audios"}));
+    EXPECT_EQ(bottom, (QStringList{"TimeLine", "Gallery", "Cursors", "Images", "Buttons", "Audios"}));
     EXPECT_EQ(form->bottomTabs()->currentIndex(), 0);
     EXPECT_EQ(form->gridTabs()->tabText(0), QStringLiteral("Properties"));
     EXPECT_EQ(form->gridTabs()->tabText(1), QStringLiteral("Animation"));
