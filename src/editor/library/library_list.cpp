@@ -30,16 +30,15 @@ TLibraryList::TLibraryList(LibraryKind kind, std::filesystem::path folder, QWidg
     setMovement(QListView::Static);
     setResizeMode(QListView::Adjust);
     setWrapping(true);
-    setWordWrap(true);
-    setUniformItemSizes(true);
+    setTextElideMode(Qt::ElideMiddle);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setDragEnabled(true);
     setDragDropMode(QAbstractItemView::DragOnly);
     setDefaultDropAction(Qt::CopyAction);
     setToolTip(LibraryHint(kind));
-    // Room for a caption of about twelve characters under the picture.
+    // Room for a caption of about fifteen characters under the picture.
     const QSize icon = LibraryThumbnailSize(kind);
-    setGridSize(QSize(std::max(icon.width(), 64) + 24, icon.height() + 2 * fontMetrics().height() + 8));
+    setGridSize(QSize(std::max(icon.width(), fontMetrics().averageCharWidth() * 15), icon.height() + fontMetrics().height() + 12));
 }
 
 void TLibraryList::fill() {
