@@ -79,8 +79,11 @@ public:
             source_ = nullptr;
             return "The written image cannot be opened: " + libisofsText(result);
         }
-        if ((result = iso_read_opts_new(&options_, 0)) < 0 || (result = iso_image_new("", &image_)) < 0) {
+        if ((result = iso_read_opts_new(&options_, 0)) < 0) {
             options_ = nullptr;
+            return "The written image cannot be read: " + libisofsText(result);
+        }
+        if ((result = iso_image_new("", &image_)) < 0) {
             image_ = nullptr;
             return "The written image cannot be read: " + libisofsText(result);
         }

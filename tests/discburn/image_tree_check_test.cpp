@@ -161,19 +161,5 @@ TEST_F(ImageTree, AStopRequestEndsItWithoutAVerdict) {
     EXPECT_EQ(checkImageTree(image.string(), layout.entries(), control).result, VerifyOutcome::Result::Stopped);
 }
 
-TEST_F(ImageTree, ProgressCountsTheComparedBytes) {
-    writeText(source / "one.bin", std::string(100000, '1'));
-    writeText(source / "two" / "two.bin", std::string(50000, '2'));
-    writeImage();
-    VerifyControl control;
-    control.setTotal(150000);
-    ASSERT_TRUE(checkImageTree(image.string(), layout.entries(), control).matches());
-    EXPECT_EQ(control.percent(), 100);
-    VerifyControl half;
-    half.setTotal(300000);
-    ASSERT_TRUE(checkImageTree(image.string(), layout.entries(), half).matches());
-    EXPECT_EQ(half.percent(), 50);
-}
-
 } // namespace
 } // namespace discora

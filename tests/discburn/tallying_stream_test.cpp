@@ -120,15 +120,5 @@ TEST(TallyingStream, ACancelReachesTheStreamUnderneath) {
     EXPECT_EQ(freed, 1);
 }
 
-TEST(TallyingStream, NeedsAStreamAndATally) {
-    EXPECT_EQ(tallyingStream(nullptr, std::make_shared<SharedTally>()), nullptr);
-    int freed = 0;
-    int cancels = 0;
-    burn_source* inner = fixedStream("abc", freed, cancels, false);
-    EXPECT_EQ(tallyingStream(reinterpret_cast<::burn_source*>(inner), nullptr), nullptr);
-    burn::burn_source_free(inner);
-    EXPECT_EQ(freed, 1);
-}
-
 } // namespace
 } // namespace discora
