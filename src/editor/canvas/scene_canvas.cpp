@@ -100,7 +100,11 @@ QRegion SceneCanvas::takePendingRepaint() {
 void SceneCanvas::resetScene() {
     background_.invalidate();
     drawnExtents_.clear();
+    // Everything is drawn again with the selection as it is now, handles included: forgetting
+    // it would leave the handles of objects deselected later on the screen.
     drawnSelection_.clear();
+    for (TDemoObject* object : document_.selectedObjects())
+        drawnSelection_.push_back(object);
     setVisible(document_.currentScene() != nullptr);
     updateSize();
     repaintAll();

@@ -8,6 +8,7 @@
 #include "render/object_render_cache.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -56,6 +57,48 @@ protected:
         return o;
     }
     QImage picture() { return canvas->grab().toImage().convertToFormat(QImage::Format_ARGB32); }
+
+    // What the screen shows when only the areas the canvas asks to repaint are painted again:
+    // start from a full paint, then after each step paint the waiting area into the same copy.
+    QImage screen;
+    void startScreen() {
+        QApplication::processEvents();
+        canvas->takePendingRepaint();
+        screen = picture();
+    }
+    void updateScreen() {
+        const QRegion dirty = canvas->takePendingRepaint();
+        if (dirty.isEmpty())
+            return;
+        QPainter painter(&screen);
+        canvas->render(&painter, dirty.boundingRect().topLeft(), dirty);
+    }
+    // Pixels where the kept-up copy differs from a fresh paint of everything.
+    int stalePixels() {
+        updateScreen();
+        const QImage fresh = picture();
+        int stale = 0;
+        for (int y = 0; y < fresh.height(); ++y)
+            for (int x = 0; x < fresh.width(); ++x)
+                stale += fresh.pixel(x, y) != screen.pixel(x, y);
+        return stale;
+    }
+    void click(QPoint p, Qt::KeyboardModifiers mods = {}) {
+        press(p, mods);
+        updateScreen();
+        release(p, mods);
+        updateScreen();
+    }
+    void dragBy(QPoint from, QPoint by) {
+        press(from);
+        updateScreen();
+        for (int step = 1; step <= 4; ++step) {
+            moveTo(from + by * step / 4);
+            updateScreen();
+        }
+        release(from + by);
+        updateScreen();
+    }
 };
 
 TEST_F(SceneCanvasTest, SizeIsTheSceneInAThreePixelFrame) {
@@ -193,6 +236,40 @@ TEST_F(SceneCanvasTest, CtrlDragFromAHandleDrawsABandAndResizesNothing) {
     EXPECT_EQ(BoundsOf(o), (TObjectBounds{40, 40, 60, 50}));
     EXPECT_FALSE(document.selection().isSelected(&o)); // the band touched it: toggled off
     EXPECT_EQ(stack().count(), 0);
+}
+
+// Every change repaints enough: a copy updated from the waiting areas alone matches a full
+// paint after selecting, dragging several objects, undoing and redoing, and selecting again.
+TEST_F(SceneCanvasTest, RepaintingTheChangedAreasLeavesNoStalePixels) {
+    scene->BackColor = 0xFFFFFF;
+    TDemoObject& a = shape(40, 40, 60, 50);
+    TDemoObject& b = shape(150, 100, 60, 50);
+    TDemoObject& lone = shape(250, 30, 20, 20);
+    TDemoObject& first = place(TObjectKind::Cursor, 20, 180);
+    place(TObjectKind::Cursor, 200, 200);
+    canvas->resetScene();
+    startScreen();
+    click({50, 50});
+    click({160, 110}, Qt::ControlModifier);
+    ASSERT_EQ(document.selectedObjects().size(), 2u);
+    EXPECT_EQ(stalePixels(), 0) << "after selecting two";
+    canvas->resetScene(); // the window shows the scene afresh after changes
+    updateScreen();
+    click({50, 50}); // a click on a selected object keeps the others selected
+    dragBy({50, 50}, {-24, 120}); // b partly off the scene's bottom edge
+    EXPECT_EQ(BoundsOf(b), (TObjectBounds{126, 220, 60, 50}));
+    EXPECT_EQ(stalePixels(), 0) << "after dragging both";
+    stack().undo();
+    EXPECT_EQ(BoundsOf(a), (TObjectBounds{40, 40, 60, 50}));
+    EXPECT_EQ(stalePixels(), 0) << "after undo";
+    click({260, 40});
+    EXPECT_EQ(document.selectedObjects(), std::vector<TDemoObject*>{&lone});
+    EXPECT_EQ(stalePixels(), 0) << "after selecting another";
+    stack().redo();
+    EXPECT_EQ(stalePixels(), 0) << "after redo";
+    click({first.Left + 5, first.Top + 5}); // a cursor: the path after it turns solid
+    dragBy({first.Left + 5, first.Top + 5}, {40, -60});
+    EXPECT_EQ(stalePixels(), 0) << "after dragging a cursor";
 }
 
 } // namespace
