@@ -58,10 +58,10 @@ TDemoObject highlightFrame() {
 }
 
 TDemoObject titleLabel() {
-    TDemoObject o = named(TObjectKind::Label, 320, 44);
+    TDemoObject o = named(TObjectKind::Label, 220, 40);
     o.Text = "Getting Started";
     o.Font.Name = "Arial";
-    o.Font.SetSize(22);
+    o.Font.SetSize(20);
     o.Font.Bold = true;
     o.Font.Color = RGB(20, 60, 140);
     return o;
