@@ -22,8 +22,18 @@ QLine CursorPathLine(const TDemoObject& p, const TDemoObject& q) {
     return QLine(p.Left + p.Width, middle(p), q.Left, middle(q));
 }
 
+namespace {
+
+const QColor kPathGrey(0x80, 0x80, 0x80);
+const QColor kPathHalo(0xFF, 0xFF, 0xFF);
+// A solid line gets a light border on both sides; a dotted one shows it between its dots.
+constexpr int kSolidHaloWidth = 3;
+
+} // namespace
+
 QRect SegmentExtent(const CursorPathSegment& segment) {
-    return QRect(segment.line.p1(), segment.line.p2()).normalized().adjusted(-1, -1, 1, 1);
+    // The halo's flat ends reach a little past the end points of a slanted line.
+    return QRect(segment.line.p1(), segment.line.p2()).normalized().adjusted(-3, -3, 3, 3);
 }
 
 std::vector<CursorPathSegment> CursorPath(const TDemoFrame& scene,
@@ -44,7 +54,10 @@ void CursorPathPainter::paint(QPainter& painter, const TDemoFrame& scene,
                               const std::function<bool(const TDemoObject*)>& isSelected) const {
     painter.setBrush(Qt::NoBrush);
     for (const CursorPathSegment& segment : CursorPath(scene, isSelected)) {
-        painter.setPen(QPen(QColor(0x80, 0x80, 0x80), 1, segment.solid ? Qt::SolidLine : Qt::DotLine));
+        // The grey line over a light one, so that the path shows on grey and dark screens too.
+        painter.setPen(QPen(kPathHalo, segment.solid ? kSolidHaloWidth : 1, Qt::SolidLine, Qt::FlatCap));
+        painter.drawLine(segment.line);
+        painter.setPen(QPen(kPathGrey, 1, segment.solid ? Qt::SolidLine : Qt::DotLine));
         painter.drawLine(segment.line);
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The path the mouse pointer takes: a grey line between each pair of consecutive cursor objects,
-// solid when the earlier one is selected, dotted otherwise.
+// solid when the earlier one is selected, dotted otherwise, drawn over a light line so that it
+// stays visible on any screen shot.
 
 #include <QLine>
 #include <QRect>

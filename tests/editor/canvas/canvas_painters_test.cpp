@@ -11,6 +11,7 @@
 
 #include <QPainter>
 
+#include <cstdlib>
 #include <memory>
 
 #include <gtest/gtest.h>
@@ -92,6 +93,42 @@ TEST(CursorPath, SolidAfterASelectedCursorAndOnlyBetweenCursors) {
     EXPECT_TRUE(path[0].solid);
     EXPECT_FALSE(path[1].solid);
     EXPECT_EQ(path[0].line, QLine(10, 5, 100, 5)); // the shape in between is skipped
+}
+
+int Brightness(QColor c) { return (c.red() + c.green() + c.blue()) / 3; }
+
+// The path between two cursors stands out on white, black and the greys of screen shots, whether
+// it is solid or dotted, and stays inside the area repainted for it.
+TEST(CursorPath, StaysVisibleOnLightGreyAndDarkBackgrounds) {
+    for (const QColor background : {QColor(Qt::white), QColor(Qt::black), QColor(0x80, 0x80, 0x80),
+                                    QColor(0x40, 0x40, 0x40), QColor(0xC0, 0xC0, 0xC0)}) {
+        for (const bool selectFirst : {true, false}) {
+            QImage image(80, 60, QImage::Format_ARGB32);
+            image.fill(background);
+            TDemoFrame scene;
+            scene.Objects.push_back(std::make_unique<TDemoObject>(Object(TObjectKind::Cursor, 0, 10, 10, 20)));
+            scene.Objects.push_back(std::make_unique<TDemoObject>(Object(TObjectKind::Cursor, 60, 30, 10, 20)));
+            const TDemoObject* first = scene.Objects[0].get();
+            QPainter painter(&image);
+            CursorPathPainter().paint(painter, scene, [&](const TDemoObject* o) { return selectFirst && o == first; });
+            painter.end();
+            const auto path = CursorPath(scene, [&](const TDemoObject* o) { return selectFirst && o == first; });
+            ASSERT_EQ(path.size(), 1u);
+            int standingOut = 0, outside = 0;
+            const QRect extent = SegmentExtent(path[0]);
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x) {
+                    const QColor pixel = image.pixelColor(x, y);
+                    if (pixel == background)
+                        continue;
+                    standingOut += std::abs(Brightness(pixel) - Brightness(background)) >= 48;
+                    outside += !extent.contains(x, y);
+                }
+            // The line runs about 50 pixels; dotted, a dot every third pixel at least.
+            EXPECT_GE(standingOut, selectFirst ? 45 : 12) << background.name().toStdString() << " solid " << selectFirst;
+            EXPECT_EQ(outside, 0) << background.name().toStdString();
+        }
+    }
 }
 
 TEST(SelectionLayer, FrameSitsOnePixelOutsideAndExtentHoldsTheTip) {
