@@ -121,10 +121,12 @@ bool TFlashPlayerForm::Prepare(const QString& moviePath, int width, int height, 
 }
 
 bool TFlashPlayerForm::ShowPreview(QWidget* parent, const QString& moviePath, int width, int height, QColor backColor,
-                                   PreviewMessages& messages) {
+                                   PreviewMessages& messages, const PreviewFrameReport& onFrame) {
     TFlashPlayerForm form(parent);
     if (!form.Prepare(moviePath, width, height, backColor, messages))
         return false;
+    if (onFrame)
+        connect(&form, &TFlashPlayerForm::FrameShown, &form, onFrame);
     form.exec();
     return true;
 }
@@ -193,6 +195,7 @@ void TFlashPlayerForm::Timer1Timer() {
         }
         statusPanel_->setText(QString::number(flash_->CurrentFrame() + 1) + QStringLiteral(" / ") +
                               QString::number(flash_->TotalFrames()) + QStringLiteral(" Frames"));
+        emit FrameShown(flash_->CurrentFrame());
     }
 }
 

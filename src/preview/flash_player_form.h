@@ -2,7 +2,8 @@
 // TFlashPlayerForm, "Flash Player": the modal preview window. A top panel with the play, pause
 // and stop buttons and a track bar, the movie centred in a scroll box of the demo's back colour,
 // and a status bar showing "n / N Frames". A 50 ms timer loads the movie about a second after the
-// window shows (at its 21st tick) and then follows the playhead.
+// window shows (at its 21st tick) and then follows the playhead, reporting each frame it shows
+// (FrameShown) so that the editor can mark it on its timeline.
 
 #include "player/sound_output.h"
 
@@ -33,6 +34,10 @@ public:
 // Message boxes on the screen.
 PreviewMessages& ScreenPreviewMessages();
 
+// Told the 0-based movie frame the preview shows, on every tick of its timer once the movie is
+// loaded.
+using PreviewFrameReport = std::function<void(int frame)>;
+
 inline const QString kNotInstalledText =
     QStringLiteral("Shockwave Flash is not installed. Please download and install it first.");
 
@@ -46,9 +51,10 @@ public:
     // Everything "Show preview" does before the window shows: false (with the message shown)
     // when the movie file does not exist.
     bool Prepare(const QString& moviePath, int width, int height, QColor backColor, PreviewMessages& messages);
-    // Prepare, then show the window modally. Returns false when no window opened.
+    // Prepare, then show the window modally, telling `onFrame` (when given) each frame it shows.
+    // Returns false when no window opened.
     static bool ShowPreview(QWidget* parent, const QString& moviePath, int width, int height, QColor backColor,
-                            PreviewMessages& messages = ScreenPreviewMessages());
+                            PreviewMessages& messages = ScreenPreviewMessages(), const PreviewFrameReport& onFrame = {});
 
     // The parts, for tests.
     QTimer& Timer1() { return timer1_; }
@@ -64,6 +70,10 @@ public:
     int TickCounter() const { return counter_; }
     // One tick of the 50 ms timer.
     void Timer1Timer();
+
+signals:
+    // The 0-based frame the window shows, on every timer tick once the movie is loaded.
+    void FrameShown(int frame);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -16,12 +16,14 @@ QColor ToQColor(TColor c) { return QColor(int(c & 0xff), int((c >> 8) & 0xff), i
 
 // Shows the built movie, or the build's failure (and then no window).
 bool ShowBuilt(QWidget* parent, const TVantora& demo, const MovieBuildResult& built,
-               const std::filesystem::path& movieFile, PreviewMessages& messages, PreviewShow show) {
+               const std::filesystem::path& movieFile, PreviewMessages& messages, PreviewShow show,
+               const PreviewFrameReport& onFrame) {
     if (!built.ok) {
         messages.Error(parent, QString::fromStdString(built.message));
         return false;
     }
-    return show(parent, QString::fromStdString(movieFile.string()), demo.Width, demo.Height, ToQColor(demo.BackColor), messages);
+    return show(parent, QString::fromStdString(movieFile.string()), demo.Width, demo.Height, ToQColor(demo.BackColor), messages,
+                onFrame);
 }
 
 // The hourglass while the movie builds.
@@ -34,31 +36,34 @@ public:
 } // namespace
 
 bool PreviewDemo(QWidget* parent, const TVantora& demo, const std::filesystem::path& movieFile,
-                 PreviewMessages& messages, PreviewShow show) {
+                 PreviewMessages& messages, PreviewShow show, const PreviewFrameReport& onFrame) {
     MovieBuildResult built;
     {
         const BusyCursor busy;
         built = BuildAndSaveWholeDemo(demo, movieFile);
     }
-    return ShowBuilt(parent, demo, built, movieFile, messages, show);
+    return ShowBuilt(parent, demo, built, movieFile, messages, show, onFrame);
 }
 
 bool PreviewScene(QWidget* parent, const TVantora& demo, int sceneIndex, const std::filesystem::path& movieFile,
-                  PreviewMessages& messages, PreviewShow show) {
+                  PreviewMessages& messages, PreviewShow show, const PreviewFrameReport& onFrame) {
     MovieBuildResult built;
     {
         const BusyCursor busy;
         built = BuildAndSaveOneScene(demo, sceneIndex, movieFile);
     }
-    return ShowBuilt(parent, demo, built, movieFile, messages, show);
+    return ShowBuilt(parent, demo, built, movieFile, messages, show, onFrame);
 }
 
-bool PreviewDemo(QWidget* parent, const TVantora& demo, const std::filesystem::path& movieFile) {
-    return PreviewDemo(parent, demo, movieFile, ScreenPreviewMessages(), &TFlashPlayerForm::ShowPreview);
+bool PreviewDemo(QWidget* parent, const TVantora& demo, const std::filesystem::path& movieFile,
+                 const PreviewFrameReport& onFrame) {
+    return PreviewDemo(parent, demo, movieFile, ScreenPreviewMessages(), &TFlashPlayerForm::ShowPreview, onFrame);
 }
 
-bool PreviewScene(QWidget* parent, const TVantora& demo, int sceneIndex, const std::filesystem::path& movieFile) {
-    return PreviewScene(parent, demo, sceneIndex, movieFile, ScreenPreviewMessages(), &TFlashPlayerForm::ShowPreview);
+bool PreviewScene(QWidget* parent, const TVantora& demo, int sceneIndex, const std::filesystem::path& movieFile,
+                  const PreviewFrameReport& onFrame) {
+    return PreviewScene(parent, demo, sceneIndex, movieFile, ScreenPreviewMessages(), &TFlashPlayerForm::ShowPreview,
+                        onFrame);
 }
 
 } // namespace vantora

@@ -15,6 +15,7 @@
 #include <QToolButton>
 
 #include <fstream>
+#include <vector>
 
 using namespace player_test;
 
@@ -98,6 +99,32 @@ TEST_F(FlashPlayerForm, TheMovieLoadsAtTheTwentyFirstTick) {
     Ticks(*form, 1);
     EXPECT_EQ(form->TrackBar1()->value(), 2);
     EXPECT_EQ(form->StatusPanel()->text(), "3 / 5 Frames");
+}
+
+TEST_F(FlashPlayerForm, EveryTickAfterLoadingReportsTheFrameShown) {
+    auto form = Form();
+    ASSERT_TRUE(form->Prepare(Movie(6), 200, 100, Qt::white, messages_));
+    std::vector<int> frames;
+    QObject::connect(form.get(), &vantora::TFlashPlayerForm::FrameShown, [&frames](int f) { frames.push_back(f); });
+    Ticks(*form, 20);
+    EXPECT_TRUE(frames.empty()) << "nothing is shown before the movie loads";
+    Ticks(*form, 1);
+    form->Flash()->FrameTimer().stop();
+    form->Flash()->Advance();
+    form->Flash()->Advance();
+    Ticks(*form, 1);
+    form->TrackBar1()->setValue(5);
+    Ticks(*form, 1);
+    EXPECT_EQ(frames, (std::vector<int>{0, 2, 5}));
+}
+
+TEST_F(FlashPlayerForm, AnUnplayableMovieReportsNoFrame) {
+    auto form = Form();
+    ASSERT_TRUE(form->Prepare(WriteMovie({'F', 'W', 'S', 6, 1, 2, 3}), 200, 100, Qt::white, messages_));
+    int reports = 0;
+    QObject::connect(form.get(), &vantora::TFlashPlayerForm::FrameShown, [&reports](int) { ++reports; });
+    Ticks(*form, 25);
+    EXPECT_EQ(reports, 0);
 }
 
 TEST_F(FlashPlayerForm, OneFrameMovieGivesTrackBarMaximumZero) {

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <vector>
 
 namespace {
 
@@ -28,8 +29,11 @@ struct Shown {
 };
 Shown shown;
 
-bool RecordShow(QWidget*, const QString& path, int width, int height, QColor color, vantora::PreviewMessages&) {
+bool RecordShow(QWidget*, const QString& path, int width, int height, QColor color, vantora::PreviewMessages&,
+                const vantora::PreviewFrameReport& onFrame) {
     shown = {path, width, height, color, shown.count + 1};
+    if (onFrame)
+        onFrame(shown.count * 10); // what the window would report while it plays
     return true;
 }
 
@@ -77,4 +81,21 @@ TEST(PreviewCommands, PreviewSceneBuildsOneSceneAndFailuresOpenNoWindow) {
     EXPECT_EQ(shown.count, 1);
     ASSERT_EQ(messages.errors.size(), 1u);
     EXPECT_FALSE(messages.errors[0].isEmpty());
+}
+
+TEST(PreviewCommands, TheFrameReportReachesTheWindowForBothCommands) {
+    vantora::test::ScopedProgramFolder home;
+    RecordedMessages messages;
+    shown = {};
+    vantora::TVantora demo;
+    MakeSmallDemo(demo);
+    std::vector<int> reported;
+    const vantora::PreviewFrameReport report = [&reported](int frame) { reported.push_back(frame); };
+    ASSERT_TRUE(vantora::PreviewDemo(nullptr, demo, home.path() / "TmpFlash.swf", messages, &RecordShow, report));
+    ASSERT_TRUE(vantora::PreviewScene(nullptr, demo, 0, home.path() / "TmpFlash.swf", messages, &RecordShow, report));
+    EXPECT_EQ(reported, (std::vector<int>{10, 20}));
+    // Without a report the window is told nothing, and a failed build opens no window to tell.
+    ASSERT_TRUE(vantora::PreviewDemo(nullptr, demo, home.path() / "TmpFlash.swf", messages, &RecordShow));
+    EXPECT_FALSE(vantora::PreviewScene(nullptr, demo, 9, home.path() / "TmpFlash.swf", messages, &RecordShow, report));
+    EXPECT_EQ(reported.size(), 2u);
 }

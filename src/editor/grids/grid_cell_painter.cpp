@@ -2,7 +2,10 @@
 
 #include "model/colour.h"
 
+#include <QAbstractItemView>
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 
 namespace vantora {
 namespace {
@@ -25,6 +28,28 @@ QRect TextBox(const QRect& cell, int left) { return cell.adjusted(left, kTextTop
 void DrawCellText(QPainter* painter, const QStyleOptionViewItem& option, const QRect& box, const QString& text) {
     const QString shown = option.fontMetrics.elidedText(text, Qt::ElideRight, box.width());
     painter->drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, shown);
+}
+
+// A font row's name in the object's face and style, at the grid's own size so that every row
+// keeps its height.
+QFont FontRowFace(const QStyleOptionViewItem& option, const QModelIndex& index) {
+    QFont face = index.data(kFontRole).value<QFont>();
+    if (option.font.pixelSize() > 0)
+        face.setPixelSize(option.font.pixelSize());
+    else
+        face.setPointSizeF(option.font.pointSizeF());
+    return face;
+}
+
+QRect FontRowBox(const QRect& cell) { return cell.adjusted(2, 0, -1, 0); }
+
+// Where a value cell's text goes: after the swatch, or from the left, short of a button.
+QRect ValueTextBox(const QStyleOptionViewItem& option, const QModelIndex& index) {
+    const int button = index.data(kReservedRightRole).toInt();
+    if (index.data(kFontRole).isValid())
+        return FontRowBox(option.rect).adjusted(0, 0, -button, 0);
+    const int left = index.data(kColourRole).isValid() ? kSwatchTextLeft : kValueTextLeft;
+    return TextBox(option.rect, left).adjusted(0, 0, -button, 0);
 }
 
 } // namespace
@@ -50,7 +75,7 @@ void GridCellPainter::paint(QPainter* painter, const QStyleOptionViewItem& optio
     else if (index.data(kFontRole).isValid())
         paintFont(painter, option, index);
     else
-        QStyledItemDelegate::paint(painter, option, index);
+        paintValue(painter, option, index);
     painter->restore();
     if (index.row() > 0)
         paintSeparators(painter, option, index);
@@ -106,7 +131,35 @@ void GridCellPainter::paintColour(QPainter* painter, const QStyleOptionViewItem&
     painter->fillRect(swatch, ToQColor(index.data(kColourRole).toUInt()));
     painter->setPen(CellInk(option));
     painter->drawRect(swatch);
-    DrawCellText(painter, option, TextBox(r, kSwatchTextLeft), index.data().toString());
+    DrawCellText(painter, option, ValueTextBox(option, index), index.data().toString());
+}
+
+void GridCellPainter::paintValue(QPainter* painter, const QStyleOptionViewItem& option,
+                                 const QModelIndex& index) const {
+    painter->fillRect(option.rect, CellFill(option));
+    painter->setPen(CellInk(option));
+    DrawCellText(painter, option, ValueTextBox(option, index), index.data().toString());
+}
+
+QString GridCellPainter::hiddenValueText(const QStyleOptionViewItem& option, const QModelIndex& index) {
+    if (index.row() < 1 || index.column() != 1)
+        return {};
+    const QString text = index.data().toString();
+    const QFontMetrics metrics = index.data(kFontRole).isValid() ? QFontMetrics(FontRowFace(option, index))
+                                                                 : option.fontMetrics;
+    return metrics.horizontalAdvance(text) > ValueTextBox(option, index).width() ? text : QString();
+}
+
+bool GridCellPainter::helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                                const QModelIndex& index) {
+    if (!event || event->type() != QEvent::ToolTip)
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
+    const QString hidden = hiddenValueText(option, index);
+    if (hidden.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(event->globalPos(), hidden, view, option.rect);
+    return true;
 }
 
 void GridCellPainter::paintFont(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
@@ -115,15 +168,10 @@ void GridCellPainter::paintFont(QPainter* painter, const QStyleOptionViewItem& o
     const unsigned colour = index.data(kFontColourRole).toUInt();
     if (NeedsSilverBox(colour))
         painter->fillRect(r.adjusted(2, 2, -2, -2), QColor(0xC0, 0xC0, 0xC0));
-    // The object's face and style at the grid's own size, so that every row keeps its height.
-    QFont face = index.data(kFontRole).value<QFont>();
-    if (option.font.pixelSize() > 0)
-        face.setPixelSize(option.font.pixelSize());
-    else
-        face.setPointSizeF(option.font.pointSizeF());
+    const QFont face = FontRowFace(option, index);
     painter->setFont(face);
     painter->setPen(ToQColor(colour));
-    const QRect box = r.adjusted(2, 0, -1, 0);
+    const QRect box = ValueTextBox(option, index);
     const QString shown = QFontMetrics(face).elidedText(index.data().toString(), Qt::ElideRight, box.width());
     painter->drawText(box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, shown);
 }

@@ -12,7 +12,8 @@
 namespace vantora {
 
 // Item data roles the table stores with each cell.
-enum GridItemRole { kColourRole = Qt::UserRole + 1, kFontRole, kFontColourRole, kIconRole };
+// kReservedRightRole: pixels at the cell's right that a button covers.
+enum GridItemRole { kColourRole = Qt::UserRole + 1, kFontRole, kFontColourRole, kIconRole, kReservedRightRole };
 
 constexpr unsigned kSilverBox = 0xC0C0C0;
 
@@ -21,11 +22,18 @@ constexpr int kIconTop = 1;
 constexpr int kNameLeft = 17;
 constexpr int kTextTop = 2;
 constexpr int kSwatchTextLeft = 18;
+constexpr int kValueTextLeft = 2;
 
 class GridCellPainter : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    // A value cell whose text is cut shows the whole text as its tooltip.
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override;
+
+    // The text of a value cell when the cell cannot show all of it, else nothing.
+    static QString hiddenValueText(const QStyleOptionViewItem& option, const QModelIndex& index);
 
     // The separator colour between cells.
     static QColor separatorColour(const QPalette& palette);
@@ -35,6 +43,7 @@ private:
     void paintName(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const;
     void paintColour(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const;
     void paintFont(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const;
+    void paintValue(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const;
     void paintSeparators(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const;
     const QPixmap& iconPixmap(GridRowIcon icon) const;
 

@@ -2,21 +2,34 @@
 
 #include "editor/grids/grid_cell_painter.h"
 #include "editor/grids/grid_font.h"
+#include "editor/grids/pick_list_box.h"
 
-#include <QComboBox>
+#include <QEvent>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace vantora {
+
+GridColumnWidths ColumnWidthsFor(int nameNeeded, int viewportWidth) {
+    GridColumnWidths widths;
+    widths.name = std::max(NameValueTable::kNameWidth, nameNeeded);
+    widths.value = std::max(NameValueTable::kValueWidth, viewportWidth - widths.name);
+    return widths;
+}
 
 NameValueTable::NameValueTable(QWidget* parent) : QTableWidget(parent) {
     setColumnCount(2);
     horizontalHeader()->hide();
     verticalHeader()->hide();
-    setColumnWidth(0, kNameWidth);
-    horizontalHeader()->setStretchLastSection(true);
+    // The columns are laid out here (layoutColumns), not stretched by the header: the value
+    // column must not shrink below its width when a long name widens the name column.
+    horizontalHeader()->setStretchLastSection(false);
+    horizontalHeader()->setMinimumSectionSize(1);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
                     QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
@@ -49,6 +62,8 @@ void NameValueTable::setRows(const std::vector<GridRow>& rows) {
         value->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | (editable ? Qt::ItemIsEditable : Qt::NoItemFlags));
         if (row.colour)
             value->setData(kColourRole, QVariant::fromValue(unsigned(*row.colour)));
+        if (row.style == GridEditStyle::Ellipsis)
+            value->setData(kReservedRightRole, verticalHeader()->defaultSectionSize()); // the button
         if (row.font) {
             value->setData(kFontRole, ToQFont(*row.font));
             value->setData(kFontColourRole, QVariant::fromValue(unsigned(row.font->Color)));
@@ -57,7 +72,30 @@ void NameValueTable::setRows(const std::vector<GridRow>& rows) {
         setItem(r, 1, value);
         addValueWidget(r, row);
     }
+    layoutColumns();
     filling_ = false;
+}
+
+int NameValueTable::nameWidthNeeded() const {
+    int longest = 0;
+    for (const GridRow& row : rows_)
+        longest = std::max(longest, fontMetrics().horizontalAdvance(row.name));
+    return kNameLeft + longest + kNameRightPad;
+}
+
+void NameValueTable::layoutColumns() {
+    const GridColumnWidths widths = ColumnWidthsFor(nameWidthNeeded(), viewport()->width());
+    if (columnWidth(0) != widths.name)
+        setColumnWidth(0, widths.name);
+    if (columnWidth(1) != widths.value)
+        setColumnWidth(1, widths.value);
+}
+
+bool NameValueTable::viewportEvent(QEvent* event) {
+    const bool handled = QTableWidget::viewportEvent(event);
+    if (event->type() == QEvent::Resize)
+        layoutColumns();
+    return handled;
 }
 
 void NameValueTable::addValueWidget(int tableRow, const GridRow& row) {
@@ -80,19 +118,15 @@ void NameValueTable::addValueWidget(int tableRow, const GridRow& row) {
     }
 }
 
-QComboBox* NameValueTable::makePickList(int index, const GridRow& row) {
-    auto* box = new QComboBox;
-    box->addItems(row.picks);
-    box->setCurrentIndex(int(row.picks.indexOf(row.value)));
+PickListBox* NameValueTable::makePickList(int index, const GridRow& row) {
+    auto* box = new PickListBox(row.picks, row.style == GridEditStyle::PickOrTyped);
+    box->showValue(row.value);
     connect(box, &QComboBox::activated, this, [this, index, box](int) {
         if (!filling_)
             emit picked(index, box->currentText());
     });
     if (row.style == GridEditStyle::PickOrTyped) {
         // Typed text is validated like any typed cell: when the cell is left.
-        box->setEditable(true);
-        box->setInsertPolicy(QComboBox::NoInsert);
-        box->setEditText(row.value);
         connect(box->lineEdit(), &QLineEdit::editingFinished, this, [this, index, box] {
             if (!filling_)
                 emit typed(index, box->currentText());
@@ -115,11 +149,8 @@ void NameValueTable::showValue(int index, const QString& text) {
     const bool wasFilling = filling_;
     filling_ = true;
     cell->setText(text);
-    if (auto* box = qobject_cast<QComboBox*>(cellWidget(index + 1, 1))) {
-        box->setCurrentIndex(box->findText(text));
-        if (box->isEditable())
-            box->setEditText(text);
-    }
+    if (auto* box = qobject_cast<PickListBox*>(cellWidget(index + 1, 1)))
+        box->showValue(text);
     filling_ = wasFilling;
 }
 

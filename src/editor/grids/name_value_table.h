@@ -8,11 +8,20 @@
 
 #include <QTableWidget>
 
-class QComboBox;
-
 #include <vector>
 
 namespace vantora {
+
+class PickListBox;
+
+struct GridColumnWidths {
+    int name = 0;
+    int value = 0;
+};
+
+// The name column is as wide as its longest name needs (`nameNeeded`), never narrower than
+// designed; the value column fills the rest of the view but never gets narrower than designed.
+GridColumnWidths ColumnWidthsFor(int nameNeeded, int viewportWidth);
 
 class NameValueTable : public QTableWidget {
     Q_OBJECT
@@ -20,6 +29,8 @@ class NameValueTable : public QTableWidget {
 public:
     static constexpr int kNameWidth = 82;
     static constexpr int kValueWidth = 91;
+    // Room after a name so that its last letter stays clear of the separator.
+    static constexpr int kNameRightPad = 4;
 
     explicit NameValueTable(QWidget* parent = nullptr);
 
@@ -32,16 +43,22 @@ public:
     void showValue(int index, const QString& text);
     QString valueText(int index) const;
     bool isFilling() const { return filling_; }
+    // What the name column needs to show the longest of the current names whole.
+    int nameWidthNeeded() const;
 
 signals:
     void typed(int index, const QString& text);
     void picked(int index, const QString& text);
     void ellipsisPressed(int index);
 
+protected:
+    bool viewportEvent(QEvent* event) override;
+
 private:
     void onItemChanged(QTableWidgetItem* item);
     void addValueWidget(int tableRow, const GridRow& row);
-    QComboBox* makePickList(int index, const GridRow& row);
+    PickListBox* makePickList(int index, const GridRow& row);
+    void layoutColumns();
 
     std::vector<GridRow> rows_;
     bool filling_ = false;

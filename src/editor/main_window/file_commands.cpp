@@ -10,6 +10,7 @@
 #include "editor/document/editor_document.h"
 #include "editor/main_window/main_form_texts.h"
 #include "editor/progress/progress_form.h"
+#include "editor/timeline/preview_playhead.h"
 #include "base/program_folder.h"
 #include "movie/movie_builder.h"
 #include "model/demo_settings.h"
@@ -192,7 +193,10 @@ void TMainForm::Properties1Click() {
 void TMainForm::Preview1Click() {
     // Leaving a property cell commits its edit before the movie is built.
     sceneList_->setFocus();
-    PreviewDemo(this, document().demo(), ProgramFolder() / std::string(kPreviewMovieName));
+    // The timeline marks the frame the preview shows while it plays the current scene.
+    timeline::PreviewPlayhead playhead(*document_, *timeline_, std::nullopt);
+    PreviewDemo(this, document().demo(), ProgramFolder() / std::string(kPreviewMovieName),
+                [&playhead](int frame) { playhead.frameShown(frame); });
 }
 // Publish opens "Publish Demo" on the current demo; the movie builds show the progress window.
 void TMainForm::Publish1Click() {

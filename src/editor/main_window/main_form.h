@@ -33,6 +33,9 @@ class SceneCanvas;
 class SoundPlayer;
 struct LibraryItemRef;
 class ScreenShotSource;
+namespace timeline {
+class TimelineView;
+}
 struct CommandState;
 struct ProgressObserver;
 
@@ -144,6 +147,7 @@ public:
     QListWidget* sceneList() const { return sceneList_; }
     QComboBox* objectBox() const { return objectBox_; }
     LibraryTabs& libraries() const { return *libraries_; }
+    timeline::TimelineView* timelineView() const { return timeline_; }
 
     // A progress report that shows the one progress window over this window while loading,
     // saving or building runs.
@@ -218,6 +222,7 @@ private:
     QScrollArea* canvasArea_ = nullptr;
     SceneCanvas* canvas_ = nullptr;
     LibraryTabs* libraries_ = nullptr;
+    timeline::TimelineView* timeline_ = nullptr;
     QLabel* statusPanels_[3] = {};
     bool refreshing_ = false; // the views are being refilled: their signals are not user picks
     bool closing_ = false;

@@ -66,9 +66,9 @@ void TMainForm::BuildLayout() {
     // Bottom: the timeline, then the libraries in the order they are filled.
     bottomTabs_ = new QTabWidget;
     bottomTabs_->setObjectName(QStringLiteral("BottomTabs"));
-    auto* timelineView = new timeline::TimelineView(*document_, bottomTabs_);
-    connect(timelineView, &timeline::TimelineView::barPressed, objectBox_, [this] { objectBox_->setFocus(); });
-    bottomTabs_->addTab(timelineView, QStringLiteral("TimeLine"));
+    timeline_ = new timeline::TimelineView(*document_, bottomTabs_);
+    connect(timeline_, &timeline::TimelineView::barPressed, objectBox_, [this] { objectBox_->setFocus(); });
+    bottomTabs_->addTab(timeline_, QStringLiteral("TimeLine"));
     libraries_ = new LibraryTabs(*bottomTabs_, soundPlayer(), this);
     new CanvasDropTarget(*canvas_, [this](const LibraryItemRef& item, QPoint at) { DropLibraryItemOnCanvas(item, at); });
     gridTabs_->setCurrentIndex(0);

@@ -8,6 +8,7 @@
 #include "editor/commands/add_scenes_command.h"
 #include "editor/document/editor_document.h"
 #include "editor/main_window/enabling_rules.h"
+#include "editor/timeline/preview_playhead.h"
 #include "model/property_edit.h"
 #include "model/scene_operations.h"
 #include "model/screen_shot_scenes.h"
@@ -162,7 +163,9 @@ void TMainForm::PreviewScene1Click() {
     const std::optional<std::size_t> scene = selectedSceneIndex();
     if (!scene)
         return;
-    PreviewScene(this, document().demo(), int(*scene), ProgramFolder() / std::string(kPreviewMovieName));
+    timeline::PreviewPlayhead playhead(*document_, *timeline_, int(*scene));
+    PreviewScene(this, document().demo(), int(*scene), ProgramFolder() / std::string(kPreviewMovieName),
+                 [&playhead](int frame) { playhead.frameShown(frame); });
 }
 
 } // namespace vantora

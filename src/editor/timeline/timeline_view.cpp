@@ -73,6 +73,16 @@ void TimelineView::setPlayhead(std::optional<int> unit) {
     ruler_->setPlayhead(unit);
 }
 
+void TimelineView::scrollToUnit(int unit) {
+    QScrollBar* bar = gridArea_->horizontalScrollBar();
+    const int x = UnitX(unit, unitWidth());
+    const int visible = gridArea_->viewport()->width();
+    if (x >= bar->value() && x < bar->value() + visible)
+        return;
+    // The line comes in a quarter of the way from the left, so that it can run on in view.
+    bar->setValue(x - visible / 4);
+}
+
 void TimelineView::refresh() {
     grid_->refresh();
     ruler_->update();

@@ -37,6 +37,8 @@ public:
     // The unit of the frame the canvas or preview shows; nothing hides the line.
     std::optional<int> playhead() const { return playhead_; }
     void setPlayhead(std::optional<int> unit);
+    // Scrolls the grid, when needed, so that the unit's line lies inside the visible part.
+    void scrollToUnit(int unit);
 
 signals:
     // A press grabbed a bar (the window gives the object box the focus).
