@@ -12,8 +12,10 @@ constexpr double kCentre = 15.5;
 // Shapes are nudged off the pixel grid so that no pixel centre sits exactly on an edge.
 constexpr double kNudge = 0.02;
 
+// The arrow with its tip at (kArrowTipX, kArrowTipY); the pictures built on it place their extras
+// from the same corner.
 void arrowPointer(CursorSketch& s) {
-    s.Art(0, 0, {"X",           "XX",          "X.X",         "X..X",        "X...X",
+    s.Art(kArrowTipX, kArrowTipY, {"X",           "XX",          "X.X",         "X..X",        "X...X",
                  "X....X",      "X.....X",     "X......X",    "X.......X",   "X........X",
                  "X.........X", "X......XXXXX", "X...X..X",   "X..XX..X",    "X.X  X..X",
                  "XX   X..X",   "X     X..X",  "      X..X",  "       XX"});
@@ -82,7 +84,7 @@ QImage draw(TCursorType type) {
     switch (type) {
     case TCursorType::AppStart:
         arrowPointer(s);
-        smallHourGlass(s, 12, 12);
+        smallHourGlass(s, kArrowTipX + 12, kArrowTipY + 12);
         break;
     case TCursorType::Beam:
         s.StampArt(12, 7, {"XXX XXX", "   X", "   X", "   X", "   X", "   X", "   X", "   X", "   X", "   X", "   X",
@@ -96,7 +98,7 @@ QImage draw(TCursorType type) {
         break;
     case TCursorType::Drag:
         arrowPointer(s);
-        documentSheet(s, 11, 19);
+        documentSheet(s, kArrowTipX + 11, kArrowTipY + 19);
         break;
     case TCursorType::HandPoint:
         s.Art(6, 1, {"     XX",         "    X..X",         "    X..X",         "    X..X",
@@ -108,7 +110,7 @@ QImage draw(TCursorType type) {
         break;
     case TCursorType::Help:
         arrowPointer(s);
-        s.StampArt(14, 2, {" XXXX", "XX  XX", "XX  XX", "    XX", "   XX", "  XX", "  XX", "", "  XX", "  XX"},
+        s.StampArt(kArrowTipX + 14, kArrowTipY + 2, {" XXXX", "XX  XX", "XX  XX", "    XX", "   XX", "  XX", "  XX", "", "  XX", "  XX"},
                    Ink::Black, Ink::White);
         break;
     case TCursorType::HourGlass:
@@ -137,13 +139,14 @@ QImage draw(TCursorType type) {
     }
     case TCursorType::MultiDrag:
         arrowPointer(s);
-        documentSheet(s, 14, 16);
-        documentSheet(s, 11, 20);
+        documentSheet(s, kArrowTipX + 14, kArrowTipY + 16);
+        documentSheet(s, kArrowTipX + 11, kArrowTipY + 19);
         break;
     case TCursorType::No: noSign(s, kCentre + kNudge, kCentre + kNudge, 10, 3); break;
     case TCursorType::NoDrop:
         arrowPointer(s);
-        noSign(s, 22 + kNudge, 22 + kNudge, 6.6, 2.2);
+        // Closer to the arrow than on the others, so that it stays inside the picture.
+        noSign(s, kArrowTipX + 17 + kNudge, kArrowTipY + 20 + kNudge, 6.6, 2.2);
         break;
     case TCursorType::SizeAll:
         s.Stamp(insideAny({arrowShape(kCentre, kCentre, 0, 10.5, 3.5, 0.5, true),

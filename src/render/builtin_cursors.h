@@ -12,6 +12,11 @@ enum class TCursorType : int {
 };
 
 constexpr int kBuiltinCursorSize = 32;
+// Where the arrow's tip lies in the Arrow picture and in the pictures built on it (AppStart, Drag,
+// Help, MultiDrag, NoDrop): the pointer's hot spot. Scenes made from screen shots place their
+// cursors this far up and left of each click.
+constexpr int kArrowTipX = 7;
+constexpr int kArrowTipY = 4;
 
 // Format_ARGB32 with alpha 0 or 255. Types outside 1..19 (and Custom) give the Arrow picture.
 QImage BuiltinCursor(TCursorType type);

@@ -6,6 +6,7 @@
 #include "render/picture_conversion.h"
 #include "render_test_support.h"
 
+#include "model/screen_shot_scenes.h"
 #include "picture/jpeg_codec.h"
 #include "picture/png_codec.h"
 
@@ -209,6 +210,49 @@ TEST(BuiltinCursors, NineteenDistinctBlackAndWhitePicturesWithHardEdges) {
         seen.insert(QByteArray(reinterpret_cast<const char*>(cursor.constBits()), int(cursor.sizeInBytes())));
     }
     EXPECT_EQ(seen.size(), 19u);
+}
+
+// The topmost, then leftmost, opaque pixel: where an arrow's tip is.
+QPoint FirstOpaquePixel(const QImage& picture) {
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (qAlpha(picture.pixel(x, y)) != 0)
+                return {x, y};
+    return {-1, -1};
+}
+
+// The pointers built on the arrow have its tip at the hot spot, with nothing above or left of it.
+TEST(BuiltinCursors, ArrowPointersHaveTheirTipAtTheHotSpot) {
+    for (const TCursorType type : {TCursorType::Arrow, TCursorType::AppStart, TCursorType::Drag, TCursorType::Help,
+                                   TCursorType::MultiDrag, TCursorType::NoDrop}) {
+        const QImage cursor = BuiltinCursor(type);
+        EXPECT_EQ(FirstOpaquePixel(cursor), QPoint(kArrowTipX, kArrowTipY)) << static_cast<int>(type);
+        for (int y = 0; y < cursor.height(); ++y)
+            for (int x = 0; x < kArrowTipX; ++x)
+                ASSERT_EQ(qAlpha(cursor.pixel(x, y)), 0) << static_cast<int>(type) << " at " << x << "," << y;
+    }
+}
+
+// A click turned into scenes: the cursor that goes there is drawn with its tip on the click.
+TEST(BuiltinCursors, TheCursorOfAClickPointsAtTheClick) {
+    TVantora demo;
+    demo.Width = 640;
+    demo.Height = 480;
+    TShotEvent click;
+    click.X = 200;
+    click.Y = 150;
+    const std::vector<TScreenShot> shots{{{0xFF, 0xD8}, {}}, {{0xFF, 0xD8}, {click}}};
+    const auto scenes = BuildScreenShotScenes(demo, shots, {});
+    ASSERT_EQ(scenes.size(), 2u);
+    for (const auto& scene : scenes) {
+        const TDemoObject* last = nullptr;
+        for (const auto& object : scene->Objects)
+            if (object->Kind == TObjectKind::Cursor)
+                last = object.get();
+        ASSERT_NE(last, nullptr);
+        // The clicked scene's last cursor goes to the click; the next scene's rests there.
+        EXPECT_EQ(QPoint(last->Left, last->Top) + FirstOpaquePixel(Painted(*last)), QPoint(200, 150));
+    }
 }
 
 TEST(BuiltinCursors, CursorObjectsTakeTheirMirrorsAndTurns) {
