@@ -36,9 +36,9 @@ TLibraryList::TLibraryList(LibraryKind kind, std::filesystem::path folder, QWidg
     setDragDropMode(QAbstractItemView::DragOnly);
     setDefaultDropAction(Qt::CopyAction);
     setToolTip(LibraryHint(kind));
-    // Room for a caption of about fifteen characters under the picture.
+    // Room for a caption of about twenty characters under the picture.
     const QSize icon = LibraryThumbnailSize(kind);
-    setGridSize(QSize(std::max(icon.width(), fontMetrics().averageCharWidth() * 15), icon.height() + fontMetrics().height() + 12));
+    setGridSize(QSize(std::max(icon.width(), fontMetrics().averageCharWidth() * 22), icon.height() + fontMetrics().height() + 12));
 }
 
 void TLibraryList::fill() {
