@@ -203,7 +203,9 @@ void TMainForm::Publish1Click() {
     PlatformPrompts prompts(dialogs(), desktop());
     const auto run = [this](QDialog& dialog) { return RunDialog(dialog); };
     const ProgressObserver progress = ProgressForWork();
-    RunPublishForm(document_->demo(), this, &progress, prompts, SystemPublishPrompts(), run, run);
+    PublishPrompts& publishPrompts =
+        services_.publishPrompts ? *services_.publishPrompts : SystemPublishPrompts();
+    RunPublishForm(document_->demo(), this, &progress, prompts, publishPrompts, run, run);
 }
 
 void TMainForm::Exit1Click() { close(); }

@@ -1,7 +1,7 @@
 #pragma once
-// What the main window asks of the world outside it: message boxes and common dialogs, and the
-// desktop's "open", running its dialogs, the capture tool and the sound player. Tests pass their own; the program passes nothing and
-// gets the real ones.
+// What the main window asks of the world outside it: message boxes and common dialogs, the
+// desktop's "open", running its dialogs, the capture tool, the sound player, and what publishing
+// asks for. Tests pass their own; the program passes nothing and gets the real ones.
 
 #include <functional>
 
@@ -11,6 +11,7 @@ namespace vantora {
 
 class CaptureTool;
 class DesktopServices;
+class PublishPrompts;
 class SoundPlayer;
 class UserDialogs;
 
@@ -24,6 +25,9 @@ struct MainFormServices {
     CaptureTool* captureTool = nullptr;
     // The library's media player; empty means Qt Multimedia on the default output.
     SoundPlayer* soundPlayer = nullptr;
+    // What the Publish dialog asks outside its windows (error box, folder browser, opening a
+    // produced file, the disc burner); empty means the system's own.
+    PublishPrompts* publishPrompts = nullptr;
 };
 
 } // namespace vantora

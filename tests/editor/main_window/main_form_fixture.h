@@ -1,6 +1,7 @@
 #pragma once
 // A main window in a fresh program folder, with the test answering its questions and dialogs.
 
+#include "dialogs/publish/publish_prompts.h"
 #include "editor/main_window/main_form.h"
 #include "fake_services.h"
 #include "test_support.h"
@@ -40,6 +41,7 @@ protected:
             dialogsRun << dialog.windowTitle();
             return answerDialog ? answerDialog(dialog) : int(QDialog::Accepted);
         };
+        services.publishPrompts = publishPrompts;
         form = std::make_unique<TMainForm>(services);
     }
 
@@ -78,6 +80,7 @@ protected:
     FakeDialogs dialogs;
     FakeDesktop desktop;
     std::function<int(QDialog&)> answerDialog; // presses OK on every dialog when empty
+    PublishPrompts* publishPrompts = nullptr;  // the system's own when empty
     QStringList dialogsRun;
     std::unique_ptr<TMainForm> form;
 };
