@@ -2,16 +2,21 @@
 
 #include "movie/scene_background.h"
 
+#include "base/helper_threads.h"
+
 #include <algorithm>
 
 namespace vantora {
 namespace {
 
-// Scenes drawn ahead of the plan: enough to keep the worker busy, few enough that only a handful
-// of screen-sized pictures are in memory at once. Stages beyond a large screen are drawn one at a
+// Scenes drawn ahead of the plan: up to two where spare cores can draw them, few enough that only
+// a handful of screen-sized pictures are in memory at once. Without spare cores each scene's
+// picture is drawn when the plan reaches it. Stages beyond a large screen are drawn one at a
 // time, so that a huge demo never holds several huge pictures.
 std::size_t LookAhead(std::int32_t width, std::int32_t height) {
-    return std::int64_t(width) * height <= 4096LL * 2160 ? 2 : 0;
+    if (std::int64_t(width) * height > 4096LL * 2160)
+        return 0;
+    return std::size_t(std::min(2, HelperThreadsBesideBuild()));
 }
 
 } // namespace

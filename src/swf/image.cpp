@@ -4,6 +4,7 @@
 #include "swf/errors.h"
 #include "swf/jpeg_codec.h"
 
+#include "base/helper_threads.h"
 #include "base/safe_file.h"
 
 #include <algorithm>
@@ -178,11 +179,12 @@ void TFlashImage::LoadFromPixels(const TPixelBuffer& px) {
     hasAlpha_ = px.HasAlpha();
     std::vector<uint8_t> raw = LosslessFromPixels(px);
     source_ = Source::PreparedLossless;
-    // Few at a time, so that a caller making bitmaps faster than they compress does not pile up
-    // threads and pixel copies; the rest are compressed here.
+    // Few at a time, and only on cores the movie's own threads leave free, so that a caller making
+    // bitmaps faster than they compress does not pile up threads and pixel copies; the rest are
+    // compressed here.
     static std::atomic<int> running{0};
-    constexpr int kMaxRunning = 2;
-    if (running.fetch_add(1) >= kMaxRunning) {
+    static const int maxRunning = std::min(2, vantora::HelperThreadsBesideBuild());
+    if (running.fetch_add(1) >= maxRunning) {
         --running;
         data_ = Deflate(raw.data(), raw.size());
         return;
