@@ -2,6 +2,7 @@
 
 #include "render/builtin_cursors.h"
 #include "render/image_conversion.h"
+#include "render/natural_size.h"
 #include "render/object_renderer.h"
 #include "render/picture_conversion.h"
 #include "render_test_support.h"
@@ -253,6 +254,30 @@ TEST(BuiltinCursors, TheCursorOfAClickPointsAtTheClick) {
         // The clicked scene's last cursor goes to the click; the next scene's rests there.
         EXPECT_EQ(QPoint(last->Left, last->Top) + FirstOpaquePixel(Painted(*last)), QPoint(200, 150));
     }
+}
+
+TEST(NaturalSize, CursorsTakeTheirPicturesSizeAndSoundsTheIcons) {
+    TDemoObject cursor = MakeObject(TObjectKind::Cursor, 5, 5);
+    cursor.Style = static_cast<int>(TCursorType::Arrow);
+    EXPECT_EQ(NaturalSize(cursor), (NaturalObjectSize{32, 32}));
+    // A custom picture turned a quarter counts with its turned size.
+    cursor.Style = 0;
+    cursor.Picture = Picture(PictureFormat::Bitmap, test::BmpBytes(keyedPicture()));
+    cursor.Angle = 90;
+    const QImage turned = Painted(cursor);
+    EXPECT_EQ(NaturalSize(cursor), (NaturalObjectSize{turned.width(), turned.height()}));
+    TakeNaturalSize(cursor);
+    EXPECT_EQ(QSize(cursor.Width, cursor.Height), turned.size());
+
+    TDemoObject sound = MakeObject(TObjectKind::Audio, 0, 0);
+    TakeNaturalSize(sound);
+    EXPECT_EQ(std::pair(sound.Width, sound.Height), std::pair(32, 32));
+
+    TDemoObject shape = MakeObject(TObjectKind::Shape, 0, 0);
+    shape.Width = 70;
+    EXPECT_FALSE(NaturalSize(shape));
+    TakeNaturalSize(shape);
+    EXPECT_EQ(shape.Width, 70);
 }
 
 TEST(BuiltinCursors, CursorObjectsTakeTheirMirrorsAndTurns) {

@@ -12,6 +12,7 @@
 #include "model/property_edit.h"
 #include "model/scene_operations.h"
 #include "model/screen_shot_scenes.h"
+#include "render/natural_size.h"
 #include "base/program_folder.h"
 #include "base/safe_file.h"
 #include "platform/user_dialogs.h"
@@ -128,6 +129,9 @@ void TMainForm::AddScenesFromScreenShots() {
         BuildScreenShotScenes(demo, outcome.shots.Shots, DefaultClickSound());
     if (scenes.empty())
         return;
+    for (const auto& scene : scenes)
+        for (const auto& object : scene->Objects)
+            TakeNaturalSize(*object);
     document_->push(new AddScenesCommand(demo, &document_->selection(), std::move(scenes),
                                          QStringLiteral("Add Scenes From Screen Shots")));
 }

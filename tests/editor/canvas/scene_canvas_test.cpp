@@ -154,6 +154,26 @@ TEST_F(SceneCanvasTest, ToolPressAddsOneObjectAndHandsTheToolBack) {
     EXPECT_TRUE(document.selection().isSelected(scene->Objects[0].get()));
 }
 
+// A cursor or a sound added with its tool has the size of the picture the canvas shows for it;
+// undo takes the object away again.
+TEST_F(SceneCanvasTest, ToolAddedCursorsAndSoundsTakeThePicturesSize) {
+    canvas->setGrid({true, false, 8, 8});
+    for (const TObjectKind kind : {TObjectKind::Cursor, TObjectKind::Audio}) {
+        canvas->setTool(kind);
+        press({50, 60});
+        release({50, 60});
+        ASSERT_EQ(scene->Objects.size(), 1u);
+        EXPECT_EQ(BoundsOf(*scene->Objects[0]), (TObjectBounds{50, 60, 32, 32}));
+        stack().undo();
+        EXPECT_TRUE(scene->Objects.empty());
+    }
+    canvas->setTool(TObjectKind::Shape); // the others keep the new object's size
+    press({50, 60});
+    release({50, 60});
+    ASSERT_EQ(scene->Objects.size(), 1u);
+    EXPECT_EQ(BoundsOf(*scene->Objects[0]), (TObjectBounds{50, 60, 105, 105}));
+}
+
 TEST_F(SceneCanvasTest, ArrowKeysNudgeAndShiftUsesTheGridStep) {
     TDemoObject& o = shape(40, 40, 20, 20);
     document.selection().select(&o);

@@ -127,6 +127,19 @@ TEST_F(ScreenShotCommands, ShotsBecomeScenesInOneUndoableStep) {
     history.redo();
     ASSERT_EQ(sceneCount(), 3u);
     EXPECT_EQ(demo.Scenes[2]->BackImage.bytes(), tool.shots[1].Jpeg);
+    // Cursors and click sounds have the size they are shown at; the balloons keep theirs.
+    int sized = 0;
+    for (std::size_t i = 1; i < 3; ++i)
+        for (const auto& object : demo.Scenes[i]->Objects) {
+            const bool shownAtPictureSize = object->Kind == TObjectKind::Cursor || object->Kind == TObjectKind::Audio;
+            if (shownAtPictureSize)
+                ++sized;
+            const auto expected = shownAtPictureSize ? std::pair(32, 32)
+                                  : object->Kind == TObjectKind::Balloon ? std::pair(130, 60)
+                                                                         : std::pair(object->Width, object->Height);
+            EXPECT_EQ(std::pair(object->Width, object->Height), expected) << object->Name;
+        }
+    EXPECT_EQ(sized, 5); // three cursors and the click sound on the first scene, one cursor on the second
 }
 
 TEST_F(ScreenShotCommands, AnOldShotsFileIsRemovedBeforeTheToolRuns) {
