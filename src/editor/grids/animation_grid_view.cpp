@@ -2,6 +2,7 @@
 
 #include "editor/commands/property_command.h"
 #include "editor/document/editor_document.h"
+#include "model/demo_object.h"
 
 namespace vantora {
 
@@ -31,6 +32,22 @@ std::vector<GridRow> TAnimationGrid::buildRows() {
             g.picks << QString::fromStdString(pick);
         rows.push_back(std::move(g));
     }
+    return rows;
+}
+
+std::vector<GridRow> TAnimationGrid::everyPossibleRow() const {
+    // The scene's block shows every channel, and balloons offer the most centres.
+    std::vector<GridRow> rows;
+    TDemoObject balloon;
+    balloon.Kind = TObjectKind::Balloon;
+    for (const PropertySubject& subject : {PropertySubject{}, PropertySubject{nullptr, nullptr, &balloon}})
+        for (const AnimationRow& row : BuildAnimationSheet(subject).rows) {
+            GridRow g;
+            g.name = QString::fromStdString(row.name);
+            for (const std::string& pick : row.pickList)
+                g.picks << QString::fromStdString(pick);
+            rows.push_back(std::move(g));
+        }
     return rows;
 }
 

@@ -15,6 +15,7 @@ public:
 
 protected:
     std::vector<GridRow> buildRows() override;
+    std::vector<GridRow> everyPossibleRow() const override;
 
 private:
     void apply(int index, const QString& text, bool pick);

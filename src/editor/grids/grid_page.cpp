@@ -5,6 +5,8 @@
 
 #include <QLabel>
 
+#include <algorithm>
+
 namespace vantora {
 
 GridPage::GridPage(EditorDocument& document, QWidget* parent)
@@ -28,6 +30,22 @@ void GridPage::scheduleRefill() {
         return;
     refillPending_ = true;
     QMetaObject::invokeMethod(this, [this] { refill(); }, Qt::QueuedConnection);
+}
+
+QSize GridPage::minimumSizeHint() const {
+    if (minimumWidth_ == 0)
+        minimumWidth_ = table_->minimumWidthToShow(everyPossibleRow());
+    QSize hint = QStackedWidget::minimumSizeHint();
+    hint.setWidth(std::max(hint.width(), minimumWidth_));
+    return hint;
+}
+
+QSize GridPage::sizeHint() const {
+    if (preferredWidth_ == 0)
+        preferredWidth_ = table_->preferredWidthToShow(everyPossibleRow());
+    QSize hint = QStackedWidget::sizeHint();
+    hint.setWidth(std::max(hint.width(), preferredWidth_));
+    return hint;
 }
 
 void GridPage::refill() {

@@ -25,9 +25,16 @@ public:
     const PropertySubject& subject() const { return subject_; }
     // Fills the grid again from the model now.
     void refill();
+    // Wide enough for the longest row name the grid can show, beside a value of designed width,
+    // so that the pane keeps its width whatever is picked.
+    QSize minimumSizeHint() const override;
+    // As wide again as the longest pick-list value needs.
+    QSize sizeHint() const override;
 
 protected:
     virtual std::vector<GridRow> buildRows() = 0;
+    // Every row the grid can show, for the scene or any kind of object: names and pick lists.
+    virtual std::vector<GridRow> everyPossibleRow() const = 0;
     EditorDocument& document() { return document_; }
     void scheduleRefill();
 
@@ -37,6 +44,9 @@ private:
     QLabel* multi_;
     PropertySubject subject_;
     bool refillPending_ = false;
+    // Worked out once, on first asking.
+    mutable int minimumWidth_ = 0;
+    mutable int preferredWidth_ = 0;
 };
 
 } // namespace vantora

@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QToolButton>
 
 #include <algorithm>
@@ -77,10 +78,42 @@ void NameValueTable::setRows(const std::vector<GridRow>& rows) {
 }
 
 int NameValueTable::nameWidthNeeded() const {
-    int longest = 0;
+    QStringList names;
     for (const GridRow& row : rows_)
-        longest = std::max(longest, fontMetrics().horizontalAdvance(row.name));
+        names << row.name;
+    return nameWidthNeeded(names);
+}
+
+int NameValueTable::nameWidthNeeded(const QStringList& names) const {
+    int longest = 0;
+    for (const QString& name : names)
+        longest = std::max(longest, fontMetrics().horizontalAdvance(name));
     return kNameLeft + longest + kNameRightPad;
+}
+
+int NameValueTable::widthWithValueColumn(const std::vector<GridRow>& rows, int valueWidth) const {
+    QStringList names;
+    for (const GridRow& row : rows)
+        names << row.name;
+    const GridColumnWidths columns = ColumnWidthsFor(nameWidthNeeded(names), 0);
+    // Room for the vertical scroll bar too: long sheets have one.
+    return columns.name + std::max(columns.value, valueWidth) + 2 * frameWidth() +
+           verticalScrollBar()->sizeHint().width();
+}
+
+int NameValueTable::minimumWidthToShow(const std::vector<GridRow>& rows) const {
+    return widthWithValueColumn(rows, kValueWidth);
+}
+
+int NameValueTable::preferredWidthToShow(const std::vector<GridRow>& rows) const {
+    QStringList picks;
+    for (const GridRow& row : rows)
+        picks << row.picks;
+    picks.removeDuplicates();
+    // A drop-down's own size hint is as wide as its longest entry with the arrow beside it.
+    PickListBox box(picks, false);
+    box.setFont(font());
+    return widthWithValueColumn(rows, box.sizeHint().width());
 }
 
 void NameValueTable::layoutColumns() {

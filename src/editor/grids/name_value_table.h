@@ -45,6 +45,12 @@ public:
     bool isFilling() const { return filling_; }
     // What the name column needs to show the longest of the current names whole.
     int nameWidthNeeded() const;
+    // What it needs for the longest of `names`.
+    int nameWidthNeeded(const QStringList& names) const;
+    // The table width that shows the names of `rows` whole beside values of designed width.
+    int minimumWidthToShow(const std::vector<GridRow>& rows) const;
+    // Wider where needed, so that the longest value of every pick list shows whole too.
+    int preferredWidthToShow(const std::vector<GridRow>& rows) const;
 
 signals:
     void typed(int index, const QString& text);
@@ -59,6 +65,7 @@ private:
     void addValueWidget(int tableRow, const GridRow& row);
     PickListBox* makePickList(int index, const GridRow& row);
     void layoutColumns();
+    int widthWithValueColumn(const std::vector<GridRow>& rows, int valueWidth) const;
 
     std::vector<GridRow> rows_;
     bool filling_ = false;

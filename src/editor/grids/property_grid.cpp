@@ -3,6 +3,8 @@
 #include "editor/document/editor_document.h"
 #include "model/demo.h"
 #include "model/demo_frame.h"
+#include "model/demo_object.h"
+#include "model/enum_names.h"
 #include "model/property_fields.h"
 #include "model/property_values.h"
 
@@ -52,6 +54,29 @@ std::vector<GridRow> TPropertyGrid::buildRows() {
             g.font = subject().object->Font;
         rows.push_back(std::move(g));
     }
+    return rows;
+}
+
+std::vector<GridRow> TPropertyGrid::everyPossibleRow() const {
+    std::vector<GridRow> rows;
+    const auto add = [&rows](const PropertyRow& row) {
+        GridRow g;
+        g.name = Q(row.name);
+        for (const std::string& pick : row.pickList)
+            g.picks << Q(pick);
+        rows.push_back(std::move(g));
+    };
+    for (const PropertyRow& row : BuildPropertySheet(PropertySubject{}).rows)
+        add(row);
+    for (int k = 0; k < kObjectKindCount; ++k) {
+        TDemoObject object;
+        object.Kind = static_cast<TObjectKind>(k);
+        for (const PropertyRow& row : BuildPropertySheet(PropertySubject{nullptr, nullptr, &object}).rows)
+            add(row);
+    }
+    // A button's last row is named after its click action.
+    for (const NamedCode& action : names::ClickAction)
+        add(ActionParamRow(std::uint8_t(action.code), nullptr));
     return rows;
 }
 

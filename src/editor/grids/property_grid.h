@@ -17,6 +17,7 @@ public:
 
 protected:
     std::vector<GridRow> buildRows() override;
+    std::vector<GridRow> everyPossibleRow() const override;
 
 private:
     void onTyped(int index, const QString& text);

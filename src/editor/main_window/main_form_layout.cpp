@@ -23,6 +23,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace vantora {
 
 void TMainForm::BuildLayout() {
@@ -61,7 +63,8 @@ void TMainForm::BuildLayout() {
     gridTabs_->addTab(new TAnimationGrid(*document_, gridTabs_), QStringLiteral("Animation"));
     rightLayout->addWidget(objectBox_);
     rightLayout->addWidget(gridTabs_, 1);
-    rightPane->setMinimumWidth(190);
+    // The grids know how wide they must be to show their longest row names beside their values.
+    rightPane->setMinimumWidth(std::max(190, gridTabs_->minimumSizeHint().width()));
 
     // Bottom: the timeline, then the libraries in the order they are filled.
     bottomTabs_ = new QTabWidget;
@@ -82,7 +85,8 @@ void TMainForm::BuildLayout() {
     top->setStretchFactor(0, 0);
     top->setStretchFactor(1, 1);
     top->setStretchFactor(2, 0);
-    top->setSizes({180, 700, 220});
+    // The grid pane opens wide enough for its names and pick-list values.
+    top->setSizes({180, 700, std::max(220, rightPane->sizeHint().width())});
 
     auto* whole = new QSplitter(Qt::Vertical);
     whole->setObjectName(QStringLiteral("MainSplitter"));

@@ -1,6 +1,6 @@
 // Shows the "Properties" and "Animation" grids for the scene and for one object of every kind,
-// each at the width of the main window's grid pane, and saves a picture of each into the folder
-// given on the command line (run it under Xvfb to see them as the desktop draws them).
+// each at the width the main window's grid pane opens with, and saves a picture of each into the
+// folder given on the command line (run it under Xvfb to see them as the desktop draws them).
 // Usage: vantora_grid_gallery FOLDER [PROJECT.vtp]
 
 #include "editor/document/editor_document.h"
@@ -56,11 +56,12 @@ int main(int argc, char** argv) {
             document.addObject(kind, 20 + 10 * k, 20 + 10 * k);
     }
     QTabWidget tabs;
-    tabs.resize(230, 640);
     auto* properties = new TPropertyGrid(document, GridDialogs{}); // nothing is pressed here
     auto* animation = new TAnimationGrid(document);
     tabs.addTab(properties, QStringLiteral("Properties"));
     tabs.addTab(animation, QStringLiteral("Animation"));
+    // As wide as the main window's grid pane opens (its narrowest: minimumSizeHint).
+    tabs.resize(tabs.sizeHint().width(), 640);
 
     const auto shoot = [&](const QString& name) {
         tabs.setCurrentIndex(0);

@@ -5,6 +5,7 @@
 
 #include "editor/grids/animation_grid_view.h"
 #include "editor/grids/grid_cell_painter.h"
+#include "editor/grids/pick_list_box.h"
 #include "editor/grids/property_grid.h"
 
 #include <QBuffer>
@@ -13,6 +14,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
 
 #include <map>
 #include <set>
@@ -464,6 +466,58 @@ TEST_F(GridTest, GroupsBeginWithTheirMark) {
     EXPECT_EQ(shape.size(), 7u) << "the head and six channels";
     EXPECT_EQ(shape.at("FadeAnimationType"), GridRowIcon::FadeChannel);
     EXPECT_EQ(shape.at("HeightAnimationType"), GridRowIcon::HeightChannel);
+}
+
+// At the narrowest the pane may be, every kind's longest name and its value show whole, with
+// room left for the vertical scroll bar, in both grids.
+TEST_F(GridTest, AtItsNarrowestTheGridShowsEveryKindsNamesAndValuesWhole) {
+    TPropertyGrid grid(document, dialogs);
+    TAnimationGrid animation(document);
+    for (GridPage* page : {static_cast<GridPage*>(&grid), static_cast<GridPage*>(&animation)}) {
+        page->resize(page->minimumSizeHint().width(), 300);
+        page->show();
+        for (int k = -1; k < kObjectKindCount; ++k) {
+            if (k >= 0)
+                pick(static_cast<TObjectKind>(k));
+            else
+                settle(); // the scene itself
+            NameValueTable& table = *page->table();
+            const int scrollBar = table.verticalScrollBar()->sizeHint().width();
+            const int room = table.width() - 2 * table.frameWidth() - scrollBar;
+            EXPECT_EQ(table.columnWidth(0), std::max(NameValueTable::kNameWidth, table.nameWidthNeeded()));
+            EXPECT_GE(table.columnWidth(1), NameValueTable::kValueWidth) << page->objectName().toStdString() << k;
+            EXPECT_LE(table.columnWidth(0) + NameValueTable::kValueWidth, room)
+                << page->objectName().toStdString() << " kind " << k;
+        }
+    }
+    // The longest names are longer than the designed column, so the pane is wider than designed.
+    EXPECT_GT(grid.minimumSizeHint().width(), NameValueTable::kNameWidth + NameValueTable::kValueWidth);
+}
+
+// The width the grid asks for lets the longest value of any pick list show whole in its box.
+TEST_F(GridTest, AtItsPreferredWidthEveryPickValueShowsWhole) {
+    TAnimationGrid animation(document);
+    TPropertyGrid grid(document, dialogs);
+    for (GridPage* page : {static_cast<GridPage*>(&animation), static_cast<GridPage*>(&grid)}) {
+        EXPECT_GE(page->sizeHint().width(), page->minimumSizeHint().width());
+        page->resize(page->sizeHint().width(), 400);
+        page->show();
+        for (const TObjectKind kind : {TObjectKind::Note, TObjectKind::RoundBalloon, TObjectKind::Cursor}) {
+            pick(kind);
+            NameValueTable& table = *page->table();
+            for (int r = 1; r < table.rowCount(); ++r) {
+                auto* box = qobject_cast<PickListBox*>(table.cellWidget(r, 1));
+                if (!box)
+                    continue;
+                for (int i = 0; i < box->count(); ++i) {
+                    box->setCurrentIndex(i);
+                    EXPECT_EQ(box->hiddenText(), QString()) << page->objectName().toStdString() << " "
+                                                            << table.item(r, 0)->text().toStdString() << " "
+                                                            << box->itemText(i).toStdString();
+                }
+            }
+        }
+    }
 }
 
 } // namespace
