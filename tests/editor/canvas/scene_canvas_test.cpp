@@ -292,5 +292,28 @@ TEST_F(SceneCanvasTest, RepaintingTheChangedAreasLeavesNoStalePixels) {
     EXPECT_EQ(stalePixels(), 0) << "after dragging a cursor";
 }
 
+// Zoomed in, out and by an odd factor, a drag and its undo repaint every pixel they touch.
+TEST_F(SceneCanvasTest, ZoomedRepaintsLeaveNoStalePixelsEither) {
+    scene->BackColor = 0xFFFFFF;
+    TDemoObject& a = shape(40, 40, 60, 50);
+    shape(150, 100, 60, 50);
+    place(TObjectKind::Cursor, 20, 180);
+    place(TObjectKind::Cursor, 200, 200);
+    canvas->resetScene();
+    for (const double zoom : {2.0, 0.5, 1.5}) {
+        canvas->setZoom(zoom);
+        startScreen();
+        click({50, 50});
+        click({160, 110}, Qt::ControlModifier);
+        const TObjectBounds before = BoundsOf(a);
+        dragBy({50, 50}, {-24, 40});
+        EXPECT_NE(BoundsOf(a), before) << zoom;
+        EXPECT_EQ(stalePixels(), 0) << "after the drag at zoom " << zoom;
+        stack().undo();
+        click({22, 182});
+        EXPECT_EQ(stalePixels(), 0) << "after undo and a click at zoom " << zoom;
+    }
+}
+
 } // namespace
 } // namespace vantora::test
