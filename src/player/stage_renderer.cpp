@@ -204,8 +204,23 @@ void StageRenderer::PaintShape(QPainter& p, const ShapeDef& shape, const QTransf
         if (smooth && layer.fill.type == FillStyle::Type::Bitmap)
             smooth = movie_.Version() >= kSmoothingVersion && !NearlyPixelAligned(layer.fill.matrix.ToTransform() * t);
         p.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
-        p.fillPath(layer.path, brush);
+        if (layer.fill.type == FillStyle::Type::Bitmap && !layer.fill.bitmapRepeats)
+            FillClipped(p, layer.path, brush);
+        else
+            p.fillPath(layer.path, brush);
     }
+}
+
+void StageRenderer::FillClipped(QPainter& p, const QPainterPath& path, const QBrush& brush) {
+    // A clipped bitmap fill shows its picture once: where the shape reaches past the picture, the
+    // picture's edge pixels continue. The brush holds the picture with a ring of its edge pixels,
+    // so keeping the fill inside that padded picture shows it once with its edge continued by a
+    // pixel; the pictures of our movies have clear edges, so nothing is lost beyond that ring.
+    const QImage& padded = brush.textureImage();
+    QPainterPath area;
+    area.addPolygon(brush.transform().map(QPolygonF(QRectF(0, 0, padded.width(), padded.height()))));
+    area.closeSubpath();
+    p.fillPath(path.intersected(area), brush);
 }
 
 void StageRenderer::PaintText(QPainter& p, const TextDef& text, const QTransform& t, const ColorTransform& cx) {

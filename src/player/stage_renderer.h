@@ -33,6 +33,7 @@ private:
     void PaintEditText(QPainter& p, const EditTextDef& field, const QTransform& t, const ColorTransform& cx);
     void PaintButton(QPainter& p, const ButtonDef& button, const QTransform& t, const ColorTransform& cx, uint8_t state);
     QBrush FillBrush(const FillStyle& fill, const ColorTransform& cx, bool& smooth);
+    static void FillClipped(QPainter& p, const QPainterPath& path, const QBrush& brush);
     // The bitmap as the colour transform leaves it; `padded` adds a ring of its edge pixels.
     const QImage* Bitmap(uint16_t id, const ColorTransform& cx, bool padded);
     // The area a clip layer lets through, in device coordinates.

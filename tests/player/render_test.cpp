@@ -132,6 +132,51 @@ TEST(PlayerRender, LosslessBitmapWithAlphaThroughABitmapFill) {
     EXPECT_TRUE(PixelNear(frame, 35, 35, 0x7f7f7f, 3)); // black at alpha 128 over white
 }
 
+TEST(PlayerRender, AClippedBitmapFillShowsItsPictureOnceInALargerShape) {
+    // 4 x 4 pixels: a red 2 x 2 middle in a clear border, as a pointer picture is drawn.
+    uint8_t rgba[4 * 4 * 4] = {};
+    for (int y = 1; y < 3; ++y)
+        for (int x = 1; x < 3; ++x) {
+            uint8_t* pixel = rgba + (y * 4 + x) * 4;
+            pixel[0] = 255;
+            pixel[3] = 255;
+        }
+    swf::TPixelBuffer pixels{rgba, 4, 4, 16, swf::TPixelLayout::RGBA32};
+    auto movie = NewMovie(100, 100);
+    auto* image = movie->AddImage();
+    image->LoadFromPixels(pixels);
+    auto* shape = movie->AddRectangle(0, 0, 100, 100);
+    shape->SetImageFill(image, swf::TImageFillKind::Clipped, 5, 5);
+    movie->PlaceObject(shape, 1);
+    movie->ShowFrame();
+    const QImage frame = FirstFrame(*movie);
+    EXPECT_TRUE(PixelNear(frame, 10, 10, 0xff0000, 2));
+    EXPECT_TRUE(PixelNear(frame, 2, 2, 0xffffff, 2));
+    // Where a repeating fill would show the picture again, the clipped one shows the stage.
+    for (int at : {30, 50, 70, 90}) {
+        EXPECT_TRUE(PixelNear(frame, at, 10, 0xffffff, 2)) << at;
+        EXPECT_TRUE(PixelNear(frame, 10, at, 0xffffff, 2)) << at;
+        EXPECT_TRUE(PixelNear(frame, at, at, 0xffffff, 2)) << at;
+    }
+}
+
+TEST(PlayerRender, ARepeatingBitmapFillTilesTheShape) {
+    const uint8_t rgba[] = {255, 0, 0, 255, 0, 0, 255, 255};
+    swf::TPixelBuffer pixels{rgba, 2, 1, 8, swf::TPixelLayout::RGBA32};
+    auto movie = NewMovie();
+    auto* image = movie->AddImage();
+    image->LoadFromPixels(pixels);
+    auto* shape = movie->AddRectangle(0, 0, 80, 20);
+    shape->SetImageFill(image, swf::TImageFillKind::Repeating, 10, 10);
+    movie->PlaceObject(shape, 1);
+    movie->ShowFrame();
+    const QImage frame = FirstFrame(*movie);
+    EXPECT_TRUE(PixelNear(frame, 5, 10, 0xff0000, 2));
+    EXPECT_TRUE(PixelNear(frame, 15, 10, 0x0000ff, 2));
+    EXPECT_TRUE(PixelNear(frame, 45, 10, 0xff0000, 2));
+    EXPECT_TRUE(PixelNear(frame, 75, 10, 0x0000ff, 2));
+}
+
 TEST(PlayerRender, GradientFillRunsBetweenItsStops) {
     auto movie = NewMovie();
     auto* shape = movie->AddRectangle(0, 0, 100, 80);

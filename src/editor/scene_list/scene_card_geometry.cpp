@@ -35,6 +35,8 @@ QPoint LengthTextOrigin(QSize card) { return QPoint(30, card.height() - 19); }
 
 QRect NameTextBox(QSize card) { return Span(60, card.height() - 19, card.width() - 8, card.height() - 5); }
 
+int TextBaseline(QSize card) { return card.height() - 7 - kSelectionFrameWidth; }
+
 QRect NumberBox(QSize card) { return Span(6, card.height() - 19, 28, card.height() - 6); }
 
 QRect SelectionFrame(QSize card) { return Span(3, 3, card.width() - 6, card.height() - 7); }

@@ -27,6 +27,9 @@ QRect ThumbnailBox(QSize card, std::int64_t demoWidth, std::int64_t demoHeight);
 QPoint LengthTextOrigin(QSize card);
 // The box the name is clipped to: (60, H - 19) - (W - 8, H - 5).
 QRect NameTextBox(QSize card);
+// The row just below the card's texts: the selection frame starts there, so the texts sit on it
+// as on a base line and stay readable on a selected card.
+int TextBaseline(QSize card);
 // The box holding the scene number: (6, H - 19) - (28, H - 6).
 QRect NumberBox(QSize card);
 // The blue selection frame's outer edge: (3, 3) - (W - 6, H - 7).

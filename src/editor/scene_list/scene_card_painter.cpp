@@ -13,7 +13,9 @@ const QColor kInnerGrey(250, 250, 250);
 const QColor kThumbnailBorder(200, 200, 200);
 const QColor kNameGrey(130, 130, 130);
 const QColor kMarkBlue(0, 0, 255);
-constexpr int kCardFontPixels = 11;
+// Small enough that "10.0s" ends before the name begins and the row's capitals fit between the
+// inner area and the selection frame.
+constexpr int kCardFontPixels = 10;
 
 // A filled rectangle with a one-pixel outline on its outermost pixels.
 void OutlinedBox(QPainter& painter, const QRect& box, const QColor& fill, const QColor& outline) {
@@ -49,14 +51,14 @@ void PaintCardBody(QPainter& painter, QSize size, const SceneCard& content) {
             painter.drawImage(box, *content.thumbnail);
     }
 
-    const QFontMetrics metrics(painter.font());
+    const int baseline = TextBaseline(size);
     painter.setPen(Qt::black);
-    painter.drawText(LengthTextOrigin(size) + QPoint(0, metrics.ascent()), content.length);
+    painter.drawText(QPoint(LengthTextOrigin(size).x(), baseline), content.length);
     painter.save();
     const QRect nameBox = NameTextBox(size);
     painter.setClipRect(nameBox, Qt::IntersectClip);
     painter.setPen(kNameGrey);
-    painter.drawText(nameBox.topLeft() + QPoint(0, metrics.ascent()), content.name);
+    painter.drawText(QPoint(nameBox.left(), baseline), content.name);
     painter.restore();
 }
 
@@ -64,7 +66,10 @@ void PaintListMarks(QPainter& painter, QSize size, const SceneCard& content) {
     const QRect numberBox = NumberBox(size);
     painter.fillRect(numberBox, kCardGrey);
     painter.setPen(Qt::black);
-    painter.drawText(numberBox, Qt::AlignCenter, QString::number(content.number));
+    // Centred across its box, on the same base line as the length and the name.
+    const QString number = QString::number(content.number);
+    const int numberWidth = QFontMetrics(painter.font()).horizontalAdvance(number);
+    painter.drawText(QPoint(numberBox.left() + (numberBox.width() - numberWidth) / 2, TextBaseline(size)), number);
     if (content.selected)
         ThickFrame(painter, SelectionFrame(size), kSelectionFrameWidth, kMarkBlue);
     if (content.dropTarget)
@@ -77,7 +82,7 @@ void PaintSceneCard(QPainter& painter, const QRect& card, const SceneCard& conte
     painter.save();
     painter.translate(card.topLeft());
     painter.setClipRect(QRect(QPoint(0, 0), card.size()), Qt::IntersectClip);
-    // The text rows are 13 pixels high: a small font whatever the list's own is.
+    // A small font whatever the list's own is.
     QFont font = painter.font();
     font.setPixelSize(kCardFontPixels);
     painter.setFont(font);

@@ -7,6 +7,9 @@
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
+#include <utility>
+
 #include <gtest/gtest.h>
 
 namespace vantora::scene_list {
@@ -143,6 +146,45 @@ TEST_F(CardPainting, TextsStayInTheirPlaces) {
     EXPECT_TRUE(AnyPixelOtherThan(picture, QRect(30, 81, 28, 13), kCard));
     EXPECT_TRUE(AnyPixelOtherThan(picture, NumberBox(kCardSize), kCard));
     EXPECT_FALSE(AnyPixelOtherThan(picture, QRect(28, 81, 1, 13), kCard));
+}
+
+TEST_F(CardPainting, TheTextsStandClearOfWhereTheSelectionFrameGoes) {
+    card.name = QStringLiteral("HHHHHHHH");
+    card.length = QStringLiteral("10.0s");
+    const QImage plain = paint();
+    // The rows (first, last) holding text in the columns [left, right) of the text row.
+    auto inkRows = [&](int left, int right) {
+        int top = 1000;
+        int bottom = -1;
+        for (int y = 81; y < 95; ++y)
+            for (int x = left; x < right; ++x)
+                if (plain.pixel(x, y) != kCard) {
+                    top = std::min(top, y);
+                    bottom = std::max(bottom, y);
+                }
+        return std::pair(top, bottom);
+    };
+    // Capitals and digits end on the row above the frame's first blue row (90), so a selected
+    // card hides none of them.
+    for (const auto& [left, right] : {std::pair(60, 118), std::pair(30, 58), std::pair(7, 27)}) {
+        const auto [top, bottom] = inkRows(left, right);
+        EXPECT_EQ(bottom, 89) << left;
+        EXPECT_GE(top, 81) << left;
+        EXPECT_GE(bottom - top, 6) << left << ": at least seven rows high";
+    }
+    card.selected = true;
+    const QImage selected = paint();
+    for (int x = 3; x < 122; ++x)
+        EXPECT_EQ(selected.pixel(x, 90), kBlue) << x;
+    EXPECT_EQ(selected.copy(QRect(30, 81, 88, 9)), plain.copy(QRect(30, 81, 88, 9)));
+}
+
+TEST_F(CardPainting, TheLengthEndsBeforeTheNameBegins) {
+    card.name = QString();
+    card.length = QStringLiteral("10.0s");
+    const QImage picture = paint();
+    EXPECT_TRUE(AnyPixelOtherThan(picture, QRect(30, 81, 26, 9), kCard));
+    EXPECT_FALSE(AnyPixelOtherThan(picture, QRect(58, 81, 2, 13), kCard));
 }
 
 TEST_F(CardPainting, TheNameIsGrey130AndTheNumberDark) {
