@@ -57,7 +57,10 @@ EditResult pickFitSize(const PropertyRow& row, const PropertySubject& subject, s
         return unchanged(row, subject);
     object->Width = rendered->width;
     object->Height = rendered->height;
-    return applied(row, subject, true); // the Width and Height rows show new values
+    // Whoever listens may render the resized object anew and drop the picture `rendered` points
+    // at, so the cell's text is settled before they hear of it: the object fits now.
+    report(subject, row.field);
+    return {true, "True", true}; // the Width and Height rows show new values
 }
 
 EditResult pickClickAction(const PropertyRow& row, const PropertySubject& subject, std::int32_t code) {

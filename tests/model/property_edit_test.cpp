@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace vantora {
 namespace {
 
@@ -261,6 +263,27 @@ TEST_F(ModelPropertyPick, FitSizeTakesTheRenderedSize) {
     EXPECT_EQ(result.cellText, "True");
     EXPECT_EQ(image.object->Width, 300);
     EXPECT_EQ(image.object->Height, 200);
+}
+
+// A listener that renders the resized object anew frees the old picture while it is told; the
+// edit's answer must not need that picture afterwards.
+TEST_F(ModelPropertyPick, FitSizeAnswersWithoutThePictureItsListenersMayDrop) {
+    PropertySubject image = add(TObjectKind::Image);
+    const PropertyRow fit = row(image, "FitSize");
+    auto rendered = std::make_unique<RgbaImage>(RgbaImage{30, 20, std::vector<std::uint32_t>(30 * 20)});
+    image.rendered = rendered.get();
+    int told = 0;
+    const auto id = demo.Changes.addListener([&](const ModelChange&) {
+        ++told;
+        rendered.reset(); // the render cache drops the stale picture
+    });
+    const EditResult result = ApplyPick(fit, image, "True");
+    demo.Changes.removeListener(id);
+    EXPECT_EQ(told, 1);
+    EXPECT_TRUE(result.changed);
+    EXPECT_EQ(result.cellText, "True");
+    EXPECT_EQ(image.object->Width, 30);
+    EXPECT_EQ(image.object->Height, 20);
 }
 
 TEST_F(ModelPropertyPick, ChoosingAnActionClearsItsParameterAndRebuildsTheRows) {

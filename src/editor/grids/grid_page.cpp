@@ -48,18 +48,25 @@ QSize GridPage::sizeHint() const {
     return hint;
 }
 
+PropertySubject GridPage::freshSubject() {
+    if (!subject_.scene || !subject_.object)
+        return subject_;
+    PropertySubject fresh = document_.subjectFor(subject_.object);
+    fresh.scene = subject_.scene;
+    return fresh;
+}
+
 void GridPage::refill() {
     refillPending_ = false;
     const auto selected = document_.selectedObjects();
-    subject_ = PropertySubject{&document_.demo(), document_.currentScene(), nullptr};
     if (selected.size() > 1) {
         setCurrentWidget(multi_);
-        subject_.scene = nullptr;
+        subject_ = PropertySubject{&document_.demo(), nullptr, nullptr};
         table_->setRows({});
         return;
     }
-    if (selected.size() == 1)
-        subject_.object = selected.front();
+    // With the object's rendered picture, which the "FitSize" row compares with its size.
+    subject_ = document_.subjectFor(selected.empty() ? nullptr : selected.front());
     setCurrentWidget(table_);
     table_->setRows(subject_.scene ? buildRows() : std::vector<GridRow>{});
 }

@@ -23,6 +23,9 @@ public:
     NameValueTable* table() const { return table_; }
     bool showsMultiSelected() const;
     const PropertySubject& subject() const { return subject_; }
+    // The subject with its object's rendered picture taken again now: an edit since the last
+    // fill may have rendered it anew.
+    PropertySubject freshSubject();
     // Fills the grid again from the model now.
     void refill();
     // Wide enough for the longest row name the grid can show, beside a value of designed width,

@@ -95,13 +95,13 @@ void TPropertyGrid::finish(int index, const EditResult& result) {
 void TPropertyGrid::onTyped(int index, const QString& text) {
     if (!accepts(index))
         return;
-    finish(index, document().applyTyped(sheet_.rows[std::size_t(index)], subject(), text.toStdString()));
+    finish(index, document().applyTyped(sheet_.rows[std::size_t(index)], freshSubject(), text.toStdString()));
 }
 
 void TPropertyGrid::onPicked(int index, const QString& text) {
     if (!accepts(index))
         return;
-    finish(index, document().applyPick(sheet_.rows[std::size_t(index)], subject(), text.toStdString()));
+    finish(index, document().applyPick(sheet_.rows[std::size_t(index)], freshSubject(), text.toStdString()));
 }
 
 void TPropertyGrid::onEllipsis(int index) {

@@ -9,6 +9,8 @@
 #include "editor/grids/property_grid.h"
 
 #include <QApplication>
+#include <QBuffer>
+#include <QImage>
 #include <QHelpEvent>
 #include <QStandardItemModel>
 #include <QToolTip>
@@ -109,6 +111,41 @@ TEST_F(PickRowsInTheGrid, FitSizeShowsFalseThoughItOnlyOffersTrue) {
     ASSERT_NE(fitSize, nullptr);
     EXPECT_EQ(fitSize->currentText(), "False");
     EXPECT_TRUE(fitSize->showsUnofferedValue());
+}
+
+// "FitSize" compares the object with its rendered picture, which the grid takes from the
+// document's render cache; picking "True" gives the object its picture's size.
+TEST_F(PickRowsInTheGrid, FitSizeFollowsTheRenderedPictureAndPickingTrueFitsIt) {
+    QImage picture(12, 7, QImage::Format_RGB32);
+    picture.fill(Qt::darkCyan);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(picture.save(&buffer, "PNG"));
+    TPropertyGrid grid(document, GridDialogs{});
+    TDemoObject& image = place(TObjectKind::Image);
+    image.Picture = Picture(PictureFormat::Png, std::vector<std::uint8_t>(png.begin(), png.end()));
+    image.Width = 40;
+    image.Height = 40;
+    document.selection().selectOnly(&image);
+    QApplication::processEvents();
+    ASSERT_NE(box(grid, "FitSize"), nullptr);
+    EXPECT_EQ(box(grid, "FitSize")->currentText(), "False");
+
+    PickListBox* fitSize = box(grid, "FitSize");
+    fitSize->setCurrentIndex(0);
+    emit fitSize->activated(0);
+    QApplication::processEvents();
+    EXPECT_EQ(image.Width, 12);
+    EXPECT_EQ(image.Height, 7);
+    ASSERT_NE(box(grid, "FitSize"), nullptr);
+    EXPECT_EQ(box(grid, "FitSize")->currentText(), "True");
+    EXPECT_FALSE(box(grid, "FitSize")->showsUnofferedValue());
+
+    stack().undo();
+    QApplication::processEvents();
+    EXPECT_EQ(image.Width, 40);
+    EXPECT_EQ(box(grid, "FitSize")->currentText(), "False");
 }
 
 TEST_F(PickRowsInTheGrid, AStoredCodeWithoutANameStillShowsAndSurvivesAnEditElsewhere) {
