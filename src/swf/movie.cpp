@@ -285,9 +285,10 @@ bool TFlashMovie::FinishEarlyWrite() {
     std::vector<uint8_t>& body = BodyStream();
     body.insert(body.end(), closing.begin(), closing.end());
     early_->Deflater.Write(std::move(closing));
+    // Summed while the worker compresses what is left, not after it.
+    precompressedBodyCrc_ = BodyChecksum(body);
     precompressed_ = early_->Deflater.Finish();
     precompressedTail_ = std::move(early_->Tail);
-    precompressedBodyCrc_ = BodyChecksum(body);
     SetFrameCount(uint16_t(frames));
     if (early_->Version > Version())
         SetVersion(early_->Version);
