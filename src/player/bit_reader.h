@@ -10,6 +10,13 @@
 
 namespace player {
 
+// Coordinates summed from a record's deltas, which a hostile file may make as large as it likes,
+// stop at the ends of the 32-bit range instead of overflowing.
+inline int32_t AddSaturated(int32_t a, int32_t b) {
+    const int64_t sum = int64_t(a) + int64_t(b);
+    return sum > INT32_MAX ? INT32_MAX : sum < INT32_MIN ? INT32_MIN : int32_t(sum);
+}
+
 class BitReader {
 public:
     explicit BitReader(std::span<const uint8_t> data) : data_(data) {}

@@ -194,18 +194,20 @@ void ReadRecords(BitReader& r, int shapeVersion, StyleGroup& group, std::vector<
             if (r.Bit()) { // straight
                 const int n = int(r.UBits(4)) + 2;
                 if (r.Bit()) {
-                    at.x += r.SBits(n);
-                    at.y += r.SBits(n);
+                    at.x = AddSaturated(at.x, r.SBits(n));
+                    at.y = AddSaturated(at.y, r.SBits(n));
                 } else if (r.Bit()) {
-                    at.y += r.SBits(n);
+                    at.y = AddSaturated(at.y, r.SBits(n));
                 } else {
-                    at.x += r.SBits(n);
+                    at.x = AddSaturated(at.x, r.SBits(n));
                 }
             } else {
                 const int n = int(r.UBits(4)) + 2;
                 e.curve = true;
-                e.control = {at.x + r.SBits(n), at.y + r.SBits(n)};
-                at = {e.control.x + r.SBits(n), e.control.y + r.SBits(n)};
+                e.control.x = AddSaturated(at.x, r.SBits(n));
+                e.control.y = AddSaturated(at.y, r.SBits(n));
+                at.x = AddSaturated(e.control.x, r.SBits(n));
+                at.y = AddSaturated(e.control.y, r.SBits(n));
             }
             e.to = at;
             if (++edgeCount > kMaxEdges)

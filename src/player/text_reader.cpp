@@ -99,7 +99,7 @@ std::shared_ptr<TextDef> ReadText(uint16_t code, std::span<const uint8_t> body) 
             entry.index = r.UBits(glyphBits);
             entry.advance = r.SBits(advanceBits);
             run.glyphs.push_back(entry);
-            current.x += entry.advance;
+            current.x = AddSaturated(current.x, entry.advance);
         }
         r.Align();
         text->runs.push_back(std::move(run));

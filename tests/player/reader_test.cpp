@@ -4,6 +4,7 @@
 
 #include "player/movie_definition.h"
 #include "player/swf_file.h"
+#include "player/text_reader.h"
 #include "swf/actions.h"
 #include "swf/place_object.h"
 #include "swf/shape.h"
@@ -176,4 +177,60 @@ TEST(PlayerReader, HeaderFieldsAreRead) {
     EXPECT_EQ(file.frameRect.Height(), 1600);
     EXPECT_DOUBLE_EQ(file.frameRate, 20.0);
     EXPECT_EQ(file.frameCount, 2);
+}
+
+namespace {
+
+// Packs bit fields most significant bit first, as SWF records hold them.
+struct BitPacker {
+    Bytes bytes;
+    int used = 8;
+    void Put(uint32_t value, int count) {
+        for (int i = count - 1; i >= 0; --i) {
+            if (used == 8) {
+                bytes.push_back(0);
+                used = 0;
+            }
+            if ((value >> i) & 1u)
+                bytes.back() |= uint8_t(0x80 >> used);
+            ++used;
+        }
+    }
+    void Byte(uint8_t b) {
+        used = 8;
+        bytes.push_back(b);
+    }
+};
+
+} // namespace
+
+// Glyph advances of 32 bits add up past the end of the coordinate range: the pen stops there.
+TEST(PlayerReader, TextAdvancesThatOverflowStopAtTheEndOfTheRange) {
+    BitPacker p;
+    p.Byte(1), p.Byte(0); // character id
+    p.Byte(0);            // empty bounds
+    p.Byte(0);            // identity matrix
+    p.Byte(1);            // glyph index bits
+    p.Byte(32);           // advance bits
+    p.Byte(0x81), p.Byte(0x00), p.Byte(0x7F); // a run at x = 0x7F00
+    p.Byte(3);
+    for (int i = 0; i < 3; ++i) {
+        p.Put(0, 1);
+        p.Put(0x7FFFFFFFu, 32);
+    }
+    p.Byte(0x80), p.Byte(0); // a second run, without glyphs, starting where the pen stopped
+    p.Byte(0x80), p.Byte(3);
+    for (int i = 0; i < 3; ++i) {
+        p.Put(0, 1);
+        p.Put(0x80000000u, 32); // the most negative advance
+    }
+    p.Byte(0x80), p.Byte(0);
+    p.Byte(0);
+    const auto text = player::ReadText(11, p.bytes);
+    ASSERT_EQ(text->runs.size(), 4u);
+    EXPECT_EQ(text->runs[0].x, 0x7F00);
+    ASSERT_EQ(text->runs[0].glyphs.size(), 3u);
+    EXPECT_EQ(text->runs[0].glyphs[2].advance, 0x7FFFFFFF);
+    EXPECT_EQ(text->runs[1].x, INT32_MAX);
+    EXPECT_EQ(text->runs[3].x, INT32_MIN);
 }
