@@ -4,11 +4,15 @@
 #include "dialogs/new_form.h"
 #include "fake_prompts.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTest>
+
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -153,6 +157,42 @@ TEST(DemoPropertiesForm, ShowsTheDemoAndLabelsAsDesigned) {
         labels << label->text();
     EXPECT_TRUE(labels.contains("Deme Name:"));
     EXPECT_FALSE(form.changed());
+}
+
+// The widget that Tab moves the focus to from `from`.
+QWidget* TabFrom(QDialog& dialog, QWidget* from) {
+    dialog.show();
+    dialog.activateWindow();
+    if (!QTest::qWaitForWindowActive(&dialog))
+        return nullptr;
+    from->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(from, Qt::Key_Tab);
+    return QApplication::focusWidget();
+}
+
+TEST(DemoPropertiesForm, TabEntersTheFrameRatesAtTheCheckedOne) {
+    FakePrompts prompts;
+    TDemoSettings settings = Sample();
+    for (const auto& [factor, name] : {std::pair(2, "Fps20Button"), std::pair(4, "Fps40Button")}) {
+        settings.FrameRateFactor = factor;
+        TDemoPropertiesForm form(settings, prompts);
+        EXPECT_EQ(TabFrom(form, Child<QComboBox>(form, "BackColorBox")), Child<QRadioButton>(form, name));
+    }
+    // With no rate checked the first one takes the focus, so the group can still be reached.
+    settings.FrameRateFactor = 3;
+    TDemoPropertiesForm none(settings, prompts);
+    EXPECT_EQ(TabFrom(none, Child<QComboBox>(none, "BackColorBox")), Child<QRadioButton>(none, "Fps10Button"));
+}
+
+TEST(NewForm, TabFollowsTheRateTheUserPicked) {
+    FakePrompts prompts;
+    TNewForm form(prompts);
+    QTest::mouseClick(Child<QRadioButton>(form, "Fps40Button"), Qt::LeftButton);
+    EXPECT_EQ(TabFrom(form, Child<QComboBox>(form, "BackColorBox")), Child<QRadioButton>(form, "Fps40Button"));
+    // The arrow keys still move within the group.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+    EXPECT_TRUE(Child<QRadioButton>(form, "Fps20Button")->isChecked());
+    EXPECT_EQ(QApplication::focusWidget(), Child<QRadioButton>(form, "Fps20Button"));
 }
 
 TEST(DemoPropertiesForm, OkWithoutEditsChangesNothing) {

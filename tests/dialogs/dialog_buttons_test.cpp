@@ -55,7 +55,7 @@ TEST(DialogButtons, TabWalksTheNewDemoFieldsInReadingOrder) {
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     EXPECT_EQ(QApplication::focusWidget(), Child<QLineEdit>(form, "TitleEdit"));
-    for (const char* next : {"WidthEdit", "HeightEdit", "PresetBox", "BackColorBox", "Fps10Button"}) {
+    for (const char* next : {"WidthEdit", "HeightEdit", "PresetBox", "BackColorBox", "Fps20Button"}) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), form.findChild<QWidget*>(next)) << next;
     }
