@@ -112,11 +112,13 @@ std::map<std::string, IsoNode*> childrenOf(IsoDir* dir) {
     return children;
 }
 
-// Reads until `size` bytes are in or the stream ends; the count read, or -1.
-long readFully(IsoStream* stream, char* data, std::size_t size) {
+// Calls `readSome` until `size` bytes are in or it reports the end (0); the count
+// read, or -1 when a call fails.
+template <typename ReadSome>
+long readUntilFull(ReadSome readSome, char* data, std::size_t size) {
     std::size_t done = 0;
     while (done < size) {
-        const int count = iso_stream_read(stream, data + done, size - done);
+        const long count = readSome(data + done, size - done);
         if (count < 0)
             return -1;
         if (count == 0)
@@ -126,19 +128,20 @@ long readFully(IsoStream* stream, char* data, std::size_t size) {
     return static_cast<long>(done);
 }
 
+long readFully(IsoStream* stream, char* data, std::size_t size) {
+    return readUntilFull([stream](char* at, std::size_t wanted) -> long {
+        return iso_stream_read(stream, at, wanted);
+    }, data, size);
+}
+
 long readFully(int fd, char* data, std::size_t size) {
-    std::size_t done = 0;
-    while (done < size) {
-        const ssize_t count = ::read(fd, data + done, size - done);
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count < 0)
-            return -1;
-        if (count == 0)
-            break;
-        done += static_cast<std::size_t>(count);
-    }
-    return static_cast<long>(done);
+    return readUntilFull([fd](char* at, std::size_t wanted) -> long {
+        for (;;) {
+            const ssize_t count = ::read(fd, at, wanted);
+            if (count >= 0 || errno != EINTR)
+                return static_cast<long>(count);
+        }
+    }, data, size);
 }
 
 class TreeComparison {
