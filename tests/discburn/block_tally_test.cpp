@@ -3,23 +3,18 @@
 #include "discburn/block_tally.h"
 #include "discburn/tallying_stream.h"
 
+#include "image_readback.h"
+
 #include <gtest/gtest.h>
 
-#include <random>
 #include <string>
 
 namespace discora {
 namespace {
 
-constexpr std::size_t MiB = BlockTally::PieceBytes;
+using test::randomBytes;
 
-std::string randomBytes(std::size_t count, unsigned seed) {
-    std::mt19937 generator(seed);
-    std::string bytes(count, '\0');
-    for (char& c : bytes)
-        c = static_cast<char>(generator() & 0xff);
-    return bytes;
-}
+constexpr std::size_t MiB = BlockTally::PieceBytes;
 
 std::string hex(const BlockTally::Digest& digest) {
     static const char digits[] = "0123456789abcdef";

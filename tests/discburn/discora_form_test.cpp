@@ -4,6 +4,8 @@
 #include "discburn/discora_form.h"
 
 #include "fake_burn_engine.h"
+#include "form_probe.h"
+#include "image_readback.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -22,19 +24,7 @@ namespace discora {
 namespace {
 
 using test::FakeBurnEngine;
-
-void writeText(const std::filesystem::path& path, const std::string& text) {
-    std::filesystem::create_directories(path.parent_path());
-    vantora::test::writeFileBytes(path, std::vector<unsigned char>(text.begin(), text.end()));
-}
-
-void application() {
-    static int argc = 1;
-    static char name[] = "discora_form_tests";
-    static char* argv[] = {name, nullptr};
-    if (!QApplication::instance())
-        new QApplication(argc, argv); // lives until the process ends, as an application does
-}
+using test::writeText;
 
 struct Message {
     QString caption;
@@ -49,7 +39,7 @@ std::ostream& operator<<(std::ostream& out, const Message& m) {
 class DiscoraWindow : public ::testing::Test {
 protected:
     void SetUp() override {
-        application();
+        test::ensureApplication();
         form = std::make_unique<DiscoraForm>(engine);
         form->setMessageHandler([this](const QString& caption, const QString& text) {
             messages.push_back({caption, text});
@@ -69,13 +59,7 @@ protected:
     QString panelText() { return form->findChild<QLabel*>(QStringLiteral("panel"))->text(); }
     int progress() { return form->findChild<QProgressBar*>(QStringLiteral("progressBar"))->value(); }
 
-    QStringList logLines() {
-        QStringList lines;
-        auto* list = form->findChild<QTreeWidget*>(QStringLiteral("logList"));
-        for (int i = 0; i < list->topLevelItemCount(); ++i)
-            lines << list->topLevelItem(i)->text(0);
-        return lines;
-    }
+    QStringList logLines() { return test::logLines(*form); }
     int logIconAt(int row) {
         auto* list = form->findChild<QTreeWidget*>(QStringLiteral("logList"));
         return list->topLevelItem(row < 0 ? list->topLevelItemCount() + row : row)->data(0, Qt::UserRole).toInt();

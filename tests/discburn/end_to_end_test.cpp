@@ -3,6 +3,7 @@
 #include "discburn/discora_form.h"
 #include "discburn/libburn_engine.h"
 
+#include "form_probe.h"
 #include "image_readback.h"
 #include "test_support.h"
 
@@ -23,11 +24,7 @@ using namespace discora::test;
 class DiscoraEndToEnd : public ::testing::Test {
 protected:
     void SetUp() override {
-        static int argc = 1;
-        static char name[] = "discora_end_to_end";
-        static char* argv[] = {name, nullptr};
-        if (!QApplication::instance())
-            new QApplication(argc, argv); // lives until the process ends, as an application does
+        ensureApplication();
         writeText(folder / "autorun.inf", "[autorun]\r\nopen=autorun.exe\r\n");
         writeText(folder / "autorun.exe", std::string(40000, 'x'));
         writeText(folder / "autorun.ico", std::string(766, 'i'));
@@ -62,13 +59,7 @@ protected:
         return true;
     }
 
-    QStringList logLines() {
-        QStringList lines;
-        auto* list = form->findChild<QTreeWidget*>(QStringLiteral("logList"));
-        for (int i = 0; i < list->topLevelItemCount(); ++i)
-            lines << list->topLevelItem(i)->text(0);
-        return lines;
-    }
+    QStringList logLines() { return discora::test::logLines(*form); }
 
     Tree expectedTree() {
         Tree tree = readTree(folder);

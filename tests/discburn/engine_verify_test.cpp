@@ -9,8 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace discora {
 namespace {
@@ -188,10 +186,7 @@ TEST_F(EngineVerify, ASavedIsoFileIsVerifiedBeforeItTakesItsName) {
 
 TEST_F(EngineVerify, ACancelledWriteIsNotVerified) {
     // A large sparse file keeps the write busy long enough to be aborted.
-    const int fd = ::open((source / "big.bin").c_str(), O_WRONLY | O_CREAT, 0644);
-    ASSERT_GE(fd, 0);
-    ASSERT_EQ(::ftruncate(fd, 1536LL * 1024 * 1024), 0);
-    ::close(fd);
+    ASSERT_TRUE(makeSparseFile(source / "big.bin", 1536LL * 1024 * 1024));
     auto engine = discEngine();
     ASSERT_TRUE(engine->startWrite(0));
     engine->abort();

@@ -6,10 +6,13 @@
 
 #include <libisofs/libisofs.h>
 
+#include <fcntl.h>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 #include <thread>
+#include <unistd.h>
 
 namespace discora::test {
 
@@ -105,6 +108,23 @@ void writeText(const fs::path& path, const std::string& text) {
     fs::create_directories(path.parent_path());
     std::ofstream out(path, std::ios::binary);
     out << text;
+}
+
+std::string randomBytes(std::size_t count, unsigned seed) {
+    std::mt19937 generator(seed);
+    std::string bytes(count, '\0');
+    for (char& c : bytes)
+        c = static_cast<char>(generator() & 0xff);
+    return bytes;
+}
+
+bool makeSparseFile(const fs::path& path, std::int64_t size) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT, 0644);
+    if (fd < 0)
+        return false;
+    const bool sized = ::ftruncate(fd, static_cast<off_t>(size)) == 0;
+    ::close(fd);
+    return sized;
 }
 
 bool flipByteAfter(const fs::path& image, const std::string& marker, std::uint64_t offset) {

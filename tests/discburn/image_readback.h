@@ -32,6 +32,10 @@ std::vector<int> writeStatuses(const std::vector<BurnEvent>& events);
 const WriteErrorEvent* firstWriteError(const std::vector<BurnEvent>& events);
 
 void writeText(const std::filesystem::path& path, const std::string& text);
+// `count` bytes from a generator seeded with `seed`: the same seed gives the same bytes.
+std::string randomBytes(std::size_t count, unsigned seed);
+// A file of `size` zero bytes that takes no room on disk: enough to keep a write busy for a while.
+bool makeSparseFile(const std::filesystem::path& path, std::int64_t size);
 
 // Damages a written image: flips the bits of the byte right after the first `marker` in the file
 // (or, with an empty marker, of the byte at `offset`). False when there is no such byte.

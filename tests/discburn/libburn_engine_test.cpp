@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <fcntl.h>
 #include <fstream>
-#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -23,14 +22,6 @@ using namespace discora::test;
 using vantora::test::TempDir;
 
 constexpr std::time_t FixedTime = 1700000000; // any fixed moment makes images reproducible
-
-std::string randomBytes(std::size_t count, unsigned seed) {
-    std::mt19937 generator(seed);
-    std::string bytes(count, '\0');
-    for (char& c : bytes)
-        c = static_cast<char>(generator() & 0xff);
-    return bytes;
-}
 
 class DiscoraEngine : public ::testing::Test {
 protected:
@@ -194,12 +185,7 @@ TEST_F(DiscoraEngine, SavingOverALargerFileLeavesNoOldTail) {
 
 TEST_F(DiscoraEngine, AbortedSaveKeepsTheEarlierFileAndLeavesNoPartialOne) {
     // A large sparse file keeps the write busy long enough to be aborted.
-    {
-        const int fd = ::open((source / "big.bin").c_str(), O_WRONLY | O_CREAT, 0644);
-        ASSERT_GE(fd, 0);
-        ASSERT_EQ(::ftruncate(fd, 1536LL * 1024 * 1024), 0);
-        ::close(fd);
-    }
+    ASSERT_TRUE(makeSparseFile(source / "big.bin", 1536LL * 1024 * 1024));
     const fs::path iso = dir / "keep.iso";
     writeText(iso, "earlier contents");
     auto engine = engineWith({});
@@ -222,12 +208,7 @@ TEST_F(DiscoraEngine, AbortedSaveKeepsTheEarlierFileAndLeavesNoPartialOne) {
 }
 
 TEST_F(DiscoraEngine, AbortedDiscWriteLeavesTheFileDiscBlank) {
-    {
-        const int fd = ::open((source / "big.bin").c_str(), O_WRONLY | O_CREAT, 0644);
-        ASSERT_GE(fd, 0);
-        ASSERT_EQ(::ftruncate(fd, 1536LL * 1024 * 1024), 0);
-        ::close(fd);
-    }
+    ASSERT_TRUE(makeSparseFile(source / "big.bin", 1536LL * 1024 * 1024));
     auto engine = discEngine();
     layOut(*engine);
 

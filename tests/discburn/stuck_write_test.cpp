@@ -25,12 +25,7 @@ TEST(DiscoraStuckWrite, IsGivenUpAfterThePatienceAndReportedAsCancelled) {
     vantora::test::TempDir dir;
     const fs::path source = dir / "folder";
     fs::create_directories(source);
-    {
-        const int fd = ::open((source / "big.bin").c_str(), O_WRONLY | O_CREAT, 0644);
-        ASSERT_GE(fd, 0);
-        ASSERT_EQ(::ftruncate(fd, 256LL * 1024 * 1024), 0);
-        ::close(fd);
-    }
+    ASSERT_TRUE(makeSparseFile(source / "big.bin", 256LL * 1024 * 1024));
     // A pipe with a reader that never reads: the write fills it and then blocks for good.
     const fs::path pipe = dir / "pipe";
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
