@@ -1,5 +1,6 @@
 #include "dialogs/demo_settings_controls.h"
 
+#include "dialogs/radio_tab_stop.h"
 #include "model/demo.h"
 
 #include <QButtonGroup>
@@ -60,18 +61,9 @@ TFrameRateGroup::TFrameRateGroup(const QString& title, QWidget* parent) : QGroup
         group->addButton(buttons_[i]);
         layout->addWidget(buttons_[i]);
         connect(buttons_[i], &QRadioButton::clicked, this, &TFrameRateGroup::clicked);
-        connect(buttons_[i], &QRadioButton::toggled, this, &TFrameRateGroup::updateTabStop);
     }
     layout->addStretch(1);
-    updateTabStop();
-}
-
-void TFrameRateGroup::updateTabStop() {
-    const bool anyChecked = factor(0) != 0;
-    for (int i = 0; i < 3; ++i) {
-        const bool stop = buttons_[i]->isChecked() || (!anyChecked && i == 0);
-        buttons_[i]->setFocusPolicy(stop ? Qt::StrongFocus : Qt::ClickFocus);
-    }
+    KeepTabStopOnCheckedButton({buttons_[0], buttons_[1], buttons_[2]});
 }
 
 std::int32_t TFrameRateGroup::factor(std::int32_t whenNone) const {

@@ -40,10 +40,6 @@ signals:
     void clicked();
 
 private:
-    // Only the checked button (the first when none is) is a Tab stop, so Tab enters the group at
-    // the chosen rate and Space there cannot change it by surprise; the arrows move within it.
-    void updateTabStop();
-
     QRadioButton* buttons_[3] = {};
 };
 

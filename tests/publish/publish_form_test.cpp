@@ -9,6 +9,7 @@
 #include "model/scene_operations.h"
 #include "test_support.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -129,6 +131,23 @@ TEST_F(PublishForm, SettingsButtonsAndAutoRunControlsFollowTheTarget) {
     EXPECT_TRUE(enabled("BurnRadio"));
     EXPECT_TRUE(enabled("FolderRadio"));
     EXPECT_TRUE(enabled("CdIconButton"));
+}
+
+TEST_F(PublishForm, TabReachesTheTargetsAndTheCdChoiceAtTheCheckedOnes) {
+    TPublishForm& form = open();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    Child<QRadioButton>(form, "Target3")->setChecked(true);
+    Child<QRadioButton>(form, "FolderRadio")->setChecked(true);
+    // Backwards from the target's settings button into the targets, forwards from it into the
+    // AutoRun choice.
+    auto* settings = Child<QPushButton>(form, "Settings3");
+    settings->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(settings, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), Child<QRadioButton>(form, "Target3"));
+    settings->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(settings, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), Child<QRadioButton>(form, "FolderRadio"));
 }
 
 TEST_F(PublishForm, LauncherSettingsHaveNoWindowControls) {

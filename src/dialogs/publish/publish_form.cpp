@@ -2,6 +2,7 @@
 
 #include "dialogs/publish/exe_settings_form.h"
 #include "dialogs/publish/html_settings_form.h"
+#include "dialogs/radio_tab_stop.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -85,6 +86,8 @@ TPublishForm::TPublishForm(const TVantora& demo, UserPrompts& prompts, PublishPr
     layout->addWidget(autorun);
     layout->addWidget(buttons);
     targets_[Swf]->setChecked(true);
+    KeepTabStopOnCheckedButton(targets_);
+    KeepTabStopOnCheckedButton({burnDirectly_, saveInFolder_});
     showCdIcon();
     updateEnabling();
 }
