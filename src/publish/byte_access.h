@@ -3,6 +3,8 @@
 // access is checked against the buffer's end, and a read that would run past it reports failure
 // instead of touching memory.
 
+#include "base/little_endian.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -41,14 +43,7 @@ inline void PutU32(std::span<std::uint8_t> bytes, std::size_t offset, std::uint3
 }
 
 // Appends to a growing buffer.
-inline void AppendU16(std::vector<std::uint8_t>& out, std::uint16_t value) {
-    out.push_back(static_cast<std::uint8_t>(value));
-    out.push_back(static_cast<std::uint8_t>(value >> 8));
-}
-
-inline void AppendU32(std::vector<std::uint8_t>& out, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i)
-        out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-}
+using vantora::AppendU16;
+using vantora::AppendU32;
 
 } // namespace vantora::publish

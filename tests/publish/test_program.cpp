@@ -1,31 +1,12 @@
 #include "test_program.h"
 
+#include "publish/byte_access.h"
 #include "publish/resource_tree.h"
 
 #include <stdexcept>
 
 namespace vantora::publish::test {
 namespace {
-
-void put16(Bytes& out, std::uint16_t v) {
-    out.push_back(static_cast<std::uint8_t>(v));
-    out.push_back(static_cast<std::uint8_t>(v >> 8));
-}
-
-void put32(Bytes& out, std::uint32_t v) {
-    put16(out, static_cast<std::uint16_t>(v));
-    put16(out, static_cast<std::uint16_t>(v >> 16));
-}
-
-void set16(Bytes& out, std::size_t at, std::uint16_t v) {
-    out[at] = static_cast<std::uint8_t>(v);
-    out[at + 1] = static_cast<std::uint8_t>(v >> 8);
-}
-
-void set32(Bytes& out, std::size_t at, std::uint32_t v) {
-    set16(out, at, static_cast<std::uint16_t>(v));
-    set16(out, at + 2, static_cast<std::uint16_t>(v >> 16));
-}
 
 void align4(Bytes& out) {
     while (out.size() % 4)
@@ -36,27 +17,27 @@ void align4(Bytes& out) {
 Bytes block(const std::string& key, std::uint16_t type, const Bytes& value, std::uint16_t valueLength,
             const std::vector<Bytes>& children) {
     Bytes out;
-    put16(out, 0);
-    put16(out, valueLength);
-    put16(out, type);
+    AppendU16(out, 0);
+    AppendU16(out, valueLength);
+    AppendU16(out, type);
     for (char c : key)
-        put16(out, static_cast<std::uint8_t>(c));
-    put16(out, 0);
+        AppendU16(out, static_cast<std::uint8_t>(c));
+    AppendU16(out, 0);
     align4(out);
     out.insert(out.end(), value.begin(), value.end());
     for (const Bytes& child : children) {
         align4(out);
         out.insert(out.end(), child.begin(), child.end());
     }
-    set16(out, 0, static_cast<std::uint16_t>(out.size()));
+    PutU16(out, 0, static_cast<std::uint16_t>(out.size()));
     return out;
 }
 
 Bytes utf16WithTerminator(const std::string& text) {
     Bytes out;
     for (char c : text)
-        put16(out, static_cast<std::uint8_t>(c));
-    put16(out, 0);
+        AppendU16(out, static_cast<std::uint8_t>(c));
+    AppendU16(out, 0);
     return out;
 }
 
@@ -69,11 +50,11 @@ void section(Bytes& file, int index, const char* name, std::uint32_t vsize, std:
     const std::size_t at = kSectionTable + 40 * index;
     for (int i = 0; i < 8 && name[i]; ++i)
         file[at + i] = static_cast<std::uint8_t>(name[i]);
-    set32(file, at + 8, vsize);
-    set32(file, at + 12, rva);
-    set32(file, at + 16, rawSize);
-    set32(file, at + 20, rawOffset);
-    set32(file, at + 36, 0x40000040u);
+    PutU32(file, at + 8, vsize);
+    PutU32(file, at + 12, rva);
+    PutU32(file, at + 16, rawSize);
+    PutU32(file, at + 20, rawOffset);
+    PutU32(file, at + 36, 0x40000040u);
 }
 
 ResourceNode leaf(Bytes bytes) {
@@ -91,14 +72,14 @@ Bytes MakeVersionResource(const std::vector<std::pair<std::string, std::string>>
     const Bytes table = block("040904e4", 1, {}, 0, values);
     const Bytes stringInfo = block("StringFileInfo", 1, {}, 0, {table});
     Bytes translation;
-    put16(translation, 0x409);
-    put16(translation, 1252);
+    AppendU16(translation, 0x409);
+    AppendU16(translation, 1252);
     const Bytes var = block("VarFileInfo", 1, {}, 0, {block("Translation", 0, translation, 4, {})});
     Bytes fixed;
-    put32(fixed, signature);
-    put32(fixed, 0x00010000u); // structure version
+    AppendU32(fixed, signature);
+    AppendU32(fixed, 0x00010000u); // structure version
     for (int i = 0; i < 11; ++i)
-        put32(fixed, i < 4 ? 0x00050006u : 0); // versions 5.6.5.6, then flags and types
+        AppendU32(fixed, i < 4 ? 0x00050006u : 0); // versions 5.6.5.6, then flags and types
     return block("VS_VERSION_INFO", 0, fixed, 52, {stringInfo, var});
 }
 
@@ -116,16 +97,16 @@ Bytes MakeTestProgram(const TestProgramOptions& options) {
     ResourceNode root;
     if (options.withMainIcon) {
         Bytes group;
-        put16(group, 0);
-        put16(group, 1);
-        put16(group, 2);
+        AppendU16(group, 0);
+        AppendU16(group, 1);
+        AppendU16(group, 2);
         for (std::uint16_t id : {5, 6}) {
             for (std::uint8_t b : {16, 16, 0, 0})
                 group.push_back(b);
-            put16(group, 1);
-            put16(group, 32);
-            put32(group, 8);
-            put16(group, id);
+            AppendU16(group, 1);
+            AppendU16(group, 32);
+            AppendU32(group, 8);
+            AppendU16(group, id);
         }
         root.children[ResourceKey::Id(kGroupIconResource)].children[ResourceKey::Name("MAINICON")].children
             [ResourceKey::Id(options.iconLanguage)] = leaf(group);
@@ -148,37 +129,37 @@ Bytes MakeTestProgram(const TestProgramOptions& options) {
     Bytes file(rsrcRaw + options.rawRoom + (options.resourcesLast ? 0 : 0x200), 0);
     file[0] = 'M';
     file[1] = 'Z';
-    set32(file, 60, kPeOffset);
+    PutU32(file, 60, kPeOffset);
     file[kPeOffset] = 'P';
     file[kPeOffset + 1] = 'E';
-    set16(file, kPeOffset + 4, 0x14C);
-    set16(file, kPeOffset + 6, static_cast<std::uint16_t>(sectionCount));
-    set16(file, kPeOffset + 20, 224);
-    set16(file, kPeOffset + 22, 0x102);
-    set16(file, kOptional, 267);
-    set32(file, kOptional + 32, 0x1000);
-    set32(file, kOptional + 36, 0x200);
-    set32(file, kOptional + 56, (options.resourcesLast ? relocRva : relocRva + 0x1000));
+    PutU16(file, kPeOffset + 4, 0x14C);
+    PutU16(file, kPeOffset + 6, static_cast<std::uint16_t>(sectionCount));
+    PutU16(file, kPeOffset + 20, 224);
+    PutU16(file, kPeOffset + 22, 0x102);
+    PutU16(file, kOptional, 267);
+    PutU32(file, kOptional + 32, 0x1000);
+    PutU32(file, kOptional + 36, 0x200);
+    PutU32(file, kOptional + 56, (options.resourcesLast ? relocRva : relocRva + 0x1000));
     const std::uint32_t headers = options.fullSectionTable ? kSectionTable + 40 * sectionCount : 0x400;
-    set32(file, kOptional + 60, headers);
-    set32(file, kOptional + 92, 16);
-    set32(file, kOptional + 112, rsrcRva);
-    set32(file, kOptional + 116, static_cast<std::uint32_t>(resources.size()));
+    PutU32(file, kOptional + 60, headers);
+    PutU32(file, kOptional + 92, 16);
+    PutU32(file, kOptional + 112, rsrcRva);
+    PutU32(file, kOptional + 116, static_cast<std::uint32_t>(resources.size()));
     section(file, 0, ".text", 0x100, 0x1000, 0x200, 0x400);
     section(file, 1, ".rsrc", static_cast<std::uint32_t>(resources.size()), rsrcRva, options.rawRoom, rsrcRaw);
     if (!options.resourcesLast)
         section(file, 2, ".reloc", 0x10, relocRva, 0x200, rsrcRaw + options.rawRoom);
     if (options.fullSectionTable) // the first section's data starts right after the table
-        set32(file, kSectionTable + 20, headers);
+        PutU32(file, kSectionTable + 20, headers);
     std::copy(resources.begin(), resources.end(), file.begin() + rsrcRaw);
     return file;
 }
 
 Bytes MakeIconFile(const std::vector<int>& sizes, std::uint8_t fill, std::size_t extraBytes) {
     Bytes out;
-    put16(out, 0);
-    put16(out, 1);
-    put16(out, static_cast<std::uint16_t>(sizes.size()));
+    AppendU16(out, 0);
+    AppendU16(out, 1);
+    AppendU16(out, static_cast<std::uint16_t>(sizes.size()));
     std::uint32_t offset = 6 + 16 * static_cast<std::uint32_t>(sizes.size());
     std::vector<Bytes> images;
     for (std::size_t i = 0; i < sizes.size(); ++i) {
@@ -187,10 +168,10 @@ Bytes MakeIconFile(const std::vector<int>& sizes, std::uint8_t fill, std::size_t
         out.push_back(static_cast<std::uint8_t>(sizes[i]));
         out.push_back(0);
         out.push_back(0);
-        put16(out, 1);
-        put16(out, 32);
-        put32(out, static_cast<std::uint32_t>(images.back().size()));
-        put32(out, offset);
+        AppendU16(out, 1);
+        AppendU16(out, 32);
+        AppendU32(out, static_cast<std::uint32_t>(images.back().size()));
+        AppendU32(out, offset);
         offset += static_cast<std::uint32_t>(images.back().size());
     }
     for (const Bytes& image : images)

@@ -1,5 +1,6 @@
 #include "sample_projects.h"
 
+#include "base/little_endian.h"
 #include "model/object_operations.h"
 #include "model/scene_operations.h"
 #include "model/stop_points.h"
@@ -17,16 +18,6 @@ RgbaImage checkerboard() {
     return image;
 }
 
-void put16(std::vector<std::uint8_t>& out, std::uint16_t v) {
-    out.push_back(static_cast<std::uint8_t>(v));
-    out.push_back(static_cast<std::uint8_t>(v >> 8));
-}
-
-void put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    put16(out, static_cast<std::uint16_t>(v));
-    put16(out, static_cast<std::uint16_t>(v >> 16));
-}
-
 } // namespace
 
 std::vector<std::uint8_t> SamplePng() { return encodePng(checkerboard()); }
@@ -42,16 +33,16 @@ std::vector<std::uint8_t> SampleGif() {
 std::vector<std::uint8_t> SampleBmp() {
     // 1 x 1, 24 bits per pixel, one blue pixel (rows padded to four bytes).
     std::vector<std::uint8_t> out = {'B', 'M'};
-    put32(out, 14 + 40 + 4);
-    put32(out, 0);
-    put32(out, 14 + 40);
-    put32(out, 40);
-    put32(out, 1);
-    put32(out, 1);
-    put16(out, 1);
-    put16(out, 24);
+    AppendU32(out, 14 + 40 + 4);
+    AppendU32(out, 0);
+    AppendU32(out, 14 + 40);
+    AppendU32(out, 40);
+    AppendU32(out, 1);
+    AppendU32(out, 1);
+    AppendU16(out, 1);
+    AppendU16(out, 24);
     for (int i = 0; i < 6; ++i)
-        put32(out, 0);
+        AppendU32(out, 0);
     out.insert(out.end(), {0xFF, 0x00, 0x00, 0x00});
     return out;
 }
@@ -60,14 +51,14 @@ std::vector<std::uint8_t> SampleIco() {
     // One 2 x 2 entry holding a PNG image.
     const std::vector<std::uint8_t> png = SamplePng();
     std::vector<std::uint8_t> out;
-    put16(out, 0);
-    put16(out, 1);
-    put16(out, 1);
+    AppendU16(out, 0);
+    AppendU16(out, 1);
+    AppendU16(out, 1);
     out.insert(out.end(), {2, 2, 0, 0});
-    put16(out, 1);
-    put16(out, 32);
-    put32(out, static_cast<std::uint32_t>(png.size()));
-    put32(out, 6 + 16);
+    AppendU16(out, 1);
+    AppendU16(out, 32);
+    AppendU32(out, static_cast<std::uint32_t>(png.size()));
+    AppendU32(out, 6 + 16);
     out.insert(out.end(), png.begin(), png.end());
     return out;
 }
@@ -78,32 +69,32 @@ std::vector<std::uint8_t> SampleWmf() {
     std::uint16_t checksum = 0;
     for (std::size_t i = 0; i < out.size(); i += 2)
         checksum ^= static_cast<std::uint16_t>(out[i] | (out[i + 1] << 8));
-    put16(out, checksum);
-    put16(out, 1);
-    put16(out, 9);
-    put16(out, 0x0300);
-    put32(out, 9 + 3);
-    put16(out, 0);
-    put32(out, 3);
-    put16(out, 0);
-    put32(out, 3);
-    put16(out, 0);
+    AppendU16(out, checksum);
+    AppendU16(out, 1);
+    AppendU16(out, 9);
+    AppendU16(out, 0x0300);
+    AppendU32(out, 9 + 3);
+    AppendU16(out, 0);
+    AppendU32(out, 3);
+    AppendU16(out, 0);
+    AppendU32(out, 3);
+    AppendU16(out, 0);
     return out;
 }
 
 std::vector<std::uint8_t> SampleWav() {
     std::vector<std::uint8_t> out = {'R', 'I', 'F', 'F'};
-    put32(out, 36 + 4);
+    AppendU32(out, 36 + 4);
     out.insert(out.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
-    put32(out, 16);
-    put16(out, 1);
-    put16(out, 1);
-    put32(out, 11025);
-    put32(out, 11025);
-    put16(out, 1);
-    put16(out, 8);
+    AppendU32(out, 16);
+    AppendU16(out, 1);
+    AppendU16(out, 1);
+    AppendU32(out, 11025);
+    AppendU32(out, 11025);
+    AppendU16(out, 1);
+    AppendU16(out, 8);
     out.insert(out.end(), {'d', 'a', 't', 'a'});
-    put32(out, 4);
+    AppendU32(out, 4);
     out.insert(out.end(), {0x80, 0x90, 0x70, 0x80});
     return out;
 }

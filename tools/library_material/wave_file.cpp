@@ -1,5 +1,7 @@
 #include "library_material/wave_file.h"
 
+#include "base/little_endian.h"
+
 #include <algorithm>
 #include <cmath>
 #include <string_view>
@@ -9,16 +11,6 @@ namespace {
 
 void put(std::vector<std::uint8_t>& out, std::string_view tag) { out.insert(out.end(), tag.begin(), tag.end()); }
 
-void put16(std::vector<std::uint8_t>& out, std::uint16_t value) {
-    out.push_back(static_cast<std::uint8_t>(value));
-    out.push_back(static_cast<std::uint8_t>(value >> 8));
-}
-
-void put32(std::vector<std::uint8_t>& out, std::uint32_t value) {
-    put16(out, static_cast<std::uint16_t>(value));
-    put16(out, static_cast<std::uint16_t>(value >> 16));
-}
-
 } // namespace
 
 std::vector<std::uint8_t> EncodeWave16(std::span<const double> samples, int sampleRate) {
@@ -27,21 +19,21 @@ std::vector<std::uint8_t> EncodeWave16(std::span<const double> samples, int samp
     std::vector<std::uint8_t> out;
     out.reserve(44 + dataBytes + 1);
     put(out, "RIFF");
-    put32(out, 36 + dataBytes + (dataBytes & 1));
+    AppendU32(out, 36 + dataBytes + (dataBytes & 1));
     put(out, "WAVE");
     put(out, "fmt ");
-    put32(out, 16);
-    put16(out, 1); // PCM
-    put16(out, kChannels);
-    put32(out, static_cast<std::uint32_t>(sampleRate));
-    put32(out, static_cast<std::uint32_t>(sampleRate) * kBlockAlign);
-    put16(out, kBlockAlign);
-    put16(out, kBits);
+    AppendU32(out, 16);
+    AppendU16(out, 1); // PCM
+    AppendU16(out, kChannels);
+    AppendU32(out, static_cast<std::uint32_t>(sampleRate));
+    AppendU32(out, static_cast<std::uint32_t>(sampleRate) * kBlockAlign);
+    AppendU16(out, kBlockAlign);
+    AppendU16(out, kBits);
     put(out, "data");
-    put32(out, dataBytes);
+    AppendU32(out, dataBytes);
     for (double sample : samples) {
         const long value = std::lround(std::clamp(sample, -1.0, 1.0) * 32767.0);
-        put16(out, static_cast<std::uint16_t>(static_cast<std::int16_t>(value)));
+        AppendU16(out, static_cast<std::uint16_t>(static_cast<std::int16_t>(value)));
     }
     if (dataBytes & 1)
         out.push_back(0); // chunks are padded to an even size
