@@ -156,6 +156,12 @@ TEST_F(PublishForm, LauncherSettingsHaveNoWindowControls) {
         checked = true;
         EXPECT_FALSE(Child<QComboBox>(dialog, "StyleCombo")->isEnabled());
         EXPECT_FALSE(Child<QComboBox>(dialog, "ExitKeyCombo")->isEnabled());
+        for (QLabel* label : dialog.findChildren<QLabel*>()) {
+            const bool windowCaption = label->text() == "Style:" || label->text() == "Key For Exit:";
+            if (windowCaption || label->text() == "Title:") {
+                EXPECT_EQ(label->isEnabled(), !windowCaption) << label->text().toStdString();
+            }
+        }
     }));
     select(4);
     QTest::mouseClick(Child<QPushButton>(form, "Settings4"), Qt::LeftButton);

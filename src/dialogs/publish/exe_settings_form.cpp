@@ -51,6 +51,9 @@ TExeSettingsForm::TExeSettingsForm(const publish::PublishSettings& settings, boo
     window->addRow("Title:", title_);
     window->addRow("Style:", style_);
     window->addRow("Key For Exit:", exitKey_);
+    // The captions of the window controls grey out with them.
+    for (QWidget* control : {static_cast<QWidget*>(style_), static_cast<QWidget*>(exitKey_)})
+        window->labelForField(control)->setEnabled(windowSettings);
 
     description_ = editOf(settings.fileDescription, "DescriptionEdit");
     company_ = editOf(settings.companyName, "CompanyEdit");
