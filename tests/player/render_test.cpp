@@ -23,6 +23,23 @@ QImage FirstFrame(swf::TFlashMovie& movie) {
     return p.RenderFrame();
 }
 
+// The first frame of a rectangle from the origin to (width, height) at depth 1, showing `image`
+// laid in as `kind`, each picture pixel `scale` stage pixels.
+QImage BitmapFilledFrame(swf::TFlashMovie& movie, swf::TFlashImage* image, int32_t width, int32_t height,
+                         swf::TImageFillKind kind, double scale = 1.0) {
+    auto* shape = movie.AddRectangle(0, 0, width, height);
+    shape->SetImageFill(image, kind, scale, scale);
+    movie.PlaceObject(shape, 1);
+    movie.ShowFrame();
+    return FirstFrame(movie);
+}
+
+swf::TFlashImage* PixelImage(swf::TFlashMovie& movie, const swf::TPixelBuffer& pixels) {
+    auto* image = movie.AddImage();
+    image->LoadFromPixels(pixels);
+    return image;
+}
+
 } // namespace
 
 TEST(PlayerRender, BackgroundAndSolidRectangleInsideAndOutside) {
@@ -119,13 +136,8 @@ TEST(PlayerRender, LosslessBitmapWithAlphaThroughABitmapFill) {
     const uint8_t rgba[] = {255, 0, 0, 255, 0, 255, 0, 255, 0, 0, 255, 255, 0, 0, 0, 128};
     swf::TPixelBuffer pixels{rgba, 2, 2, 8, swf::TPixelLayout::RGBA32};
     auto movie = NewMovie();
-    auto* image = movie->AddImage();
-    image->LoadFromPixels(pixels);
-    auto* shape = movie->AddRectangle(0, 0, 40, 40);
-    shape->SetImageFill(image, swf::TImageFillKind::Stretched, 20, 20);
-    movie->PlaceObject(shape, 1);
-    movie->ShowFrame();
-    const QImage frame = FirstFrame(*movie);
+    const QImage frame =
+        BitmapFilledFrame(*movie, PixelImage(*movie, pixels), 40, 40, swf::TImageFillKind::Stretched, 20);
     EXPECT_TRUE(PixelNear(frame, 5, 5, 0xff0000, 2));
     EXPECT_TRUE(PixelNear(frame, 35, 5, 0x00ff00, 2));
     EXPECT_TRUE(PixelNear(frame, 5, 35, 0x0000ff, 2));
@@ -143,13 +155,8 @@ TEST(PlayerRender, AClippedBitmapFillShowsItsPictureOnceInALargerShape) {
         }
     swf::TPixelBuffer pixels{rgba, 4, 4, 16, swf::TPixelLayout::RGBA32};
     auto movie = NewMovie(100, 100);
-    auto* image = movie->AddImage();
-    image->LoadFromPixels(pixels);
-    auto* shape = movie->AddRectangle(0, 0, 100, 100);
-    shape->SetImageFill(image, swf::TImageFillKind::Clipped, 5, 5);
-    movie->PlaceObject(shape, 1);
-    movie->ShowFrame();
-    const QImage frame = FirstFrame(*movie);
+    const QImage frame =
+        BitmapFilledFrame(*movie, PixelImage(*movie, pixels), 100, 100, swf::TImageFillKind::Clipped, 5);
     EXPECT_TRUE(PixelNear(frame, 10, 10, 0xff0000, 2));
     EXPECT_TRUE(PixelNear(frame, 2, 2, 0xffffff, 2));
     // Where a repeating fill would show the picture again, the clipped one shows the stage.
@@ -164,13 +171,8 @@ TEST(PlayerRender, ARepeatingBitmapFillTilesTheShape) {
     const uint8_t rgba[] = {255, 0, 0, 255, 0, 0, 255, 255};
     swf::TPixelBuffer pixels{rgba, 2, 1, 8, swf::TPixelLayout::RGBA32};
     auto movie = NewMovie();
-    auto* image = movie->AddImage();
-    image->LoadFromPixels(pixels);
-    auto* shape = movie->AddRectangle(0, 0, 80, 20);
-    shape->SetImageFill(image, swf::TImageFillKind::Repeating, 10, 10);
-    movie->PlaceObject(shape, 1);
-    movie->ShowFrame();
-    const QImage frame = FirstFrame(*movie);
+    const QImage frame =
+        BitmapFilledFrame(*movie, PixelImage(*movie, pixels), 80, 20, swf::TImageFillKind::Repeating, 10);
     EXPECT_TRUE(PixelNear(frame, 5, 10, 0xff0000, 2));
     EXPECT_TRUE(PixelNear(frame, 15, 10, 0x0000ff, 2));
     EXPECT_TRUE(PixelNear(frame, 45, 10, 0xff0000, 2));
@@ -210,11 +212,7 @@ TEST(PlayerRender, JpegBitmapIsDecoded) {
     auto movie = NewMovie();
     auto* image = movie->AddImage();
     image->LoadFromJPEGStream(std::vector<uint8_t>(jpeg.begin(), jpeg.end()));
-    auto* shape = movie->AddRectangle(0, 0, 16, 16);
-    shape->SetImageFill(image, swf::TImageFillKind::Clipped);
-    movie->PlaceObject(shape, 1);
-    movie->ShowFrame();
-    const QImage frame = FirstFrame(*movie);
+    const QImage frame = BitmapFilledFrame(*movie, image, 16, 16, swf::TImageFillKind::Clipped);
     EXPECT_TRUE(PixelNear(frame, 8, 8, 0x808080, 4));
     EXPECT_TRUE(PixelNear(frame, 30, 30, 0xffffff, 0));
 }
