@@ -49,53 +49,53 @@ void MakeSmallDemo(vantora::TVantora& demo) {
     }
 }
 
-} // namespace
+// Each case starts from a fresh program folder, no recorded window and a small two-scene demo.
+class PreviewCommands : public ::testing::Test {
+protected:
+    PreviewCommands() {
+        shown = {};
+        MakeSmallDemo(demo);
+    }
 
-TEST(PreviewCommands, PreviewBuildsTheWholeDemoIntoTmpFlash) {
+    std::filesystem::path tmpFlash() const { return home.path() / "TmpFlash.swf"; }
+
     vantora::test::ScopedProgramFolder home;
     RecordedMessages messages;
-    shown = {};
     vantora::TVantora demo;
-    MakeSmallDemo(demo);
-    ASSERT_TRUE(vantora::PreviewDemo(nullptr, demo, home.path() / "TmpFlash.swf", messages, &RecordShow));
+};
+
+} // namespace
+
+TEST_F(PreviewCommands, PreviewBuildsTheWholeDemoIntoTmpFlash) {
+    ASSERT_TRUE(vantora::PreviewDemo(nullptr, demo, tmpFlash(), messages, &RecordShow));
     EXPECT_TRUE(messages.errors.empty());
     EXPECT_EQ(shown.count, 1);
-    EXPECT_EQ(std::filesystem::path(shown.path.toStdString()), home.path() / "TmpFlash.swf");
-    EXPECT_TRUE(std::filesystem::exists(home.path() / "TmpFlash.swf"));
+    EXPECT_EQ(std::filesystem::path(shown.path.toStdString()), tmpFlash());
+    EXPECT_TRUE(std::filesystem::exists(tmpFlash()));
     EXPECT_EQ(shown.width, 120);
     EXPECT_EQ(shown.height, 90);
     EXPECT_EQ(shown.color, QColor(0x11, 0x22, 0x33));
 }
 
-TEST(PreviewCommands, PreviewSceneBuildsOneSceneAndFailuresOpenNoWindow) {
-    vantora::test::ScopedProgramFolder home;
-    RecordedMessages messages;
-    shown = {};
-    vantora::TVantora demo;
-    MakeSmallDemo(demo);
-    ASSERT_TRUE(vantora::PreviewScene(nullptr, demo, 1, home.path() / "TmpFlash.swf", messages, &RecordShow));
+TEST_F(PreviewCommands, PreviewSceneBuildsOneSceneAndFailuresOpenNoWindow) {
+    ASSERT_TRUE(vantora::PreviewScene(nullptr, demo, 1, tmpFlash(), messages, &RecordShow));
     EXPECT_EQ(shown.count, 1);
-    const auto sceneSize = std::filesystem::file_size(home.path() / "TmpFlash.swf");
+    const auto sceneSize = std::filesystem::file_size(tmpFlash());
     EXPECT_GT(sceneSize, 0u);
-    EXPECT_FALSE(vantora::PreviewScene(nullptr, demo, 7, home.path() / "TmpFlash.swf", messages, &RecordShow));
+    EXPECT_FALSE(vantora::PreviewScene(nullptr, demo, 7, tmpFlash(), messages, &RecordShow));
     EXPECT_EQ(shown.count, 1);
     ASSERT_EQ(messages.errors.size(), 1u);
     EXPECT_FALSE(messages.errors[0].isEmpty());
 }
 
-TEST(PreviewCommands, TheFrameReportReachesTheWindowForBothCommands) {
-    vantora::test::ScopedProgramFolder home;
-    RecordedMessages messages;
-    shown = {};
-    vantora::TVantora demo;
-    MakeSmallDemo(demo);
+TEST_F(PreviewCommands, TheFrameReportReachesTheWindowForBothCommands) {
     std::vector<int> reported;
     const vantora::PreviewFrameReport report = [&reported](int frame) { reported.push_back(frame); };
-    ASSERT_TRUE(vantora::PreviewDemo(nullptr, demo, home.path() / "TmpFlash.swf", messages, &RecordShow, report));
-    ASSERT_TRUE(vantora::PreviewScene(nullptr, demo, 0, home.path() / "TmpFlash.swf", messages, &RecordShow, report));
+    ASSERT_TRUE(vantora::PreviewDemo(nullptr, demo, tmpFlash(), messages, &RecordShow, report));
+    ASSERT_TRUE(vantora::PreviewScene(nullptr, demo, 0, tmpFlash(), messages, &RecordShow, report));
     EXPECT_EQ(reported, (std::vector<int>{10, 20}));
     // Without a report the window is told nothing, and a failed build opens no window to tell.
-    ASSERT_TRUE(vantora::PreviewDemo(nullptr, demo, home.path() / "TmpFlash.swf", messages, &RecordShow));
-    EXPECT_FALSE(vantora::PreviewScene(nullptr, demo, 9, home.path() / "TmpFlash.swf", messages, &RecordShow, report));
+    ASSERT_TRUE(vantora::PreviewDemo(nullptr, demo, tmpFlash(), messages, &RecordShow));
+    EXPECT_FALSE(vantora::PreviewScene(nullptr, demo, 9, tmpFlash(), messages, &RecordShow, report));
     EXPECT_EQ(reported.size(), 2u);
 }
