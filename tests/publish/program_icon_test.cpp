@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 
 namespace vantora::publish {
 namespace {
@@ -36,6 +37,17 @@ ResourceNode treeOf(const Bytes& program) {
     if (!tree.root)
         throw std::runtime_error(tree.error);
     return std::move(*tree.root);
+}
+
+// Where the test program's resource directory holds its first data entry (16 bytes, RVA then
+// size): the one of the 8-byte resource in the resource section.
+std::optional<std::size_t> firstDataEntry(const Bytes& program) {
+    for (std::size_t at = 0x600; at < 0x800; at += 4) {
+        const std::uint32_t rva = test::U32At(program, at);
+        if (rva >= 0x2000 && rva < 0x3000 && test::U32At(program, at + 4) == 8)
+            return at;
+    }
+    return std::nullopt;
 }
 
 const ResourceNode* resource(const ResourceNode& root, std::uint16_t type, const ResourceKey& name, std::uint16_t language) {
@@ -218,15 +230,10 @@ TEST(ResourceTreeReading, DataOutsideTheSectionsIsRefused) {
     const PeLayoutOutcome layout = ReadPeLayout(program);
     const ResourceTreeOutcome tree = ReadResourceTree(program, *layout.layout);
     ASSERT_TRUE(tree.root);
-    // Find the first data entry (16 bytes, RVA then size) and send it past the image.
-    bool damaged = false;
-    for (std::size_t at = 0x600; at < 0x800 && !damaged; at += 4) {
-        if (test::U32At(program, at) >= 0x2000 && test::U32At(program, at) < 0x3000 && test::U32At(program, at + 4) == 8) {
-            program[at + 2] = 0x70; // RVA 0x70xxxx
-            damaged = true;
-        }
-    }
-    ASSERT_TRUE(damaged);
+    // Send the first data entry past the image.
+    const std::optional<std::size_t> entry = firstDataEntry(program);
+    ASSERT_TRUE(entry);
+    program[*entry + 2] = 0x70; // RVA 0x70xxxx
     EXPECT_FALSE(ReadResourceTree(program, *layout.layout).root);
 }
 
@@ -248,16 +255,11 @@ TEST(ResourceTreeReadingLimits, DataInASectionThatClaimsMoreThanTheFileIsRefused
     ASSERT_TRUE(layout.layout) << layout.error;
     EXPECT_FALSE(layout.layout->FileOffsetOf(0x1000 + 0xF000, 16));
     EXPECT_TRUE(layout.layout->FileOffsetOf(0x1000, 16));
-    bool damaged = false;
-    for (std::size_t at = 0x600; at < 0x800 && !damaged; at += 4) {
-        if (test::U32At(program, at) >= 0x2000 && test::U32At(program, at) < 0x3000 && test::U32At(program, at + 4) == 8) {
-            program[at] = 0;
-            program[at + 1] = 0xF0;
-            program[at + 2] = 0; // RVA 0xF000: inside .text's claimed raw data, past the file's end
-            damaged = true;
-        }
-    }
-    ASSERT_TRUE(damaged);
+    const std::optional<std::size_t> entry = firstDataEntry(program);
+    ASSERT_TRUE(entry);
+    program[*entry] = 0;
+    program[*entry + 1] = 0xF0;
+    program[*entry + 2] = 0; // RVA 0xF000: inside .text's claimed raw data, past the file's end
     EXPECT_FALSE(ReadResourceTree(program, *layout.layout).root);
 }
 
