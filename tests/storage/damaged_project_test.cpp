@@ -15,12 +15,7 @@ namespace vantora {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-
-Bytes le32(std::int32_t v) {
-    const auto u = static_cast<std::uint32_t>(v);
-    return {static_cast<std::uint8_t>(u), static_cast<std::uint8_t>(u >> 8), static_cast<std::uint8_t>(u >> 16),
-            static_cast<std::uint8_t>(u >> 24)};
-}
+using test::Le32;
 
 Bytes serialize(const TVantora& demo) {
     Bytes bytes;
@@ -112,7 +107,7 @@ TEST_F(DamagedProject, HugeOrNegativeLengthsAndCountsAreRefused) {
     for (const HugeCase& c : cases) {
         for (std::int32_t value : {0x7FFFFFFF, -1, static_cast<std::int32_t>(0x80000000), 0x10000000}) {
             Bytes damaged = full;
-            const Bytes v = le32(value);
+            const Bytes v = Le32(value);
             std::copy(v.begin(), v.end(), damaged.begin() + static_cast<long>(c.offset));
             const StorageResult result = ParseProject(damaged, *open_);
             ASSERT_FALSE(result) << c.what << " = " << value;
@@ -129,7 +124,7 @@ TEST_F(DamagedProject, CountsOfStopPointsAndObjectsAreCheckedAgainstTheData) {
     // Stop-point count and object count are the scene's last two integers.
     for (std::size_t fromEnd : {8u, 4u}) {
         Bytes damaged = full;
-        const Bytes v = le32(1000000);
+        const Bytes v = Le32(1000000);
         std::copy(v.begin(), v.end(), damaged.end() - static_cast<long>(fromEnd));
         const StorageResult result = ParseProject(damaged, *open_);
         ASSERT_FALSE(result);

@@ -10,18 +10,15 @@
 #include "model/object_operations.h"
 #include "model/scene_operations.h"
 
+#include "sample_projects.h"
+
 #include <gtest/gtest.h>
 
 namespace vantora {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-
-Bytes le32(std::int32_t v) {
-    const auto u = static_cast<std::uint32_t>(v);
-    return {static_cast<std::uint8_t>(u), static_cast<std::uint8_t>(u >> 8), static_cast<std::uint8_t>(u >> 16),
-            static_cast<std::uint8_t>(u >> 24)};
-}
+using test::Le32;
 
 Bytes writeObject(const TDemoObject& object) {
     ByteWriter out;
@@ -34,8 +31,8 @@ TEST(RecordLayout, ADemoWithoutScenesIs32BytesForTheNameDemo) {
     TVantora demo;
     Bytes bytes;
     ASSERT_TRUE(SerializeProject(demo, bytes));
-    Bytes expected = le32(1);
-    for (const Bytes& part : {le32(4), Bytes{'D', 'e', 'm', 'o'}, le32(640), le32(480), le32(0x00FFFFFF), le32(2), le32(0)})
+    Bytes expected = Le32(1);
+    for (const Bytes& part : {Le32(4), Bytes{'D', 'e', 'm', 'o'}, Le32(640), Le32(480), Le32(0x00FFFFFF), Le32(2), Le32(0)})
         expected.insert(expected.end(), part.begin(), part.end());
     EXPECT_EQ(bytes, expected);
     EXPECT_EQ(bytes.size(), 32u);
@@ -80,10 +77,10 @@ TEST(RecordLayout, FieldsFollowTheFileOrderNotTheDeclarationOrder) {
     object.BitmapTransparentMode = 1;
     object.Command.Action = 7;
     const Bytes bytes = writeObject(object);
-    EXPECT_EQ(Bytes(bytes.begin() + 70, bytes.begin() + 74), le32(0x11));  // Left after the sound
-    EXPECT_EQ(Bytes(bytes.begin() + 86, bytes.begin() + 90), le32(0x22));  // StartTime
-    EXPECT_EQ(Bytes(bytes.begin() + 94, bytes.begin() + 98), le32(0x33));  // Spacing after EndTime
-    EXPECT_EQ(Bytes(bytes.begin() + 150, bytes.begin() + 154), le32(0x44)); // MouseDownRedOff
+    EXPECT_EQ(Bytes(bytes.begin() + 70, bytes.begin() + 74), Le32(0x11));  // Left after the sound
+    EXPECT_EQ(Bytes(bytes.begin() + 86, bytes.begin() + 90), Le32(0x22));  // StartTime
+    EXPECT_EQ(Bytes(bytes.begin() + 94, bytes.begin() + 98), Le32(0x33));  // Spacing after EndTime
+    EXPECT_EQ(Bytes(bytes.begin() + 150, bytes.begin() + 154), Le32(0x44)); // MouseDownRedOff
     EXPECT_EQ(bytes[167], 1);                                               // BitmapTransparentMode
     EXPECT_EQ(bytes[172], 7);                                               // Command.Action
     EXPECT_EQ(bytes.size() - 265, 177u); // the animation block closes the record
@@ -107,7 +104,7 @@ TEST(RecordLayout, ASceneIs297BytesPlusItsName) {
 // The expected bytes, appended field by field in the file's order, independently of the writer.
 class Expected {
 public:
-    Expected& i32(std::int32_t v) { return append(le32(v)); }
+    Expected& i32(std::int32_t v) { return append(Le32(v)); }
     Expected& byte(std::uint8_t v) { return append({v}); }
     Expected& text(const std::string& t) { return i32(static_cast<std::int32_t>(t.size())).append(Bytes(t.begin(), t.end())); }
     Expected& channel(std::int32_t first) {

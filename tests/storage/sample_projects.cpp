@@ -20,6 +20,12 @@ RgbaImage checkerboard() {
 
 } // namespace
 
+std::vector<std::uint8_t> Le32(std::int32_t value) {
+    std::vector<std::uint8_t> bytes;
+    AppendU32(bytes, static_cast<std::uint32_t>(value));
+    return bytes;
+}
+
 std::vector<std::uint8_t> SamplePng() { return encodePng(checkerboard()); }
 
 std::vector<std::uint8_t> SampleJpeg() { return encodeJpeg(checkerboard(), 90); }

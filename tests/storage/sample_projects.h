@@ -9,6 +9,9 @@
 
 namespace vantora::test {
 
+// The four bytes of a stored 32-bit integer, least significant first.
+std::vector<std::uint8_t> Le32(std::int32_t value);
+
 // Tiny but well-formed files of each picture format.
 std::vector<std::uint8_t> SamplePng();
 std::vector<std::uint8_t> SampleJpeg();
