@@ -2,8 +2,6 @@
 #include "player_test_support.h"
 
 #include "player/frame_export.h"
-#include "swf/actions.h"
-#include "swf/button.h"
 #include "swf/place_object.h"
 #include "swf/shape.h"
 #include "test_support.h"
@@ -27,13 +25,7 @@ TEST(PlayerFrameExport, FrameListsAndClicksParse) {
 TEST(PlayerFrameExport, WritesTheChosenFramesAndClicksPastAStop) {
     // Frame 0 stops on a full-stage button that plays on; frames 1.. are red.
     auto movie = NewMovie(40, 30);
-    auto* area = movie->AddRectangle(0, 0, 40, 30);
-    area->SetSolidColor(0x00ff00);
-    auto* button = movie->AddButton(false, true);
-    button->AddRecord(area, swf::bsUp | swf::bsOver | swf::bsDown | swf::bsHitTest, 1);
-    button->OnRelease()->Play();
-    movie->PlaceObject(button, 1);
-    movie->FrameActions()->Stop();
+    StopOnAPlayButton(*movie, 40, 30);
     movie->ShowFrame();
     movie->RemoveObject(1);
     auto* red = movie->AddRectangle(0, 0, 40, 30);

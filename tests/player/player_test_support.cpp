@@ -1,5 +1,10 @@
 #include "player_test_support.h"
 
+#include "swf/actions.h"
+#include "swf/button.h"
+#include "swf/place_object.h"
+#include "swf/shape.h"
+
 #include <algorithm>
 #include <sstream>
 
@@ -23,6 +28,22 @@ Bytes MovieBytes(swf::TFlashMovie& movie) {
 void LoadOrFail(player::FlashPlayer& player, const Bytes& bytes) {
     std::string error;
     ASSERT_TRUE(player.Load(bytes, &error)) << error;
+}
+
+void StopOnAPlayButton(swf::TFlashMovie& movie, int width, int height) {
+    auto* area = movie.AddRectangle(0, 0, width, height);
+    area->SetSolidColor(0x00ff00);
+    auto* button = movie.AddButton(false, true);
+    button->AddRecord(area, swf::bsUp | swf::bsOver | swf::bsDown | swf::bsHitTest, 1);
+    button->OnRelease()->Play();
+    movie.PlaceObject(button, 1);
+    movie.FrameActions()->Stop();
+}
+
+QImage FirstFrame(swf::TFlashMovie& movie) {
+    player::FlashPlayer p;
+    LoadOrFail(p, MovieBytes(movie));
+    return p.RenderFrame();
 }
 
 uint32_t RgbAt(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xffffffu; }

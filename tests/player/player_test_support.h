@@ -28,6 +28,13 @@ Bytes MovieBytes(swf::TFlashMovie& movie);
 // Loads `bytes` into `player`; fails the test when the player refuses them.
 void LoadOrFail(player::FlashPlayer& player, const Bytes& bytes);
 
+// Stops the current frame on a green button at depth 1 that covers the width x height stage and
+// plays on when released: the movie waits here until the stage is clicked.
+void StopOnAPlayButton(swf::TFlashMovie& movie, int width, int height);
+
+// Loads the movie's bytes into a fresh player and renders its first frame.
+QImage FirstFrame(swf::TFlashMovie& movie);
+
 // The colour at (x, y) as 0xRRGGBB.
 uint32_t RgbAt(const QImage& image, int x, int y);
 

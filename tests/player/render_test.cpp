@@ -17,12 +17,6 @@ namespace {
 
 constexpr swf::TColor kRed = 0x0000ff, kGreen = 0x00ff00, kBlue = 0xff0000;
 
-QImage FirstFrame(swf::TFlashMovie& movie) {
-    player::FlashPlayer p;
-    LoadOrFail(p, MovieBytes(movie));
-    return p.RenderFrame();
-}
-
 // The first frame of a rectangle from the origin to (width, height) at depth 1, showing `image`
 // laid in as `kind`, each picture pixel `scale` stage pixels.
 QImage BitmapFilledFrame(swf::TFlashMovie& movie, swf::TFlashImage* image, int32_t width, int32_t height,

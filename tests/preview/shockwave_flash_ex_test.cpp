@@ -3,8 +3,6 @@
 #include "player_test_support.h"
 
 #include "preview/shockwave_flash_ex.h"
-#include "swf/actions.h"
-#include "swf/button.h"
 #include "swf/place_object.h"
 #include "swf/shape.h"
 
@@ -19,13 +17,7 @@ namespace {
 // Frame 0 stops with a full-stage button that plays on.
 Bytes ButtonMovie() {
     auto movie = NewMovie(100, 80);
-    auto* area = movie->AddRectangle(0, 0, 100, 80);
-    area->SetSolidColor(0x00ff00);
-    auto* button = movie->AddButton(false, true);
-    button->AddRecord(area, swf::bsUp | swf::bsOver | swf::bsDown | swf::bsHitTest, 1);
-    button->OnRelease()->Play();
-    movie->PlaceObject(button, 1);
-    movie->FrameActions()->Stop();
+    StopOnAPlayButton(*movie, 100, 80);
     movie->ShowFrame(3);
     return MovieBytes(*movie);
 }
