@@ -25,6 +25,35 @@ TAAGradual Gradient(TAAGradualStyle style, QRgb start = kWhite, QRgb end = kBlac
     return gradual;
 }
 
+constexpr QRgb kFontBlue = qRgb(0, 0, 200);
+
+// Bold 40-pixel Arial in blue with the texture fill switched on.
+void UseTexturedBlueArial(TAAFontEx& font) {
+    QFont arial(QStringLiteral("Arial"));
+    arial.setPixelSize(40);
+    arial.setBold(true);
+    font.SetFont(arial);
+    font.Color = kFontBlue;
+    font.Effect.Texture.Enabled = true;
+}
+
+// An "I" drawn at (5, 5) on a white 60 x 60 picture.
+QImage LetterOnWhite(TAAFontEx& font) {
+    QImage image(60, 60, QImage::Format_RGB32);
+    image.fill(kWhite);
+    TAACanvas canvas{&image, std::nullopt};
+    font.TextOut(canvas, 5, 5, QStringLiteral("I"));
+    return image;
+}
+
+int CountPixels(const QImage& image, QRgb colour) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixel(x, y) == colour;
+    return count;
+}
+
 std::vector<int> Reds(const std::vector<QRgb>& strip) {
     std::vector<int> reds;
     for (QRgb c : strip) {
@@ -174,51 +203,21 @@ TEST(AATexture, FillOfTheWrongKindIsAnInvalidForegroundBitmap) {
 TEST(AATexture, EnabledWithoutPictureFallsBackToTheFontColour) {
     TAARandom random(1);
     TAAFontEx font(random);
-    QFont arial(QStringLiteral("Arial"));
-    arial.setPixelSize(40);
-    arial.setBold(true);
-    font.SetFont(arial);
-    font.Color = qRgb(0, 0, 200);
-    font.Effect.Texture.Enabled = true;
-    QImage image(60, 60, QImage::Format_RGB32);
-    image.fill(kWhite);
-    TAACanvas canvas{&image, std::nullopt};
-    font.TextOut(canvas, 5, 5, QStringLiteral("I"));
-    bool sawFontColour = false;
-    for (int y = 0; y < 60; ++y) {
-        for (int x = 0; x < 60; ++x) {
-            sawFontColour |= image.pixel(x, y) == qRgb(0, 0, 200);
-        }
-    }
-    EXPECT_TRUE(sawFontColour);
+    UseTexturedBlueArial(font);
+    EXPECT_GT(CountPixels(LetterOnWhite(font), kFontBlue), 0);
 }
 
 TEST(AATexture, TexturedTextShowsThePictureWhereFullyCovered) {
     TAARandom random(1);
     TAAFontEx font(random);
-    QFont arial(QStringLiteral("Arial"));
-    arial.setPixelSize(40);
-    arial.setBold(true);
-    font.SetFont(arial);
-    font.Color = qRgb(0, 0, 200);
-    font.Effect.Texture.Enabled = true;
+    UseTexturedBlueArial(font);
     QImage red(1, 1, QImage::Format_RGB32);
     red.fill(qRgb(220, 0, 0));
     font.Effect.Texture.Picture = red;
     font.Effect.Gradual.Enabled = true; // the texture comes first
-    QImage image(60, 60, QImage::Format_RGB32);
-    image.fill(kWhite);
-    TAACanvas canvas{&image, std::nullopt};
-    font.TextOut(canvas, 5, 5, QStringLiteral("I"));
-    int redPixels = 0, bluePixels = 0;
-    for (int y = 0; y < 60; ++y) {
-        for (int x = 0; x < 60; ++x) {
-            redPixels += image.pixel(x, y) == qRgb(220, 0, 0);
-            bluePixels += image.pixel(x, y) == qRgb(0, 0, 200);
-        }
-    }
-    EXPECT_GT(redPixels, 50);
-    EXPECT_EQ(bluePixels, 0);
+    const QImage image = LetterOnWhite(font);
+    EXPECT_GT(CountPixels(image, qRgb(220, 0, 0)), 50);
+    EXPECT_EQ(CountPixels(image, kFontBlue), 0);
 }
 
 // --- blending ---
