@@ -49,6 +49,7 @@ void ClipInstance::EnterFrame(int frame) {
 }
 
 void ClipInstance::ApplyCommands(const FrameDef& frame) {
+    commandsApplied_ += frame.commands.size();
     for (const auto& command : frame.commands) {
         if (command.remove)
             displayList_.erase(command.depth);

@@ -62,6 +62,9 @@ public:
     // Shows `frame` (0-based, clamped to the timeline), running its actions and sounds. Going to
     // the frame already shown does nothing.
     void GotoFrame(int frame);
+    // Display commands this clip has applied so far: going back replays a timeline from its first
+    // frame, which scripts jumping to and fro could make endless.
+    uint64_t CommandsApplied() const { return commandsApplied_; }
     // The next frame while playing; after the last frame the timeline starts again from frame 0
     // (a one-frame timeline stays where it is).
     void Advance();
@@ -85,6 +88,7 @@ private:
     bool playing_ = true;
     bool createdThisTick_ = true;
     std::map<uint16_t, DisplayObject> displayList_;
+    uint64_t commandsApplied_ = 0;
 };
 
 } // namespace player

@@ -6,6 +6,7 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace player {
@@ -17,6 +18,9 @@ namespace {
 constexpr int kMaxClipNesting = 32;
 constexpr int kMaxLiveClips = 10000;
 constexpr int kMaxQueuedPerTick = 10000;
+// Far more than any real movie's jumps replay in one tick; a script jumping to and fro past it
+// has its later jumps ignored.
+constexpr uint64_t kMaxReplayedCommandsPerTick = uint64_t(1) << 20;
 
 } // namespace
 
@@ -131,7 +135,17 @@ void FlashPlayer::QueueActions(ClipInstance& clip, const std::vector<uint8_t>& a
     queue_.push_back({clip.Serial(), &actions});
 }
 
+void FlashPlayer::GotoFrame(ClipInstance& clip, int frame) {
+    if (replayBudget_ == 0)
+        return;
+    const uint64_t before = clip.CommandsApplied();
+    clip.GotoFrame(frame);
+    const uint64_t replayed = clip.CommandsApplied() - before;
+    replayBudget_ -= std::min(replayed, replayBudget_);
+}
+
 void FlashPlayer::RunQueuedActions() {
+    replayBudget_ = kMaxReplayedCommandsPerTick;
     int budget = kMaxQueuedPerTick;
     while (!queue_.empty() && budget-- > 0) {
         const QueuedAction next = queue_.front();

@@ -83,7 +83,7 @@ private:
     // ActionHost
     void Play(ClipInstance& clip) override { clip.SetPlaying(true); }
     void Stop(ClipInstance& clip) override { clip.SetPlaying(false); }
-    void GotoFrame(ClipInstance& clip, int frame) override { clip.GotoFrame(frame); }
+    void GotoFrame(ClipInstance& clip, int frame) override;
     void GetUrl(const std::string& url, const std::string& target) override;
     void StopSounds() override;
 
@@ -109,6 +109,8 @@ private:
         const std::vector<uint8_t>* actions;
     };
     std::deque<QueuedAction> queue_;
+    // Display commands the scripts of one run of the queue may still replay by going to frames.
+    uint64_t replayBudget_ = 0;
     std::optional<ButtonHit> hover_;
     std::optional<ButtonHit> pressed_;
     QPointF mouse_;

@@ -152,6 +152,31 @@ TEST(PlayerReader, ActionLoopsEndAtTheStepLimit) {
     EXPECT_EQ(p.CurrentFrame(), 0);
 }
 
+// Going back replays the timeline from its first frame; a script that jumps between the first and
+// the last of thousands of frames forever would replay them without end.
+TEST(PlayerReader, ScriptsJumpingToAndFroStopReplayingAtTheTickBudget) {
+    constexpr uint16_t kFrames = 4000;
+    const uint16_t last = kFrames - 1;
+    // Go to the last frame, go to the first, jump back to the start (-15 bytes), forever.
+    const Bytes loop = Tag(12, {0x81, 0x02, 0x00, uint8_t(last & 0xff), uint8_t(last >> 8), 0x81, 0x02, 0x00, 0x00,
+                                0x00, 0x99, 0x02, 0x00, 0xf1, 0xff, 0x00});
+    Bytes tags = loop;
+    tags.insert(tags.end(), {0x40, 0x00});
+    for (uint16_t f = 1; f < kFrames; ++f) {
+        // A place of a character that does not exist, at a depth of its own: one command a frame.
+        const Bytes place = Tag(26, {0x02, uint8_t(f & 0xff), uint8_t(f >> 8), 0x07, 0x00});
+        tags.insert(tags.end(), place.begin(), place.end());
+        tags.insert(tags.end(), {0x40, 0x00});
+    }
+    player::FlashPlayer p;
+    LoadOrFail(p, PlainMovie(tags));
+    EXPECT_EQ(p.TotalFrames(), kFrames);
+    EXPECT_GE(p.CurrentFrame(), 0);
+    EXPECT_LT(p.CurrentFrame(), int(kFrames));
+    p.Tick();
+    EXPECT_LT(p.CurrentFrame(), int(kFrames));
+}
+
 TEST(PlayerReader, TruncatedMoviesAtEveryLengthFailOrLoadCleanly) {
     for (bool compressed : {false, true}) {
         const Bytes good = SmallMovie(compressed);
