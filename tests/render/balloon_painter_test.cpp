@@ -17,6 +17,7 @@ using test::AlphaAt;
 using test::MakeObject;
 using test::Painted;
 using test::RgbAt;
+using test::RgbOf;
 
 constexpr int kW = 160, kH = 100;
 
@@ -27,8 +28,6 @@ TDemoObject balloon(int arrow) {
     b.BorderColor = RGB(10, 20, 30);
     return b;
 }
-
-QRgb rgbOf(TColor c) { return qRgb(RedOf(c), GreenOf(c), BlueOf(c)) & 0xFFFFFFu; }
 
 TEST(BalloonRamp, DarkensThenLightensByBodyRedThenHoldsTheBorder) {
     const auto mid = BalloonColourRamp(RGB(100, 150, 200), RGB(1, 2, 3));
@@ -49,15 +48,15 @@ TEST(BalloonPainter, WithoutArrowTheWholePictureIsBodyWithOpaqueInside) {
     const QImage p = Painted(balloon(0));
     ASSERT_EQ(p.size(), QSize(kW, kH));
     EXPECT_EQ(AlphaAt(p, kW / 2, kH / 2), 255);
-    EXPECT_EQ(RgbAt(p, kW / 2, kH / 2), rgbOf(RGB(100, 150, 200)));
+    EXPECT_EQ(RgbAt(p, kW / 2, kH / 2), RgbOf(RGB(100, 150, 200)));
     // Outline one pixel in at the top and left, two in at the bottom and right; outside it clear.
     EXPECT_EQ(AlphaAt(p, kW / 2, 0), 0);
     EXPECT_EQ(AlphaAt(p, kW / 2, 1), 255);
-    EXPECT_EQ(RgbAt(p, kW / 2, 1), rgbOf(RGB(10, 20, 30)));
-    EXPECT_EQ(RgbAt(p, 1, kH / 2), rgbOf(RGB(10, 20, 30)));
+    EXPECT_EQ(RgbAt(p, kW / 2, 1), RgbOf(RGB(10, 20, 30)));
+    EXPECT_EQ(RgbAt(p, 1, kH / 2), RgbOf(RGB(10, 20, 30)));
     EXPECT_EQ(AlphaAt(p, kW / 2, kH - 2), 0);
     EXPECT_EQ(AlphaAt(p, kW / 2, kH - 3), 255);
-    EXPECT_EQ(RgbAt(p, kW / 2, kH - 3), rgbOf(RGB(10, 20, 30)));
+    EXPECT_EQ(RgbAt(p, kW / 2, kH - 3), RgbOf(RGB(10, 20, 30)));
     EXPECT_EQ(AlphaAt(p, kW - 2, kH / 2), 0);
     EXPECT_EQ(AlphaAt(p, kW - 3, kH / 2), 255);
     EXPECT_EQ(AlphaAt(p, 0, 0), 0);

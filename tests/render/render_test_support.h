@@ -1,6 +1,7 @@
 #pragma once
 // Small helpers shared by the painter tests: objects of a kind and size, pixel probes.
 
+#include "model/colour.h"
 #include "model/demo_object.h"
 
 #include "picture/rgba_image.h"
@@ -19,6 +20,8 @@ QImage Painted(const TDemoObject& object);
 
 inline int AlphaAt(const QImage& image, int x, int y) { return qAlpha(image.pixel(x, y)); }
 inline QRgb RgbAt(const QImage& image, int x, int y) { return image.pixel(x, y) & 0x00FFFFFFu; }
+// A stored colour as the RgbAt probe reads it.
+inline QRgb RgbOf(TColor c) { return qRgb(RedOf(c), GreenOf(c), BlueOf(c)) & 0xFFFFFFu; }
 
 } // namespace vantora::test
 

@@ -14,8 +14,7 @@ using test::AlphaAt;
 using test::MakeObject;
 using test::Painted;
 using test::RgbAt;
-
-QRgb rgbOf(TColor c) { return qRgb(RedOf(c), GreenOf(c), BlueOf(c)) & 0xFFFFFFu; }
+using test::RgbOf;
 
 // A note without decoration: body rings from 5 to W-5 on every side, square corners.
 TDemoObject plainNote(int w, int h) {
@@ -38,7 +37,7 @@ TEST(RoundBody, FlatWithoutShadowIsOpaqueInsideTheBodyAndClearOutside) {
     EXPECT_EQ(AlphaAt(p, 95, 40), 0);
     EXPECT_EQ(AlphaAt(p, 50, 4), 0);
     EXPECT_EQ(AlphaAt(p, 50, 75), 0);
-    EXPECT_EQ(RgbAt(p, 5, 40), rgbOf(n.BackColor)); // one flat fill, no rings
+    EXPECT_EQ(RgbAt(p, 5, 40), RgbOf(n.BackColor)); // one flat fill, no rings
 }
 
 TEST(RoundBody, ShadowRimIsBlackAndRisesInwardInFourSteps) {
@@ -64,11 +63,11 @@ TEST(RoundBody, BevelledRingsUseTheShadedBodyColours) {
     TDemoObject n = plainNote(100, 80);
     n.Flat = false;
     const QImage p = Painted(n);
-    EXPECT_EQ(RgbAt(p, 5, 40), rgbOf(ShadeColor(n.BackColor, 2)));
-    EXPECT_EQ(RgbAt(p, 6, 40), rgbOf(ShadeColor(n.BackColor, 0)));
-    EXPECT_EQ(RgbAt(p, 7, 40), rgbOf(ShadeColor(n.BackColor, 1)));
-    EXPECT_EQ(RgbAt(p, 8, 40), rgbOf(n.BackColor));
-    EXPECT_EQ(RgbAt(p, 50, 5), rgbOf(ShadeColor(n.BackColor, 2)));
+    EXPECT_EQ(RgbAt(p, 5, 40), RgbOf(ShadeColor(n.BackColor, 2)));
+    EXPECT_EQ(RgbAt(p, 6, 40), RgbOf(ShadeColor(n.BackColor, 0)));
+    EXPECT_EQ(RgbAt(p, 7, 40), RgbOf(ShadeColor(n.BackColor, 1)));
+    EXPECT_EQ(RgbAt(p, 8, 40), RgbOf(n.BackColor));
+    EXPECT_EQ(RgbAt(p, 50, 5), RgbOf(ShadeColor(n.BackColor, 2)));
 }
 
 TEST(RoundBody, MarkedSidesFollowTheArrowAndTheNoteGraphic) {

@@ -14,8 +14,7 @@ using test::AlphaAt;
 using test::MakeObject;
 using test::Painted;
 using test::RgbAt;
-
-QRgb rgbOf(TColor c) { return qRgb(RedOf(c), GreenOf(c), BlueOf(c)) & 0xFFFFFFu; }
+using test::RgbOf;
 
 TDemoObject shape(TShapeKind kind, int borderWidth, TFillStyle fill, int w = 60, int h = 40) {
     TDemoObject s = MakeObject(TObjectKind::Shape, w, h);
@@ -41,10 +40,10 @@ TEST(ShapePainter, RectangleWithOutlineHasBorderColourOnTheEdgeAndFillInside) {
     // a = 0: rectangle (1, 1) - (59, 39), right and bottom exclusive.
     EXPECT_EQ(AlphaAt(p, 0, 20), 0);
     EXPECT_EQ(AlphaAt(p, 1, 20), 255);
-    EXPECT_EQ(RgbAt(p, 1, 20), rgbOf(RGB(200, 0, 0)));
-    EXPECT_EQ(RgbAt(p, 58, 20), rgbOf(RGB(200, 0, 0)));
+    EXPECT_EQ(RgbAt(p, 1, 20), RgbOf(RGB(200, 0, 0)));
+    EXPECT_EQ(RgbAt(p, 58, 20), RgbOf(RGB(200, 0, 0)));
     EXPECT_EQ(AlphaAt(p, 59, 20), 0);
-    EXPECT_EQ(RgbAt(p, 30, 20), rgbOf(RGB(0, 128, 255)));
+    EXPECT_EQ(RgbAt(p, 30, 20), RgbOf(RGB(0, 128, 255)));
     EXPECT_EQ(AlphaAt(p, 30, 20), 255);
 }
 
@@ -53,7 +52,7 @@ TEST(ShapePainter, ZeroBorderWidthMeansNoOutlineAndTheMaskIsTheFillAlone) {
     for (int y = 0; y < p.height(); ++y)
         for (int x = 0; x < p.width(); ++x)
             if (AlphaAt(p, x, y) > 0) {
-                ASSERT_EQ(RgbAt(p, x, y), rgbOf(RGB(0, 128, 255))) << x << "," << y;
+                ASSERT_EQ(RgbAt(p, x, y), RgbOf(RGB(0, 128, 255))) << x << "," << y;
             }
     EXPECT_EQ(AlphaAt(p, 30, 20), 255);
     EXPECT_EQ(AlphaAt(p, 1, 1), 0);
@@ -68,7 +67,7 @@ TEST(ShapePainter, ClearFillKeepsOnlyTheOutline) {
     const QImage p = Painted(shape(TShapeKind::Rectangle, 3, TFillStyle::Clear));
     EXPECT_EQ(AlphaAt(p, 30, 20), 0);
     EXPECT_EQ(AlphaAt(p, 2, 20), 255); // a = 1: edge at x = 2, three pixels wide
-    EXPECT_EQ(RgbAt(p, 2, 20), rgbOf(RGB(200, 0, 0)));
+    EXPECT_EQ(RgbAt(p, 2, 20), RgbOf(RGB(200, 0, 0)));
 }
 
 TEST(ShapePainter, ArrowTipsSitWhereTheTableSays) {
