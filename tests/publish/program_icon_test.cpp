@@ -5,29 +5,19 @@
 #include "publish/pe_layout.h"
 #include "publish/program_icon.h"
 #include "publish/resource_tree.h"
-#include "publish/resource_update_error.h"
 #include "publish/version_stamp.h"
 #include "test_program.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <optional>
 
 namespace vantora::publish {
 namespace {
 
 using test::Bytes;
-
-std::string errorOf(const std::function<void()>& work) {
-    try {
-        work();
-    } catch (const ResourceUpdateError& e) {
-        return e.what();
-    }
-    return "no error";
-}
+using test::ErrorOf;
 
 ResourceNode treeOf(const Bytes& program) {
     const PeLayoutOutcome layout = ReadPeLayout(program);
@@ -60,27 +50,27 @@ TEST(IconFileChecks, RefusesWhatIsNoIcon) {
     const Bytes good = test::MakeIconFile({16, 32});
     EXPECT_EQ(ParseIconFile(good).images.size(), 2u);
     const auto invalid = "Resource update error: Icon file is invalid";
-    EXPECT_EQ(errorOf([] { ParseIconFile(Bytes{0, 0, 1, 0, 1}); }), invalid); // shorter than the header
+    EXPECT_EQ(ErrorOf([] { ParseIconFile(Bytes{0, 0, 1, 0, 1}); }), invalid); // shorter than the header
     Bytes program = good;
     program[0] = 'M';
     program[1] = 'Z';
-    EXPECT_EQ(errorOf([&] { ParseIconFile(program); }), invalid);
+    EXPECT_EQ(ErrorOf([&] { ParseIconFile(program); }), invalid);
     Bytes manyImages = good;
     manyImages[4] = 200; // 200 directory entries run past the end of the file
-    EXPECT_EQ(errorOf([&] { ParseIconFile(manyImages); }), invalid);
+    EXPECT_EQ(ErrorOf([&] { ParseIconFile(manyImages); }), invalid);
     Bytes noImages = good;
     noImages[4] = 0;
-    EXPECT_EQ(errorOf([&] { ParseIconFile(noImages); }), invalid);
+    EXPECT_EQ(ErrorOf([&] { ParseIconFile(noImages); }), invalid);
 }
 
 TEST(IconFileChecks, ImageRangesMustFitWithoutOverflow) {
     Bytes pastEnd = test::MakeIconFile({16});
     pastEnd[6 + 8] += 1; // one byte more than the file holds
-    EXPECT_EQ(errorOf([&] { ParseIconFile(pastEnd); }), "Resource update error: Icon file is invalid");
+    EXPECT_EQ(ErrorOf([&] { ParseIconFile(pastEnd); }), "Resource update error: Icon file is invalid");
     Bytes wrapping = test::MakeIconFile({16});
     for (int i = 0; i < 4; ++i)
         wrapping[6 + 12 + i] = 0xFF; // offset 0xFFFFFFFF: offset + size wraps around
-    EXPECT_EQ(errorOf([&] { ParseIconFile(wrapping); }), "Resource update error: Icon file is invalid");
+    EXPECT_EQ(ErrorOf([&] { ParseIconFile(wrapping); }), "Resource update error: Icon file is invalid");
     Bytes exact = test::MakeIconFile({16});
     EXPECT_EQ(ParseIconFile(exact).images[0].bytes.size(), 56u);
 }
@@ -93,8 +83,8 @@ TEST(IconFileChecks, FilesAboveOneMebibyteAreTooLarge) {
     EXPECT_EQ(ReadIconFile(dir / "max.ico").images.size(), 1u);
     icon.push_back(0);
     vantora::test::writeFileBytes(dir / "big.ico", icon);
-    EXPECT_EQ(errorOf([&] { ReadIconFile(dir / "big.ico"); }), "Resource update error: Icon file is too large");
-    EXPECT_NE(errorOf([&] { ReadIconFile(dir / "missing.ico"); }).find("Resource update error: "), std::string::npos);
+    EXPECT_EQ(ErrorOf([&] { ReadIconFile(dir / "big.ico"); }), "Resource update error: Icon file is too large");
+    EXPECT_NE(ErrorOf([&] { ReadIconFile(dir / "missing.ico"); }).find("Resource update error: "), std::string::npos);
 }
 
 TEST(IconReplacement, NewGroupListsTheIconFileImages) {
@@ -131,9 +121,9 @@ TEST(IconReplacement, OldGroupAndItsIconsGoOthersStay) {
 TEST(IconReplacement, ProgramWithoutMainIconIsRefused) {
     test::TestProgramOptions options;
     options.withMainIcon = false;
-    EXPECT_EQ(errorOf([&] { ReplaceIconInProgram(test::MakeTestProgram(options), ParseIconFile(test::MakeIconFile({16}))); }),
+    EXPECT_EQ(ErrorOf([&] { ReplaceIconInProgram(test::MakeTestProgram(options), ParseIconFile(test::MakeIconFile({16}))); }),
               "Resource update error: FindResource failed (1)");
-    EXPECT_EQ(errorOf([&] { ReplaceIconInProgram(Bytes{'M', 'Z'}, ParseIconFile(test::MakeIconFile({16}))); }),
+    EXPECT_EQ(ErrorOf([&] { ReplaceIconInProgram(Bytes{'M', 'Z'}, ParseIconFile(test::MakeIconFile({16}))); }),
               "Resource update error: LoadLibraryEx failed (1)");
 }
 
@@ -191,7 +181,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(IconReplacementPlacementLimits, NoRoomForANewSectionHeaderIsAnError) {
     test::TestProgramOptions o = options(false, 0x600);
     o.fullSectionTable = true;
-    EXPECT_EQ(errorOf([&] {
+    EXPECT_EQ(ErrorOf([&] {
                   ReplaceIconInProgram(test::MakeTestProgram(o), ParseIconFile(test::MakeIconFile(kManyIcons)));
               }),
               "Resource update error: EndUpdateResource failed");

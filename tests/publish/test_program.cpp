@@ -2,6 +2,7 @@
 
 #include "publish/byte_access.h"
 #include "publish/resource_tree.h"
+#include "publish/resource_update_error.h"
 
 #include <stdexcept>
 
@@ -185,6 +186,15 @@ std::uint16_t U16At(const Bytes& bytes, std::size_t offset) {
 
 std::uint32_t U32At(const Bytes& bytes, std::size_t offset) {
     return U16At(bytes, offset) | (static_cast<std::uint32_t>(U16At(bytes, offset + 2)) << 16);
+}
+
+std::string ErrorOf(const std::function<void()>& work) {
+    try {
+        work();
+    } catch (const ResourceUpdateError& e) {
+        return e.what();
+    }
+    return "no error";
 }
 
 } // namespace vantora::publish::test

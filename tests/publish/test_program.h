@@ -4,6 +4,7 @@
 // resource with chosen values.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -34,6 +35,9 @@ Bytes MakeTestProgram(const TestProgramOptions& options = {});
 // An icon file with one image per size (40 + size + extraBytes bytes); each image's bytes are
 // filled with `fill` + index so tests can tell them apart.
 Bytes MakeIconFile(const std::vector<int>& sizes, std::uint8_t fill = 0x40, std::size_t extraBytes = 0);
+
+// The message of the ResourceUpdateError that `work` throws, or "no error".
+std::string ErrorOf(const std::function<void()>& work);
 
 // Little-endian reads for checks.
 std::uint16_t U16At(const Bytes& bytes, std::size_t offset);

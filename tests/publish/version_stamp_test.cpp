@@ -2,7 +2,6 @@
 // file version are written, and the designed errors in the order the file is checked.
 
 #include "publish/pe_layout.h"
-#include "publish/resource_update_error.h"
 #include "publish/version_block.h"
 #include "publish/version_stamp.h"
 #include "test_program.h"
@@ -15,6 +14,7 @@ namespace vantora::publish {
 namespace {
 
 using test::Bytes;
+using test::ErrorOf;
 
 // The text of the value `key` of the string table, read back from the resource.
 std::string valueOf(const Bytes& resource, const std::string& key) {
@@ -32,15 +32,6 @@ std::string valueOf(const Bytes& resource, const std::string& key) {
         text += c < 0x80 ? static_cast<char>(c) : '#';
     }
     return text;
-}
-
-std::string errorOf(const std::function<void()>& work) {
-    try {
-        work();
-    } catch (const ResourceUpdateError& e) {
-        return e.what();
-    }
-    return "no error";
 }
 
 VersionStamp sampleStamp() {
@@ -135,17 +126,17 @@ TEST(VersionStampErrors, MissingValueOrTableIsAnUnexpectedFormatAndChangesNothin
     strings.pop_back(); // no LegalCopyright
     Bytes resource = test::MakeVersionResource(strings);
     const Bytes before = resource;
-    EXPECT_EQ(errorOf([&] { StampVersionResource(resource, sampleStamp()); }),
+    EXPECT_EQ(ErrorOf([&] { StampVersionResource(resource, sampleStamp()); }),
               "Resource update error: Unexpected version resource format (1)");
     EXPECT_EQ(resource, before);
     Bytes empty(4, 0);
-    EXPECT_EQ(errorOf([&] { StampVersionResource(empty, sampleStamp()); }),
+    EXPECT_EQ(ErrorOf([&] { StampVersionResource(empty, sampleStamp()); }),
               "Resource update error: Unexpected version resource format (1)");
 }
 
 TEST(VersionStampErrors, WrongSignatureIsRefused) {
     Bytes resource = test::MakeVersionResource(test::PlaceholderStrings(), 0x12345678u);
-    EXPECT_EQ(errorOf([&] { StampVersionResource(resource, sampleStamp()); }),
+    EXPECT_EQ(ErrorOf([&] { StampVersionResource(resource, sampleStamp()); }),
               "Resource update error: Unexpected version resource format (3)");
 }
 
@@ -172,7 +163,7 @@ class PeLayoutErrors : public ::testing::TestWithParam<LayoutCase> {};
 TEST_P(PeLayoutErrors, EachRuleHasItsOwnText) {
     Bytes program = test::MakeTestProgram();
     GetParam().damage(program);
-    EXPECT_EQ(errorOf([&] { StampVersionInProgram(program, sampleStamp()); }),
+    EXPECT_EQ(ErrorOf([&] { StampVersionInProgram(program, sampleStamp()); }),
               std::string("Resource update error: ") + GetParam().error);
 }
 
