@@ -1,5 +1,6 @@
 #include "render_test_support.h"
 
+#include "base/little_endian.h"
 #include "render/object_renderer.h"
 
 #include <gtest/gtest.h>
@@ -31,30 +32,22 @@ std::vector<std::uint8_t> BmpBytes(const RgbaImage& image) {
     const int rowSize = (image.width * 3 + 3) & ~3;
     const std::uint32_t dataSize = std::uint32_t(rowSize) * std::uint32_t(image.height);
     std::vector<std::uint8_t> bytes;
-    const auto put16 = [&](std::uint32_t v) {
-        bytes.push_back(std::uint8_t(v));
-        bytes.push_back(std::uint8_t(v >> 8));
-    };
-    const auto put32 = [&](std::uint32_t v) {
-        put16(v & 0xFFFF);
-        put16(v >> 16);
-    };
     bytes.push_back('B');
     bytes.push_back('M');
-    put32(54 + dataSize);
-    put32(0);
-    put32(54);
-    put32(40);
-    put32(std::uint32_t(image.width));
-    put32(std::uint32_t(image.height));
-    put16(1);
-    put16(24);
-    put32(0);
-    put32(dataSize);
-    put32(2835);
-    put32(2835);
-    put32(0);
-    put32(0);
+    AppendU32(bytes, 54 + dataSize);
+    AppendU32(bytes, 0);
+    AppendU32(bytes, 54);
+    AppendU32(bytes, 40);
+    AppendU32(bytes, std::uint32_t(image.width));
+    AppendU32(bytes, std::uint32_t(image.height));
+    AppendU16(bytes, 1);
+    AppendU16(bytes, 24);
+    AppendU32(bytes, 0);
+    AppendU32(bytes, dataSize);
+    AppendU32(bytes, 2835);
+    AppendU32(bytes, 2835);
+    AppendU32(bytes, 0);
+    AppendU32(bytes, 0);
     for (int y = image.height - 1; y >= 0; --y) {
         for (int x = 0; x < image.width; ++x) {
             const std::uint32_t p = image.pixel(x, y);
