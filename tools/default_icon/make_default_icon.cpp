@@ -2,6 +2,8 @@
 // play sign, at 16, 32 and 48 pixels, as 32-bit images with alpha and their transparency masks.
 // Usage: make_default_icon OUT.ico
 
+#include "base/little_endian.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -10,6 +12,9 @@
 #include <vector>
 
 namespace {
+
+using vantora::AppendU16;
+using vantora::AppendU32;
 
 struct Rgba {
     double r = 0, g = 0, b = 0, a = 0;
@@ -62,16 +67,6 @@ std::vector<std::uint8_t> drawBgra(int size) {
     return pixels;
 }
 
-void put16(std::vector<std::uint8_t>& out, unsigned value) {
-    out.push_back(value & 0xFF);
-    out.push_back((value >> 8) & 0xFF);
-}
-
-void put32(std::vector<std::uint8_t>& out, std::uint32_t value) {
-    put16(out, value & 0xFFFF);
-    put16(out, value >> 16);
-}
-
 // One icon image: the bitmap header (twice the height, for the mask), the pixels, the mask.
 std::vector<std::uint8_t> iconImage(int size) {
     const std::vector<std::uint8_t> pixels = drawBgra(size);
@@ -82,15 +77,15 @@ std::vector<std::uint8_t> iconImage(int size) {
             if (pixels[(static_cast<std::size_t>(row) * size + column) * 4 + 3] == 0)
                 mask[static_cast<std::size_t>(row) * maskRow + column / 8] |= 0x80 >> (column % 8);
     std::vector<std::uint8_t> out;
-    put32(out, 40);
-    put32(out, size);
-    put32(out, 2 * size);
-    put16(out, 1);
-    put16(out, 32);
-    put32(out, 0);
-    put32(out, static_cast<std::uint32_t>(pixels.size() + mask.size()));
+    AppendU32(out, 40);
+    AppendU32(out, size);
+    AppendU32(out, 2 * size);
+    AppendU16(out, 1);
+    AppendU16(out, 32);
+    AppendU32(out, 0);
+    AppendU32(out, static_cast<std::uint32_t>(pixels.size() + mask.size()));
     for (int i = 0; i < 4; ++i)
-        put32(out, 0);
+        AppendU32(out, 0);
     out.insert(out.end(), pixels.begin(), pixels.end());
     out.insert(out.end(), mask.begin(), mask.end());
     return out;
@@ -108,19 +103,19 @@ int main(int argc, char** argv) {
     for (int size : sizes)
         images.push_back(iconImage(size));
     std::vector<std::uint8_t> file;
-    put16(file, 0);
-    put16(file, 1);
-    put16(file, static_cast<unsigned>(images.size()));
+    AppendU16(file, 0);
+    AppendU16(file, 1);
+    AppendU16(file, static_cast<std::uint16_t>(images.size()));
     std::uint32_t offset = 6 + 16 * static_cast<std::uint32_t>(images.size());
     for (std::size_t i = 0; i < images.size(); ++i) {
         file.push_back(static_cast<std::uint8_t>(sizes[i]));
         file.push_back(static_cast<std::uint8_t>(sizes[i]));
         file.push_back(0);
         file.push_back(0);
-        put16(file, 1);
-        put16(file, 32);
-        put32(file, static_cast<std::uint32_t>(images[i].size()));
-        put32(file, offset);
+        AppendU16(file, 1);
+        AppendU16(file, 32);
+        AppendU32(file, static_cast<std::uint32_t>(images[i].size()));
+        AppendU32(file, offset);
         offset += static_cast<std::uint32_t>(images[i].size());
     }
     for (const auto& image : images)
