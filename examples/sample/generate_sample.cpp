@@ -9,6 +9,7 @@
 
 #include "screen_painter.h"
 
+#include "base/wave_header.h"
 #include "model/demo.h"
 #include "model/object_operations.h"
 #include "model/scene_operations.h"
@@ -82,35 +83,18 @@ TDemoObject& Add(TDemoFrame& scene, TObjectKind kind, int left, int top, int wid
     return o;
 }
 
-void PutLE(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i)
-        out.push_back(std::uint8_t(value >> (8 * i)));
-}
-
 // A short mouse click: 40 ms of a decaying 2 kHz tick with some noise, 16-bit mono PCM at 22050 Hz.
 std::vector<std::uint8_t> ClickWave() {
     constexpr std::uint32_t kRate = 22050;
     constexpr std::uint32_t kSamples = kRate * 40 / 1000;
-    std::vector<std::uint8_t> out{'R', 'I', 'F', 'F'};
-    PutLE(out, 36 + kSamples * 2, 4);
-    for (char c : std::string("WAVEfmt "))
-        out.push_back(std::uint8_t(c));
-    PutLE(out, 16, 4);
-    PutLE(out, 1, 2); // PCM
-    PutLE(out, 1, 2); // mono
-    PutLE(out, kRate, 4);
-    PutLE(out, kRate * 2, 4);
-    PutLE(out, 2, 2);
-    PutLE(out, 16, 2);
-    for (char c : std::string("data"))
-        out.push_back(std::uint8_t(c));
-    PutLE(out, kSamples * 2, 4);
+    std::vector<std::uint8_t> out;
+    AppendPcmWaveHeader(out, 1, kRate, 16, kSamples * 2);
     std::uint32_t noise = 12345;
     for (std::uint32_t i = 0; i < kSamples; ++i) {
         noise = noise * 1103515245u + 12345u;
         const double t = double(i) / kRate;
         const double tone = std::sin(2 * 3.14159265358979 * 2000 * t) + 0.4 * (double((noise >> 16) & 0x7fff) / 16384 - 1);
-        PutLE(out, std::uint32_t(std::int32_t(std::lround(tone * std::exp(-t * 120) * 14000))) & 0xffff, 2);
+        AppendU16(out, std::uint16_t(std::int32_t(std::lround(tone * std::exp(-t * 120) * 14000))));
     }
     return out;
 }

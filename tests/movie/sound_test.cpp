@@ -3,6 +3,8 @@
 
 #include "movie_test_support.h"
 
+#include "base/wave_header.h"
+
 #include <cstdint>
 #include <vector>
 
@@ -12,29 +14,12 @@ namespace {
 constexpr int kDefineSound = 14;
 constexpr int kStartSound = 15;
 
-void PutLE(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i)
-        out.push_back(std::uint8_t(value >> (8 * i)));
-}
-
 // A mono 16-bit PCM WAV file of `samples` samples at 22050 Hz.
 std::vector<std::uint8_t> PcmWave(std::uint32_t samples) {
-    std::vector<std::uint8_t> out{'R', 'I', 'F', 'F'};
-    PutLE(out, 36 + samples * 2, 4);
-    for (char c : std::string("WAVEfmt "))
-        out.push_back(std::uint8_t(c));
-    PutLE(out, 16, 4);
-    PutLE(out, 1, 2);         // PCM
-    PutLE(out, 1, 2);         // mono
-    PutLE(out, 22050, 4);     // rate
-    PutLE(out, 22050 * 2, 4); // bytes per second
-    PutLE(out, 2, 2);         // block align
-    PutLE(out, 16, 2);        // bits
-    for (char c : std::string("data"))
-        out.push_back(std::uint8_t(c));
-    PutLE(out, samples * 2, 4);
+    std::vector<std::uint8_t> out;
+    AppendPcmWaveHeader(out, 1, 22050, 16, samples * 2);
     for (std::uint32_t i = 0; i < samples; ++i)
-        PutLE(out, (i % 20) < 10 ? 8000 : std::uint32_t(-8000), 2);
+        AppendU16(out, static_cast<std::uint16_t>((i % 20) < 10 ? 8000 : -8000));
     return out;
 }
 

@@ -1,6 +1,7 @@
 #include "sample_projects.h"
 
 #include "base/little_endian.h"
+#include "base/wave_header.h"
 #include "model/object_operations.h"
 #include "model/scene_operations.h"
 #include "model/stop_points.h"
@@ -89,18 +90,9 @@ std::vector<std::uint8_t> SampleWmf() {
 }
 
 std::vector<std::uint8_t> SampleWav() {
-    std::vector<std::uint8_t> out = {'R', 'I', 'F', 'F'};
-    AppendU32(out, 36 + 4);
-    out.insert(out.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
-    AppendU32(out, 16);
-    AppendU16(out, 1);
-    AppendU16(out, 1);
-    AppendU32(out, 11025);
-    AppendU32(out, 11025);
-    AppendU16(out, 1);
-    AppendU16(out, 8);
-    out.insert(out.end(), {'d', 'a', 't', 'a'});
-    AppendU32(out, 4);
+    // Four 8-bit mono samples at 11025 Hz.
+    std::vector<std::uint8_t> out;
+    AppendPcmWaveHeader(out, 1, 11025, 8, 4);
     out.insert(out.end(), {0x80, 0x90, 0x70, 0x80});
     return out;
 }
