@@ -8,15 +8,31 @@
 #include "model/property_edit.h"
 
 #include <QFontDialog>
+#include <QFontInfo>
 
 namespace vantora {
 namespace {
 
+// The toolkit font the dialog can show for `font`: where the stored family is not installed, the
+// family the system substitutes for it, so that the list selects a real entry and the style,
+// size and effects of the object are what the dialog opens on.
+QFont DialogFontFor(const TObjectFont& font) {
+    QFont shown = ToQFont(font);
+    shown.setFamily(QFontInfo(shown).family());
+    return shown;
+}
+
 bool RunFontDialog(TObjectFont& font, QWidget* parent, const DialogDriver& drive) {
-    QFontDialog dialog(ToQFont(font), parent);
+    const QFont shown = DialogFontFor(font);
+    QFontDialog dialog(parent);
+    dialog.setCurrentFont(shown);
     if (drive(dialog) != QDialog::Accepted)
         return false;
-    const TObjectFont next = FromQFont(dialog.currentFont(), font);
+    TObjectFont next = FromQFont(dialog.currentFont(), font);
+    // The family stands for the stored one until the user picks another: keep its name, which
+    // the movie's fonts and other machines may resolve differently.
+    if (dialog.currentFont().family() == shown.family())
+        next.Name = font.Name;
     if (next == font)
         return false;
     font = next;

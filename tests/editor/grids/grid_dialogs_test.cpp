@@ -209,6 +209,69 @@ TEST_F(GridDialogsTest, FontDialogKeepsTheColourAndShowsTheFace) {
     EXPECT_EQ(stack().count(), 1);
 }
 
+// A face this machine does not have, in every style, as a project from elsewhere stores it.
+TObjectFont MissingFaceAllStyles() {
+    TObjectFont font;
+    font.Name = "No Such Face Vtr";
+    font.SetSize(9);
+    font.Bold = true;
+    font.Italic = true;
+    font.Underline = true;
+    font.StrikeOut = true;
+    return font;
+}
+
+TEST_F(GridDialogsTest, FontDialogOpensOnTheStoredFontAndOkKeepsIt) {
+    QFont opened;
+    openings = {[&opened](QDialog& dialog) {
+        auto* fonts = qobject_cast<QFontDialog*>(&dialog);
+        EXPECT_NE(fonts, nullptr);
+        if (fonts)
+            opened = fonts->currentFont();
+        return int(QDialog::Accepted);
+    }};
+    auto grid = makeGrid();
+    TDemoObject& label = place(TObjectKind::Label);
+    label.Font = MissingFaceAllStyles();
+    document.selection().selectOnly(&label);
+    settle();
+    press(*grid, "Font");
+    EXPECT_EQ(opened.pointSize(), 9);
+    EXPECT_TRUE(opened.bold());
+    EXPECT_TRUE(opened.italic());
+    EXPECT_TRUE(opened.underline());
+    EXPECT_TRUE(opened.strikeOut());
+    EXPECT_EQ(label.Font, MissingFaceAllStyles()) << "OK on the untouched dialog changes nothing";
+    EXPECT_EQ(stack().count(), 0);
+}
+
+TEST_F(GridDialogsTest, FontDialogTakesAnotherFamilyAndKeepsTheStyle) {
+    QString other;
+    openings = {[&other](QDialog& dialog) {
+        auto* fonts = qobject_cast<QFontDialog*>(&dialog);
+        EXPECT_NE(fonts, nullptr);
+        if (!fonts)
+            return int(QDialog::Rejected);
+        QFont chosen = fonts->currentFont();
+        other = chosen.family() == "DejaVu Serif" ? "DejaVu Sans Mono" : "DejaVu Serif";
+        chosen.setFamily(other);
+        fonts->setCurrentFont(chosen);
+        return int(QDialog::Accepted);
+    }};
+    auto grid = makeGrid();
+    TDemoObject& label = place(TObjectKind::Label);
+    label.Font = MissingFaceAllStyles();
+    document.selection().selectOnly(&label);
+    settle();
+    press(*grid, "Font");
+    ASSERT_FALSE(other.isEmpty());
+    EXPECT_EQ(label.Font.Name, other.toStdString());
+    EXPECT_TRUE(label.Font.Bold);
+    EXPECT_TRUE(label.Font.Underline);
+    EXPECT_EQ(label.Font.Size(), 9);
+    EXPECT_EQ(stack().count(), 1);
+}
+
 TEST_F(GridDialogsTest, SoundFileOfAnotherTypeIsRefusedThroughThePrompts) {
     const auto ogg = dir / "clip.ogg";
     writeFileBytes(ogg, {1, 2, 3});
