@@ -1,5 +1,6 @@
 #include "preview/flash_player_form.h"
 
+#include "preview/preview_window_size.h"
 #include "preview/shockwave_flash_ex.h"
 #include "preview/speed_button_glyphs.h"
 
@@ -10,6 +11,7 @@
 #include <QMessageBox>
 #include <QScrollArea>
 #include <QSignalBlocker>
+#include <QScreen>
 #include <QSlider>
 #include <QStatusBar>
 #include <QToolButton>
@@ -19,7 +21,6 @@ namespace vantora {
 
 namespace {
 
-constexpr int kWindowWidth = 800;
 constexpr int kTimerInterval = 50;
 constexpr int kLoadTick = 20;    // the movie is loaded when the counter passes this
 constexpr int kCounterDone = 1000;
@@ -49,7 +50,7 @@ PreviewMessages& ScreenPreviewMessages() {
 
 TFlashPlayerForm::TFlashPlayerForm(QWidget* parent, std::unique_ptr<player::SoundOutput> sound) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Flash Player"));
-    resize(kWindowWidth, 600);
+    resize(kPreviewMinimumSize);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -116,6 +117,8 @@ bool TFlashPlayerForm::Prepare(const QString& moviePath, int width, int height, 
     label1_->hide();
     flash_->setFixedSize(std::max(width, 1), std::max(height, 1));
     flash_->show();
+    if (const QScreen* shownOn = screen())
+        FitToMovie(shownOn->availableGeometry().size());
     CentreMovie();
     return true;
 }
@@ -129,6 +132,12 @@ bool TFlashPlayerForm::ShowPreview(QWidget* parent, const QString& moviePath, in
         connect(&form, &TFlashPlayerForm::FrameShown, &form, onFrame);
     form.exec();
     return true;
+}
+
+void TFlashPlayerForm::FitToMovie(QSize available) {
+    // The window is not laid out yet: the button panel and the status bar take what they ask for.
+    const int controls = trackBar1_->parentWidget()->sizeHint().height() + statusBar1_->sizeHint().height();
+    resize(PreviewWindowSize(flash_->size(), QSize(0, controls), available));
 }
 
 void TFlashPlayerForm::ShowNotInstalled(const QString& reason) {

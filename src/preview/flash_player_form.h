@@ -51,6 +51,9 @@ public:
     // Everything "Show preview" does before the window shows: false (with the message shown)
     // when the movie file does not exist.
     bool Prepare(const QString& moviePath, int width, int height, QColor backColor, PreviewMessages& messages);
+    // Sizes the window for the movie shown at 1:1 with its controls, within `available` (the
+    // screen's free area), never below the designed minimum. Prepare does it for the window's screen.
+    void FitToMovie(QSize available);
     // Prepare, then show the window modally, telling `onFrame` (when given) each frame it shows.
     // Returns false when no window opened.
     static bool ShowPreview(QWidget* parent, const QString& moviePath, int width, int height, QColor backColor,

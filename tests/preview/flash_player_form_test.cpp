@@ -9,8 +9,10 @@
 #include "swf/shape.h"
 #include "test_support.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSlider>
 #include <QToolButton>
 
@@ -170,6 +172,33 @@ TEST_F(FlashPlayerForm, MovieIsCentredAndPinnedToTheCornerWhenLarger) {
     ASSERT_TRUE(big->Prepare(Movie(1), 2000, 1500, Qt::white, messages_));
     big->show();
     EXPECT_EQ(big->Flash()->pos(), QPoint(0, 0));
+}
+
+TEST_F(FlashPlayerForm, AScreenWithRoomShowsAnEightHundredBySixHundredMovieWithoutScrollBars) {
+    auto form = Form();
+    ASSERT_TRUE(form->Prepare(Movie(1), 800, 600, Qt::white, messages_));
+    form->FitToMovie(QSize(1600, 1000));
+    form->show();
+    QCoreApplication::processEvents();
+    EXPECT_GE(form->height(), 600 + 25) << "the controls come on top of the movie";
+    EXPECT_LE(form->height(), 1000);
+    const QSize view = form->ScrollBox1()->viewport()->size();
+    EXPECT_GE(view.width(), 800);
+    EXPECT_GE(view.height(), 600);
+    EXPECT_FALSE(form->ScrollBox1()->horizontalScrollBar()->isVisible());
+    EXPECT_FALSE(form->ScrollBox1()->verticalScrollBar()->isVisible());
+    EXPECT_EQ(form->Flash()->pos(), QPoint((view.width() - 800) / 2, (view.height() - 600) / 2));
+}
+
+TEST_F(FlashPlayerForm, ASmallScreenBoundsTheWindowAndSmallMoviesKeepTheMinimum) {
+    auto form = Form();
+    ASSERT_TRUE(form->Prepare(Movie(1), 800, 600, Qt::white, messages_));
+    form->FitToMovie(QSize(1000, 620));
+    EXPECT_EQ(form->size(), QSize(800, 620));
+    auto small = Form();
+    ASSERT_TRUE(small->Prepare(Movie(1), 200, 100, Qt::white, messages_));
+    small->FitToMovie(QSize(1600, 1000));
+    EXPECT_EQ(small->size(), QSize(800, 600));
 }
 
 TEST_F(FlashPlayerForm, UnplayableMovieShowsTheLabelWithTheReason) {
