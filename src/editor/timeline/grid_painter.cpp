@@ -31,23 +31,24 @@ const QPixmap& GridPainter::kindIcon(TObjectKind kind) {
 
 void GridPainter::paint(QPainter& painter, const TDemoFrame* scene, const TimelineGeometry& geometry,
                         const IsSelected& isSelected, std::optional<int> playhead, const QRect& exposed) {
+    // Without a scene there is no grid: what lies under it shows through.
+    if (!scene)
+        return;
     painter.fillRect(exposed, Qt::white);
     paintLines(painter, geometry, exposed);
     const int height = geometry.gridSize().height();
-    if (scene) {
-        for (const auto& object : scene->Objects) {
-            if (!object)
-                continue;
-            const QRect bar = geometry.barRect(*object);
-            if (bar.isValid() && bar.intersects(exposed))
-                paintBar(painter, *object, bar, isSelected && isSelected(object.get()));
-        }
-        painter.setPen(kStopPointColour);
-        for (const std::int32_t stopPoint : scene->StopPoints) {
-            const int x = StopPointX(stopPoint, geometry.unitWidth());
-            if (x >= exposed.left() && x <= exposed.right())
-                painter.drawLine(x, 0, x, height - 1);
-        }
+    for (const auto& object : scene->Objects) {
+        if (!object)
+            continue;
+        const QRect bar = geometry.barRect(*object);
+        if (bar.isValid() && bar.intersects(exposed))
+            paintBar(painter, *object, bar, isSelected && isSelected(object.get()));
+    }
+    painter.setPen(kStopPointColour);
+    for (const std::int32_t stopPoint : scene->StopPoints) {
+        const int x = StopPointX(stopPoint, geometry.unitWidth());
+        if (x >= exposed.left() && x <= exposed.right())
+            painter.drawLine(x, 0, x, height - 1);
     }
     if (playhead) {
         const int x = UnitX(*playhead, geometry.unitWidth());

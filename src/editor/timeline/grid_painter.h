@@ -25,6 +25,7 @@ public:
     // The text after a cursor's name on its bar.
     static constexpr const char* kCursorSuffix = " (motion...)";
 
+    // Paints nothing without a scene.
     void paint(QPainter& painter, const TDemoFrame* scene, const TimelineGeometry& geometry,
                const IsSelected& isSelected, std::optional<int> playhead, const QRect& exposed);
 

@@ -49,6 +49,11 @@ void TimelineGrid::refresh() {
 
 void TimelineGrid::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
+    if (!document_.currentScene()) {
+        // No grid: the widget paints itself opaque, so it shows the empty area round it.
+        painter.fillRect(event->rect(), palette().window());
+        return;
+    }
     const EditorSelection& selection = document_.selection();
     painter_.paint(
         painter, document_.currentScene(), geometry(),

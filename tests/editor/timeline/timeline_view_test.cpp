@@ -11,6 +11,7 @@
 #include "../document_fixture.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QMouseEvent>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -364,6 +365,16 @@ TEST_F(TimelineViewTest, ASceneChangeRebuildsTheGrid) {
     EXPECT_EQ(grid()->height(), 25);
     dragAlong(grid(), {100, 10}, {200}); // no scene: nothing to grab
     EXPECT_EQ(stack().count(), 0);
+}
+
+TEST_F(TimelineViewTest, WithoutASceneTheGridAreaIsEmpty) {
+    document.setCurrentScene(nullptr);
+    const QImage picture = view->grab().toImage();
+    const int y = ruler()->height() + 10;
+    const QRgb empty = picture.pixel(view->width() / 2, y); // right of the grid widget
+    for (const int x : {2, 50, 95})
+        EXPECT_EQ(picture.pixel(x, y), empty) << "x " << x;
+    EXPECT_NE(empty, QColor(Qt::white).rgb()) << "the empty area is not the white of a grid";
 }
 
 } // namespace
