@@ -2,7 +2,9 @@
 
 #include "editor/document/editor_selection.h"
 #include "model/demo.h"
+#include "model/object_edits.h"
 #include "model/object_operations.h"
+#include "render/natural_size.h"
 
 namespace vantora {
 
@@ -32,6 +34,10 @@ void DropObjectCommand::perform(TDemoFrame& scene) {
             NotifySceneChange(scene, ModelChangeKind::ObjectChanged, added_);
         }
     }
+    // A cursor or a sound takes the size it is shown at, the pointer or the speaker icon,
+    // as when the tool adds one; its picture is known only now.
+    if (const std::optional<NaturalObjectSize> size = NaturalSize(*added_))
+        SetObjectBounds(scene, *added_, {added_->Left, added_->Top, size->width, size->height});
     if (selection())
         selection()->selectOnly(added_);
 }

@@ -7,9 +7,11 @@
 #include "../document_fixture.h"
 #include "editor/library/library_drop.h"
 #include "picture/picture.h"
+#include "render/natural_size.h"
 #include "test_support.h"
 
 #include <QRect>
+#include <QSize>
 
 #include <gtest/gtest.h>
 
@@ -184,6 +186,34 @@ TEST_F(LibraryDrop, AnMp3ItemOnAnEmptySpotAddsAnAudioObject) {
     EXPECT_EQ(audio.AudioData, readFileBytes(file));
     EXPECT_EQ(QPoint(audio.Left, audio.Top), QPoint(40, 30));
     expectUndoRedo(before, bytes());
+}
+
+// The size the "Cursor" and "Audio" tools give, from the picture shown; never the new object's box.
+void ExpectShownSize(const TDemoObject& object) {
+    const std::optional<NaturalObjectSize> shown = NaturalSize(object);
+    ASSERT_TRUE(shown.has_value());
+    EXPECT_EQ(QSize(object.Width, object.Height), QSize(shown->width, shown->height));
+    EXPECT_NE(object.Width, TDemoObject().Width);
+}
+
+TEST_F(LibraryDrop, CursorsAndSoundsOnAnEmptySpotTakeTheSizeTheyAreShownAt) {
+    const auto pointer = WritePicture(dir / "pointer.png", 12, 20, Qt::yellow);
+    const auto tune = WriteSound(dir / "Tune.Mp3", 9);
+    const auto before = bytes();
+    ASSERT_TRUE(drop(LibraryKind::Cursors, pointer, {30, 40}));
+    ASSERT_TRUE(drop(LibraryKind::Audios, tune, {200, 100}));
+    ASSERT_EQ(scene->Objects.size(), 2u);
+    const TDemoObject& cursor = *scene->Objects[0];
+    const TDemoObject& audio = *scene->Objects[1];
+    EXPECT_EQ(QPoint(cursor.Left, cursor.Top), QPoint(30, 40));
+    ExpectShownSize(cursor);
+    ExpectShownSize(audio);
+    EXPECT_EQ(stack().count(), 2) << "each drop, sized, is one step";
+    stack().undo();
+    stack().undo();
+    EXPECT_EQ(bytes(), before);
+    stack().redo();
+    ExpectShownSize(*scene->Objects.at(0));
 }
 
 TEST_F(LibraryDrop, AGalleryObjectGetsAFreeNameTheNewObjectTimesAndTheDropPoint) {
