@@ -6,6 +6,7 @@
 #include "movie/text_character.h"
 #include "base/program_folder.h"
 #include "base/safe_file.h"
+#include "render/render_tables.h"
 #include "swf/colors.h"
 #include "swf/errors.h"
 #include "swf/movie.h"
@@ -13,6 +14,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <future>
 #include <span>
 #include <sstream>
 #include <system_error>
@@ -40,6 +42,28 @@ std::uint16_t CheckFrameCount(const TVantora& demo, const TDemoFrame* only) {
     // A movie without scene frames still shows its background in one frame.
     return static_cast<std::uint16_t>(std::max<std::int64_t>(frames, 1));
 }
+
+// PrepareRenderTables on another thread for as long as this lives (or here, when no thread can
+// be had).
+class PrepareRenderTablesAside {
+public:
+    PrepareRenderTablesAside() {
+        try {
+            done_ = std::async(std::launch::async, PrepareRenderTables);
+        } catch (const std::system_error&) {
+            PrepareRenderTables();
+        }
+    }
+    ~PrepareRenderTablesAside() {
+        if (done_.valid())
+            done_.wait();
+    }
+    PrepareRenderTablesAside(const PrepareRenderTablesAside&) = delete;
+    PrepareRenderTablesAside& operator=(const PrepareRenderTablesAside&) = delete;
+
+private:
+    std::future<void> done_;
+};
 
 // Each finished scene is turned into tags and compressed on a worker thread while the next one
 // is planned; the movie checks at the end that the file is what writing it whole would give.
@@ -120,6 +144,9 @@ std::unique_ptr<swf::TFlashMovie> CreateDemoMovie(const TVantora& demo) {
 std::unique_ptr<swf::TFlashMovie> BuildWholeDemo(const TVantora& demo, const ProgressObserver* progress,
                                                  std::vector<std::string>* notes) {
     CheckDemoSize(demo);
+    // Until the first scene is written the compressing thread has nothing to do: its core makes
+    // the painters' tables meanwhile.
+    PrepareRenderTablesAside tables;
     const std::uint16_t frames = CheckFrameCount(demo, nullptr);
     auto movie = CreateDemoMovie(demo);
     StartWritingAhead(*movie, frames);

@@ -2,6 +2,7 @@
 
 #include "render/balloon_masks.h"
 #include "render/balloon_painter.h"
+#include "render/render_tables.h"
 #include "render_test_support.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +10,8 @@
 #include <QRect>
 
 #include <string>
+#include <thread>
+#include <vector>
 
 namespace vantora {
 namespace {
@@ -196,6 +199,25 @@ TEST(BalloonPainter, TextChangesColourButNotAlpha) {
         }
     }
     EXPECT_GT(changed, 50);
+}
+
+} // namespace
+} // namespace vantora
+
+namespace vantora {
+namespace {
+
+// A movie build makes the painters' tables on another thread while its first objects are painted:
+// the pictures are the same as when painted with the tables made first.
+TEST(RenderTables, MadeOnAnotherThreadWhileBalloonsArePaintedGiveTheSamePictures) {
+    std::vector<QImage> during;
+    std::thread tables(PrepareRenderTables);
+    for (int arrow = 0; arrow < 8; ++arrow)
+        during.push_back(Painted(balloon(arrow)));
+    tables.join();
+    PrepareRenderTables(); // a second call finds everything made
+    for (int arrow = 0; arrow < 8; ++arrow)
+        EXPECT_EQ(during[std::size_t(arrow)], Painted(balloon(arrow))) << arrow;
 }
 
 } // namespace

@@ -1,0 +1,18 @@
+#include "render/render_tables.h"
+
+#include "render/balloon_masks.h"
+
+#include <QFontDatabase>
+#include <QStringList>
+
+namespace vantora {
+
+void PrepareRenderTables() {
+    // Each table is a function-local static, made once and thread-safely by whoever asks first.
+    BalloonCornerMask(BalloonCorner::TopLeft);
+    BalloonArrowMask(BalloonCorner::TopLeft);
+    // Reading the families makes Qt load the font configuration and list the system's faces.
+    QFontDatabase::families();
+}
+
+} // namespace vantora
