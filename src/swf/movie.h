@@ -166,7 +166,7 @@ private:
     // tail and the checksum of the body they were made for.
     std::vector<uint8_t> precompressed_;
     std::vector<uint8_t> precompressedTail_;
-    uint32_t precompressedBodyCrc_ = 0;
+    uint64_t precompressedBodyFingerprint_ = 0;
 };
 
 } // namespace swf

@@ -150,18 +150,32 @@ TEST(EarlyWrite, ChangesAfterMakeStreamAreNotHiddenByTheCompressedCopy) {
         whole->SaveToStream(expected);
         EXPECT_EQ(out.str(), expected.str());
     }
-    {
+    // Someone edits the body: its first byte, one in a middle word, the last one (outside the
+    // whole words), or adds a byte. The edit (a byte index, or -1 to append) is made to both.
+    const auto edit = [](std::vector<uint8_t>& body, long at) {
+        if (at < 0)
+            body.push_back(0x5A);
+        else
+            body[size_t(at)] ^= 0x5A;
+    };
+    const size_t size = [] {
+        auto probe = buildMovie(true, 8);
+        probe->MakeStream();
+        return probe->BodyStream().size();
+    }();
+    for (const long at : {0L, long(size / 2), long(size) - 1, -1L}) {
         auto movie = buildMovie(true, 8);
         movie->MakeStream();
-        movie->BodyStream()[movie->BodyStream().size() / 2] ^= 0x5A; // someone edits the body
+        ASSERT_EQ(movie->BodyStream().size(), size);
+        edit(movie->BodyStream(), at);
         std::ostringstream out(std::ios::binary);
         movie->SaveToStream(out);
         auto whole = buildMovie(false, 0);
         whole->MakeStream();
-        whole->BodyStream()[whole->BodyStream().size() / 2] ^= 0x5A;
+        edit(whole->BodyStream(), at);
         std::ostringstream expected(std::ios::binary);
         whole->SaveToStream(expected);
-        EXPECT_EQ(out.str(), expected.str());
+        EXPECT_EQ(out.str(), expected.str()) << "edit at " << at;
     }
 }
 
