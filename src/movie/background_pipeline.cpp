@@ -22,7 +22,7 @@ std::size_t LookAhead(std::int32_t width, std::int32_t height) {
 } // namespace
 
 BackgroundPipeline::BackgroundPipeline(std::vector<const TDemoFrame*> scenes, std::int32_t width, std::int32_t height)
-    : scenes_(std::move(scenes)), width_(width), height_(height) {
+    : scenes_(std::move(scenes)), width_(width), height_(height), lookAhead_(LookAhead(width, height)) {
     LaunchUpTo(0);
 }
 
@@ -33,7 +33,9 @@ BackgroundPipeline::~BackgroundPipeline() {
 }
 
 void BackgroundPipeline::LaunchUpTo(std::size_t index) {
-    const std::size_t last = std::min(scenes_.size(), index + LookAhead(width_, height_) + 1);
+    if (lookAhead_ == 0)
+        return; // nothing runs beside the plan: Take draws each picture itself
+    const std::size_t last = std::min(scenes_.size(), index + lookAhead_ + 1);
     for (; launched_ < last; ++launched_) {
         const TDemoFrame* scene = scenes_[launched_];
         if (scene->BackImage.empty())
@@ -46,7 +48,7 @@ void BackgroundPipeline::LaunchUpTo(std::size_t index) {
 
 std::vector<std::uint8_t> BackgroundPipeline::Take(const TDemoFrame& scene) {
     const auto found = std::find(scenes_.begin(), scenes_.end(), &scene);
-    if (found == scenes_.end())
+    if (lookAhead_ == 0 || found == scenes_.end())
         return DrawSceneBackgroundJpeg(scene, width_, height_);
     const std::size_t index = std::size_t(found - scenes_.begin());
     LaunchUpTo(index);

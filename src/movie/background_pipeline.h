@@ -1,9 +1,10 @@
 #pragma once
-// The scene backgrounds of a build, drawn and JPEG-encoded on a worker thread a few scenes ahead
-// of the frame plan. Decoding the screenshot, drawing it and encoding it at quality 100 is the
-// largest single cost of a build and depends on nothing the plan does, so it runs beside it; the
-// bytes are the same as when drawn in place, and the plan still writes the work files in its own
-// order, so the movie does not change.
+// The scene backgrounds of a build, drawn and JPEG-encoded a few scenes ahead of the frame plan on
+// worker threads where the machine has cores to spare, otherwise each when the plan asks for it.
+// Decoding the screenshot, drawing it and encoding it at quality 100 is the largest single cost of
+// a build and depends on nothing the plan does, so it runs beside it; the bytes are the same as
+// when drawn in place, and the plan still writes the work files in its own order, so the movie
+// does not change.
 
 #include "model/demo_frame.h"
 
@@ -32,6 +33,7 @@ private:
     std::vector<const TDemoFrame*> scenes_;
     std::int32_t width_;
     std::int32_t height_;
+    std::size_t lookAhead_;
     std::size_t launched_ = 0;
     std::map<std::size_t, std::future<std::vector<std::uint8_t>>> pending_;
 };
