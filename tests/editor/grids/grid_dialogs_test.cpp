@@ -68,6 +68,15 @@ protected:
         emit grid.table()->ellipsisPressed(row - 1);
         settle();
     }
+    // A Label with `font`, picked, its Font row's "..." pressed.
+    TDemoObject& pressFontOfLabel(TPropertyGrid& grid, const TObjectFont& font) {
+        TDemoObject& label = place(TObjectKind::Label);
+        label.Font = font;
+        document.selection().selectOnly(&label);
+        settle();
+        press(grid, "Font");
+        return label;
+    }
     QString cell(TPropertyGrid& grid, const QString& name) {
         const int row = grid.table()->tableRowOf(name);
         return row > 0 ? grid.table()->item(row, 1)->text() : QStringLiteral("<absent>");
@@ -231,11 +240,7 @@ TEST_F(GridDialogsTest, FontDialogOpensOnTheStoredFontAndOkKeepsIt) {
         return int(QDialog::Accepted);
     }};
     auto grid = makeGrid();
-    TDemoObject& label = place(TObjectKind::Label);
-    label.Font = MissingFaceAllStyles();
-    document.selection().selectOnly(&label);
-    settle();
-    press(*grid, "Font");
+    TDemoObject& label = pressFontOfLabel(*grid, MissingFaceAllStyles());
     EXPECT_EQ(opened.pointSize(), 9);
     EXPECT_TRUE(opened.bold());
     EXPECT_TRUE(opened.italic());
@@ -259,11 +264,7 @@ TEST_F(GridDialogsTest, FontDialogTakesAnotherFamilyAndKeepsTheStyle) {
         return int(QDialog::Accepted);
     }};
     auto grid = makeGrid();
-    TDemoObject& label = place(TObjectKind::Label);
-    label.Font = MissingFaceAllStyles();
-    document.selection().selectOnly(&label);
-    settle();
-    press(*grid, "Font");
+    TDemoObject& label = pressFontOfLabel(*grid, MissingFaceAllStyles());
     ASSERT_FALSE(other.isEmpty());
     EXPECT_EQ(label.Font.Name, other.toStdString());
     EXPECT_TRUE(label.Font.Bold);
