@@ -40,6 +40,30 @@ struct PixelView {
 // too large, or libjpeg or memory fails. `quality` is clamped to 1..100.
 bool encode(const PixelView& image, int quality, std::vector<std::uint8_t>& out, std::string& error);
 
+// Encodes a picture handed over a few rows at a time; the bytes are those of encode() over the
+// whole picture. start(), then writeRows() until every row is given, then finish().
+class Encoder {
+public:
+    Encoder();
+    ~Encoder();
+    Encoder(const Encoder&) = delete;
+    Encoder& operator=(const Encoder&) = delete;
+
+    // `out` (replaced) receives the file and must outlive the encoder. `quality` is clamped to 1..100.
+    bool start(int width, int height, PixelLayout layout, int quality, std::vector<std::uint8_t>& out);
+    // The next `count` rows, the first at `rows`, each `stride` bytes after the one before.
+    bool writeRows(const std::uint8_t* rows, std::size_t stride, int count);
+    // Ends the file; false when rows are missing or libjpeg failed.
+    bool finish();
+    // Why the last step failed.
+    const std::string& message() const { return message_; }
+
+private:
+    struct State;
+    std::unique_ptr<State> state_;
+    std::string message_;
+};
+
 struct Header {
     int width = 0;      // of the decoded picture
     int height = 0;
@@ -61,6 +85,13 @@ public:
     // Decodes every row into `argb` (header().width x header().height words, top row first),
     // every pixel opaque. False on damaged or cut-short data; `argb` is then partly written.
     bool readArgb(std::uint32_t* argb);
+    // The same a few rows at a time: startRows(), then readRows() until it returns 0, then
+    // finishRows(). readRows decodes the next rows, at most `maxRows` (1 to 16), into `argb`, rows
+    // of header().width words `stride` words apart. It returns how many it decoded, 0 once every
+    // row is read and -1 on damaged or cut-short data.
+    bool startRows();
+    int readRows(std::uint32_t* argb, std::size_t stride, int maxRows);
+    bool finishRows();
     // Why the last step failed.
     const std::string& message() const { return message_; }
 
@@ -69,6 +100,13 @@ private:
     std::unique_ptr<State> state_;
     Header header_;
     std::string message_;
+    bool started_ = false;
+    bool failed_ = false;
 };
+
+// Decodes a JPEG file and encodes its pixels again at `quality`, one strip of rows at a time: the
+// bytes are those of decoding the whole picture and encoding it, without ever holding it. False
+// with a reason in `error` when the file cannot be decoded or the encoding fails.
+bool reencode(std::span<const std::uint8_t> jpeg, int quality, std::vector<std::uint8_t>& out, std::string& error);
 
 } // namespace vantora::jpeg

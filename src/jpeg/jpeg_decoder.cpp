@@ -103,30 +103,43 @@ struct Decoder::State {
             out[x] = cmykToArgb(in + 4 * x);
     }
 
-    // CMYK goes through `row` (allocated before this is called) one row at a time; every other
-    // space is decoded straight into `argb`, several rows per call.
-    bool readPixels(std::uint32_t* argb, JDIMENSION width, JDIMENSION height) {
+    bool startPixels(JDIMENSION width, JDIMENSION height) {
         if (setjmp(error.jump))
             return false;
         jpeg_start_decompress(&info);
         if (info.output_width != width || info.output_height != height)
             failWith(reinterpret_cast<j_common_ptr>(&info), "The JPEG picture changed its size while decoding.");
-        while (info.output_scanline < info.output_height) {
-            const std::size_t y = info.output_scanline;
-            JSAMPROW rows[kRowsPerRead];
-            JDIMENSION wanted = 1;
-            if (convertsRows()) {
-                rows[0] = row.data();
-            } else {
-                wanted = std::min(kRowsPerRead, info.output_height - info.output_scanline);
-                for (JDIMENSION i = 0; i < wanted; ++i)
-                    rows[i] = reinterpret_cast<JSAMPROW>(argb + (y + i) * width);
-            }
-            if (jpeg_read_scanlines(&info, rows, wanted) == 0)
-                failWith(reinterpret_cast<j_common_ptr>(&info), "The JPEG data is cut short.");
-            if (convertsRows())
-                storeCmykRow(argb + y * width);
+        return true;
+    }
+
+    // CMYK goes through `row` (allocated before this is called) one row at a time; every other
+    // space is decoded straight into `argb`, several rows per call. Returns the rows decoded, 0 at
+    // the end, -1 on a failure.
+    int readRows(std::uint32_t* argb, std::size_t stride, JDIMENSION maxRows) {
+        if (setjmp(error.jump))
+            return -1;
+        if (info.output_scanline >= info.output_height)
+            return 0;
+        JSAMPROW rows[kRowsPerRead];
+        JDIMENSION wanted = 1;
+        if (convertsRows()) {
+            rows[0] = row.data();
+        } else {
+            wanted = std::min(maxRows, info.output_height - info.output_scanline);
+            for (JDIMENSION i = 0; i < wanted; ++i)
+                rows[i] = reinterpret_cast<JSAMPROW>(argb + i * stride);
         }
+        const JDIMENSION read = jpeg_read_scanlines(&info, rows, wanted);
+        if (read == 0)
+            failWith(reinterpret_cast<j_common_ptr>(&info), "The JPEG data is cut short.");
+        if (convertsRows())
+            storeCmykRow(argb);
+        return static_cast<int>(read);
+    }
+
+    bool finishPixels() {
+        if (setjmp(error.jump))
+            return false;
         jpeg_finish_decompress(&info);
         return true;
     }
@@ -161,8 +174,23 @@ bool Decoder::readHeader() {
 }
 
 bool Decoder::readArgb(std::uint32_t* argb) {
-    if (!state_->created || header_.width <= 0 || argb == nullptr) {
-        message_ = "The JPEG header has not been read.";
+    if (argb == nullptr) {
+        message_ = "There are no pixels to decode into.";
+        return false;
+    }
+    if (!startRows())
+        return false;
+    const std::size_t width = std::size_t(header_.width);
+    std::size_t y = 0;
+    for (int read; (read = readRows(argb + y * width, width, int(kRowsPerRead))) > 0;)
+        y += std::size_t(read);
+    return finishRows(); // fails when reading stopped early
+}
+
+bool Decoder::startRows() {
+    message_.clear();
+    if (!state_->created || header_.width <= 0 || started_) {
+        message_ = started_ ? "The JPEG rows were started already." : "The JPEG header has not been read.";
         return false;
     }
     try {
@@ -172,7 +200,37 @@ bool Decoder::readArgb(std::uint32_t* argb) {
         message_ = "Not enough memory to decode the picture.";
         return false;
     }
-    if (!state_->readPixels(argb, JDIMENSION(header_.width), JDIMENSION(header_.height))) {
+    started_ = true;
+    if (!state_->startPixels(JDIMENSION(header_.width), JDIMENSION(header_.height))) {
+        failed_ = true;
+        message_ = state_->error.message;
+        return false;
+    }
+    return true;
+}
+
+int Decoder::readRows(std::uint32_t* argb, std::size_t stride, int maxRows) {
+    if (!started_ || failed_ || argb == nullptr || maxRows < 1 || stride < std::size_t(header_.width)) {
+        if (message_.empty())
+            message_ = started_ ? "The JPEG rows cannot be read." : "The JPEG rows were not started.";
+        return -1;
+    }
+    const int read = state_->readRows(argb, stride, JDIMENSION(std::min(maxRows, int(kRowsPerRead))));
+    if (read < 0) {
+        failed_ = true;
+        message_ = state_->error.message;
+    }
+    return read;
+}
+
+bool Decoder::finishRows() {
+    if (!started_ || failed_ || state_->info.output_scanline < state_->info.output_height) {
+        if (message_.empty())
+            message_ = "The JPEG rows were not all read.";
+        return false;
+    }
+    if (!state_->finishPixels()) {
+        failed_ = true;
         message_ = state_->error.message;
         return false;
     }

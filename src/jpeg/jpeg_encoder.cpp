@@ -84,56 +84,127 @@ std::size_t bytesPerPixel(PixelLayout layout) {
     return layout == PixelLayout::Rgb24 || layout == PixelLayout::Bgr24 ? 3 : 4;
 }
 
-class Writer {
-public:
-    ~Writer() {
-        if (created_)
-            jpeg_destroy_compress(&info_);
+} // namespace
+
+// Each step that calls into libjpeg arms the error jump itself and owns nothing with a destructor.
+struct Encoder::State {
+    jpeg_compress_struct info{};
+    JpegErrorManager error{};
+    VectorDestination destination{};
+    bool created = false;
+    bool failed = false;
+    bool finished = false;
+
+    ~State() {
+        if (created)
+            jpeg_destroy_compress(&info);
     }
 
-    const char* message() const { return error_.message; }
-
-    bool write(const PixelView& image, int quality, std::vector<std::uint8_t>& out) {
-        info_.err = detail::installErrorManager(error_);
-        if (setjmp(error_.jump))
+    bool start(int width, int height, PixelLayout layout, int quality, std::vector<std::uint8_t>& out) {
+        info.err = detail::installErrorManager(error);
+        if (setjmp(error.jump))
             return false;
-        jpeg_create_compress(&info_);
-        created_ = true;
-        destination_.base.init_destination = initDestination;
-        destination_.base.empty_output_buffer = emptyOutputBuffer;
-        destination_.base.term_destination = termDestination;
-        destination_.out = &out;
-        info_.dest = &destination_.base;
+        jpeg_create_compress(&info);
+        created = true;
+        destination.base.init_destination = initDestination;
+        destination.base.empty_output_buffer = emptyOutputBuffer;
+        destination.base.term_destination = termDestination;
+        destination.out = &out;
+        info.dest = &destination.base;
 
-        info_.image_width = static_cast<JDIMENSION>(image.width);
-        info_.image_height = static_cast<JDIMENSION>(image.height);
-        info_.input_components = static_cast<int>(bytesPerPixel(image.layout));
-        info_.in_color_space = inputSpace(image.layout);
-        jpeg_set_defaults(&info_);
-        jpeg_set_quality(&info_, quality, TRUE);
-        jpeg_start_compress(&info_, TRUE);
-        // libjpeg takes non-const rows but only reads them.
-        auto* pixels = const_cast<std::uint8_t*>(image.pixels);
-        while (info_.next_scanline < info_.image_height) {
-            const JDIMENSION first = info_.next_scanline;
-            const JDIMENSION count = std::min(kRowsPerWrite, info_.image_height - first);
-            JSAMPROW rows[kRowsPerWrite];
-            for (JDIMENSION i = 0; i < count; ++i)
-                rows[i] = pixels + std::size_t(first + i) * image.stride;
-            jpeg_write_scanlines(&info_, rows, count);
-        }
-        jpeg_finish_compress(&info_);
+        info.image_width = static_cast<JDIMENSION>(width);
+        info.image_height = static_cast<JDIMENSION>(height);
+        info.input_components = static_cast<int>(bytesPerPixel(layout));
+        info.in_color_space = inputSpace(layout);
+        jpeg_set_defaults(&info);
+        jpeg_set_quality(&info, quality, TRUE);
+        jpeg_start_compress(&info, TRUE);
         return true;
     }
 
-private:
-    jpeg_compress_struct info_{};
-    JpegErrorManager error_{};
-    VectorDestination destination_{};
-    bool created_ = false;
+    // libjpeg takes non-const rows but only reads them.
+    bool writeRows(std::uint8_t* pixels, std::size_t stride, JDIMENSION count) {
+        if (setjmp(error.jump))
+            return false;
+        // Nothing changed after the jump is armed lives in a local: progress is libjpeg's own count.
+        const JDIMENSION begin = info.next_scanline;
+        while (info.next_scanline < begin + count) {
+            const JDIMENSION first = info.next_scanline;
+            const JDIMENSION now = std::min(kRowsPerWrite, begin + count - first);
+            JSAMPROW rows[kRowsPerWrite];
+            for (JDIMENSION i = 0; i < now; ++i)
+                rows[i] = pixels + std::size_t(first - begin + i) * stride;
+            jpeg_write_scanlines(&info, rows, now);
+        }
+        return true;
+    }
+
+    bool finish() {
+        if (setjmp(error.jump))
+            return false;
+        jpeg_finish_compress(&info);
+        return true;
+    }
 };
 
-} // namespace
+Encoder::Encoder() : state_(std::make_unique<State>()) {}
+Encoder::~Encoder() = default;
+
+bool Encoder::start(int width, int height, PixelLayout layout, int quality, std::vector<std::uint8_t>& out) {
+    out.clear();
+    if (state_->created) {
+        message_ = "The JPEG encoder was started already.";
+        return false;
+    }
+    if (width <= 0 || height <= 0) {
+        message_ = "There is no picture to encode.";
+        return false;
+    }
+    if (width > kMaxSide || height > kMaxSide) {
+        message_ = "The picture is too large for a JPEG file.";
+        return false;
+    }
+    if (!state_->start(width, height, layout, std::clamp(quality, 1, 100), out)) {
+        state_->failed = true;
+        message_ = std::string("The JPEG picture cannot be written: ") + state_->error.message;
+        out.clear();
+        return false;
+    }
+    return true;
+}
+
+bool Encoder::writeRows(const std::uint8_t* rows, std::size_t stride, int count) {
+    jpeg_compress_struct& info = state_->info;
+    if (!state_->created || state_->failed || state_->finished || rows == nullptr || count < 0 ||
+        JDIMENSION(count) > info.image_height - info.next_scanline ||
+        stride < std::size_t(info.image_width) * std::size_t(info.input_components)) {
+        message_ = "The rows do not fit the picture being encoded.";
+        return false;
+    }
+    if (!state_->writeRows(const_cast<std::uint8_t*>(rows), stride, JDIMENSION(count))) {
+        state_->failed = true;
+        message_ = std::string("The JPEG picture cannot be written: ") + state_->error.message;
+        state_->destination.out->clear();
+        return false;
+    }
+    return true;
+}
+
+bool Encoder::finish() {
+    jpeg_compress_struct& info = state_->info;
+    if (!state_->created || state_->failed || state_->finished || info.next_scanline < info.image_height) {
+        message_ = "The picture's rows were not all given.";
+        return false;
+    }
+    state_->finished = true;
+    if (!state_->finish()) {
+        state_->failed = true;
+        message_ = std::string("The JPEG picture cannot be written: ") + state_->error.message;
+        state_->destination.out->clear();
+        return false;
+    }
+    return true;
+}
 
 bool encode(const PixelView& image, int quality, std::vector<std::uint8_t>& out, std::string& error) {
     out.clear();
@@ -149,9 +220,10 @@ bool encode(const PixelView& image, int quality, std::vector<std::uint8_t>& out,
         error = "The picture's rows are shorter than its width.";
         return false;
     }
-    Writer writer;
-    if (!writer.write(image, std::clamp(quality, 1, 100), out)) {
-        error = std::string("The JPEG picture cannot be written: ") + writer.message();
+    Encoder encoder;
+    if (!encoder.start(image.width, image.height, image.layout, quality, out) ||
+        !encoder.writeRows(image.pixels, image.stride, image.height) || !encoder.finish()) {
+        error = encoder.message();
         out.clear();
         return false;
     }

@@ -30,9 +30,10 @@ std::vector<std::uint8_t> DrawSceneBackgroundJpeg(const TDemoFrame& scene, std::
     if (scene.BackImage.empty() || !IsConvertibleSize(width, height))
         return {};
     if (CoversStageExactly(scene.BackImage, width, height)) {
-        const RgbaImage decoded = scene.BackImage.decode();
-        if (decoded.width == width && decoded.height == height)
-            return encodeJpeg(decoded, kMovieJpegQuality);
+        // Strip by strip: the same bytes as decoding the screenshot whole and encoding it.
+        std::vector<std::uint8_t> jpeg = reencodeJpeg(scene.BackImage.bytes(), kMovieJpegQuality);
+        if (!jpeg.empty())
+            return jpeg;
     }
     RgbaImage canvas;
     canvas.width = width;

@@ -41,4 +41,15 @@ std::vector<std::uint8_t> encodeJpeg(const RgbaImage& image, int quality, std::s
     return out;
 }
 
+std::vector<std::uint8_t> reencodeJpeg(std::span<const std::uint8_t> bytes, int quality, std::string* error) {
+    std::vector<std::uint8_t> out;
+    std::string reason;
+    if (!jpeg::reencode(bytes, quality, out, reason)) {
+        out.clear();
+        if (error != nullptr)
+            *error = reason;
+    }
+    return out;
+}
+
 } // namespace vantora

@@ -23,4 +23,9 @@ RgbaImage decodeJpeg(std::span<const std::uint8_t> bytes, std::string& error, co
 // ignored. Returns an empty vector and a reason in `error` when the image is empty or encoding fails.
 std::vector<std::uint8_t> encodeJpeg(const RgbaImage& image, int quality, std::string* error = nullptr);
 
+// Decodes a JPEG file and encodes it again at `quality`, the same bytes as encodeJpeg(decodeJpeg()),
+// a strip of rows at a time instead of through a whole decoded picture. Returns an empty vector and
+// a reason in `error` when the file cannot be decoded or encoding fails.
+std::vector<std::uint8_t> reencodeJpeg(std::span<const std::uint8_t> bytes, int quality, std::string* error = nullptr);
+
 } // namespace vantora

@@ -227,3 +227,158 @@ TEST(JpegDecode, StepsOutOfOrderFailInsteadOfCrashing) {
     EXPECT_FALSE(twice.readArgb(nullptr));
     EXPECT_TRUE(twice.readArgb(argb.data())) << twice.message();
 }
+
+// ---------------------------------------------------------------- rows at a time
+
+namespace {
+
+// A CMYK file as Adobe writes them (inverted ink), so that decoding converts each row.
+Bytes cmykJpeg(int w, int h) {
+    Bytes cmyk(std::size_t(w) * std::size_t(h) * 4);
+    for (std::size_t i = 0; i < cmyk.size(); ++i)
+        cmyk[i] = std::uint8_t(255 - (i * 37 + i / 97) % 200);
+    return jpeg_test::libjpegEncodeSamples(cmyk, w, h, 4, JCS_CMYK, 85, false);
+}
+
+// The pictures the strip tests run over: sizes that do not divide into 8- or 16-row bands, one
+// row, every colour space the decoder reads, and progressive files.
+std::vector<std::pair<const char*, Bytes>> stripSamples() {
+    const Bytes rgb = gradientRgb(61, 45);
+    Bytes grey(std::size_t(61) * 45);
+    for (std::size_t i = 0; i < grey.size(); ++i)
+        grey[i] = rgb[3 * i];
+    return {
+        {"colour", referenceEncode(rgb, 61, 45, 75)},
+        {"progressive", referenceEncode(rgb, 61, 45, 90, true)},
+        {"grey", jpeg_test::libjpegEncodeGrey(grey, 61, 45, 80)},
+        {"cmyk", cmykJpeg(23, 19)},
+        {"one row", referenceEncode(Bytes(rgb.begin(), rgb.begin() + 61 * 3), 61, 1, 90)},
+        {"ours at 100", encodeRgb(rgb, 61, 45, 100)},
+    };
+}
+
+} // namespace
+
+TEST(JpegRows, ReadingInStripsOfAnyHeightGivesThePixelsOfOneRead) {
+    for (const auto& [name, jpeg] : stripSamples()) {
+        Header header;
+        const std::vector<std::uint32_t> whole = decodeAll(jpeg, &header);
+        for (int strip : {1, 3, 16}) {
+            Decoder decoder(jpeg);
+            ASSERT_TRUE(decoder.readHeader()) << name;
+            ASSERT_TRUE(decoder.startRows()) << name << ": " << decoder.message();
+            const std::size_t width = std::size_t(header.width);
+            // Rows land `stride` words apart, the padding untouched.
+            const std::size_t stride = width + 5;
+            std::vector<std::uint32_t> rows(stride * std::size_t(strip), 0xDEADBEEF);
+            std::vector<std::uint32_t> gathered;
+            for (int read; (read = decoder.readRows(rows.data(), stride, strip)) > 0;) {
+                ASSERT_LE(read, strip);
+                for (int r = 0; r < read; ++r) {
+                    const auto row = rows.begin() + std::ptrdiff_t(std::size_t(r) * stride);
+                    gathered.insert(gathered.end(), row, row + std::ptrdiff_t(width));
+                    EXPECT_EQ(row[std::ptrdiff_t(width)], 0xDEADBEEF) << name;
+                }
+            }
+            EXPECT_TRUE(decoder.finishRows()) << name << ": " << decoder.message();
+            EXPECT_EQ(gathered, whole) << name << " in strips of " << strip;
+            EXPECT_EQ(decoder.readRows(rows.data(), stride, strip), 0) << "nothing is left";
+        }
+    }
+}
+
+TEST(JpegRows, CutShortDataFailsMidwayAndStaysFailed) {
+    const Bytes jpeg = encodeRgb(gradientRgb(160, 128), 160, 128, 100);
+    const Bytes cut(jpeg.begin(), jpeg.begin() + std::ptrdiff_t(jpeg.size() * 3 / 4));
+    Decoder decoder(cut);
+    ASSERT_TRUE(decoder.readHeader());
+    ASSERT_TRUE(decoder.startRows());
+    std::vector<std::uint32_t> rows(160 * 16);
+    int read = 0, total = 0;
+    while ((read = decoder.readRows(rows.data(), 160, 16)) > 0)
+        total += read;
+    EXPECT_EQ(read, -1);
+    EXPECT_GT(total, 0) << "the rows before the cut are decoded";
+    EXPECT_LT(total, 128);
+    EXPECT_FALSE(decoder.message().empty());
+    EXPECT_EQ(decoder.readRows(rows.data(), 160, 16), -1);
+    EXPECT_FALSE(decoder.finishRows());
+}
+
+TEST(JpegRows, RowStepsOutOfOrderAreRefused) {
+    const Bytes jpeg = encodeRgb(gradientRgb(8, 8), 8, 8, 80);
+    std::vector<std::uint32_t> rows(64);
+    Decoder unread(jpeg);
+    EXPECT_FALSE(unread.startRows());
+    Decoder decoder(jpeg);
+    ASSERT_TRUE(decoder.readHeader());
+    EXPECT_EQ(decoder.readRows(rows.data(), 8, 8), -1) << "not started";
+    EXPECT_FALSE(decoder.finishRows());
+    ASSERT_TRUE(decoder.startRows());
+    EXPECT_FALSE(decoder.startRows());
+    EXPECT_EQ(decoder.readRows(rows.data(), 7, 8), -1) << "rows narrower than the picture";
+    EXPECT_EQ(decoder.readRows(rows.data(), 8, 0), -1);
+    EXPECT_FALSE(decoder.finishRows()) << "rows are missing";
+}
+
+TEST(JpegEncoder, RowsGivenInAnyPiecesGiveTheBytesOfOneEncode) {
+    const int w = 45, h = 37;
+    const Bytes rgb = gradientRgb(w, h);
+    const Bytes whole = encodeRgb(rgb, w, h, 92);
+    for (int piece : {1, 5, 16, 17, h}) {
+        Encoder encoder;
+        Bytes out;
+        ASSERT_TRUE(encoder.start(w, h, PixelLayout::Rgb24, 92, out)) << encoder.message();
+        for (int y = 0; y < h; y += piece)
+            ASSERT_TRUE(encoder.writeRows(rgb.data() + std::size_t(y) * w * 3, std::size_t(w) * 3, std::min(piece, h - y)));
+        ASSERT_TRUE(encoder.finish()) << encoder.message();
+        EXPECT_EQ(out, whole) << "pieces of " << piece;
+    }
+}
+
+TEST(JpegEncoder, TooManyTooFewOrLateRowsAreRefused) {
+    const Bytes rgb = gradientRgb(8, 8);
+    Bytes out;
+    Encoder notStarted;
+    EXPECT_FALSE(notStarted.writeRows(rgb.data(), 24, 1));
+    EXPECT_FALSE(notStarted.finish());
+    Encoder encoder;
+    EXPECT_FALSE(encoder.start(0, 8, PixelLayout::Rgb24, 90, out));
+    Encoder short_;
+    ASSERT_TRUE(short_.start(8, 8, PixelLayout::Rgb24, 90, out));
+    EXPECT_FALSE(short_.writeRows(rgb.data(), 24, 9)) << "more rows than the picture has";
+    EXPECT_FALSE(short_.writeRows(rgb.data(), 23, 1)) << "rows shorter than the width";
+    ASSERT_TRUE(short_.writeRows(rgb.data(), 24, 7));
+    EXPECT_FALSE(short_.finish()) << "a row is missing";
+    EXPECT_FALSE(short_.message().empty());
+}
+
+TEST(JpegReencode, GivesTheBytesOfDecodingWholeAndEncoding) {
+    for (const auto& [name, jpeg] : stripSamples()) {
+        Header header;
+        const std::vector<std::uint32_t> argb = decodeAll(jpeg, &header);
+        for (int quality : {100, 60}) {
+            Bytes expected;
+            std::string error;
+            ASSERT_TRUE(encode({reinterpret_cast<const std::uint8_t*>(argb.data()), header.width, header.height,
+                                std::size_t(header.width) * 4, PixelLayout::ArgbWords},
+                               quality, expected, error))
+                << error;
+            Bytes got;
+            ASSERT_TRUE(reencode(jpeg, quality, got, error)) << name << ": " << error;
+            EXPECT_EQ(got, expected) << name << " at " << quality;
+        }
+    }
+}
+
+TEST(JpegReencode, DamagedOrForeignDataGivesNothingAndSaysWhy) {
+    const Bytes jpeg = encodeRgb(gradientRgb(40, 40), 40, 40, 90);
+    for (const Bytes& bad : {Bytes{}, Bytes{'P', 'N', 'G'}, Bytes(jpeg.begin(), jpeg.begin() + 300),
+                             Bytes(jpeg.begin(), jpeg.end() - 40)}) {
+        Bytes out{1, 2, 3};
+        std::string error;
+        EXPECT_FALSE(reencode(bad, 100, out, error)) << bad.size();
+        EXPECT_TRUE(out.empty());
+        EXPECT_FALSE(error.empty());
+    }
+}
