@@ -1,98 +1,25 @@
 #include "base/safe_file.h"
 
-#include <atomic>
 #include <cerrno>
 #include <fcntl.h>
-#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace vantora {
-namespace {
 
 namespace fs = std::filesystem;
 
-// Opens a new, uniquely named file beside `target`. Created with 0666 so that the umask decides
-// the permissions, as for any newly created file.
-int createTemporaryBeside(const fs::path& target, fs::path& temporary) {
-    static std::atomic<unsigned> counter{0};
-    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = folder / ("." + target.filename().string() + "." + std::to_string(::getpid()) + "." +
-                              std::to_string(counter++) + ".tmp");
-        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
-    }
-    errno = EEXIST;
-    return -1;
+FileWriteOutcome WriteFileSafely(const std::filesystem::path& target, std::span<const std::uint8_t> bytes) {
+    FileReplacement file(target);
+    file.append(bytes);
+    return file.commit();
 }
 
-// An existing target keeps its permissions across the replacement.
-void copyPermissions(const fs::path& target, int fd) {
-    struct stat info {};
-    if (::stat(target.c_str(), &info) == 0 && S_ISREG(info.st_mode))
-        ::fchmod(fd, info.st_mode & 07777);
-}
-
-bool writeAll(int fd, std::span<const std::uint8_t> bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-// Makes the rename itself durable; a failure here cannot lose data any more, so it is ignored.
-void syncFolder(const fs::path& target) {
-    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
-
-// Saving through a symbolic link replaces the file it points to, not the link.
-fs::path resolveLink(const fs::path& requested) {
-    std::error_code error;
-    if (!fs::is_symlink(requested, error))
-        return requested;
-    fs::path resolved = fs::weakly_canonical(requested, error);
-    return error || resolved.empty() ? requested : resolved;
-}
-
-FileWriteOutcome failed(FileWriteOutcome::Stage stage, int systemError, const fs::path& temporary) {
-    ::unlink(temporary.c_str());
-    return {stage, systemError};
-}
-
-} // namespace
-
-FileWriteOutcome WriteFileSafely(const fs::path& requested, std::span<const std::uint8_t> bytes) {
-    const fs::path target = resolveLink(requested);
-    fs::path temporary;
-    const int fd = createTemporaryBeside(target, temporary);
-    if (fd < 0)
-        return {FileWriteOutcome::Stage::Create, errno};
-    copyPermissions(target, fd);
-    if (!writeAll(fd, bytes) || ::fsync(fd) != 0) {
-        const int error = errno;
-        ::close(fd);
-        return failed(FileWriteOutcome::Stage::Write, error, temporary);
-    }
-    if (::close(fd) != 0)
-        return failed(FileWriteOutcome::Stage::Write, errno, temporary);
-    if (::rename(temporary.c_str(), target.c_str()) != 0)
-        return failed(FileWriteOutcome::Stage::Replace, errno, temporary);
-    syncFolder(target);
-    return {};
+FileWriteOutcome WriteStreamSafely(const std::filesystem::path& target, const std::function<void(std::ostream&)>& write,
+                                   const std::function<void()>& whileFlushing) {
+    FileReplacement file(target);
+    file.appendStream(write);
+    return file.commit(whileFlushing);
 }
 
 FileReadOutcome OpenFileLimited(const fs::path& path, std::uintmax_t maxBytes, int& fd, std::uint64_t& size) {

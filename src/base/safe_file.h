@@ -4,21 +4,28 @@
 // temporary file renamed over the target. A failure at any step removes the temporary file and
 // leaves the old file as it was.
 
+#include "base/file_replacement.h"
+
 #include <cstdint>
 #include <filesystem>
+#include <functional>
+#include <ostream>
 #include <span>
 #include <vector>
 
 namespace vantora {
 
-struct FileWriteOutcome {
-    enum class Stage { Done, Create, Write, Replace };
-    Stage stage = Stage::Done;
-    int systemError = 0;
-    bool ok() const { return stage == Stage::Done; }
-};
-
 FileWriteOutcome WriteFileSafely(const std::filesystem::path& target, std::span<const std::uint8_t> bytes);
+
+// The same for bytes that `write` puts into a stream: they go to the temporary file as they come,
+// so that a large file is never held whole in memory a second time. An exception from `write`
+// removes the temporary file and is passed on, unless the file had refused bytes before it: that
+// is reported as the write failure it is.
+// `whileFlushing` (when set) runs once the bytes are written, while the disk flushes them: work that
+// would otherwise follow the save, such as freeing what was saved. It does not run when writing
+// failed; an exception from it removes the temporary file and is passed on.
+FileWriteOutcome WriteStreamSafely(const std::filesystem::path& target, const std::function<void(std::ostream&)>& write,
+                                   const std::function<void()>& whileFlushing = {});
 
 struct FileReadOutcome {
     enum class Status { Done, OpenFailed, ReadFailed, TooLarge };

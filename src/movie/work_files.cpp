@@ -25,6 +25,11 @@ std::filesystem::path WorkFiles::Write(std::span<const std::uint8_t> bytes, cons
     std::string name(1, 't');
     name.append(std::to_string(number_)).append(extension);
     const std::filesystem::path file = folder_ / name;
+    // The last build's file of that name goes first, so that a new file is written: cutting the
+    // old one short in place would wait for the disk to finish writing it out, and makes the file
+    // system flush the new bytes on closing.
+    std::error_code ignored;
+    std::filesystem::remove(file, ignored);
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     out.close();

@@ -1,5 +1,6 @@
 // Damaged projects and failing writes: clear errors, no huge allocations, old files kept.
 
+#include "file_size_limit.h"
 #include "movie_test_support.h"
 
 #include "movie/movie_limits.h"
@@ -7,13 +8,26 @@
 #include "swf/movie.h"
 #include "swf/shape.h"
 
+#include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <cstdlib>
 
 namespace vantora::test {
 namespace {
 
-class BuildGuards : public MovieTest {};
+class BuildGuards : public MovieTest {
+protected:
+    // A 16 x 16 demo of one scene whose screenshot becomes the work file t1.jpg.
+    void AddSmallPictureScene() {
+        demo_.Width = 16;
+        demo_.Height = 16;
+        RgbaImage picture;
+        picture.width = picture.height = 4;
+        picture.pixels.assign(16, 0xFF00FF00u);
+        AddScene(1).BackImage.assign(PictureFormat::Png, encodePng(picture));
+    }
+};
 
 TEST_F(BuildGuards, AbsurdDemoSizeIsRefusedWithAClearMessage) {
     demo_.Width = 200000;
@@ -59,6 +73,20 @@ TEST_F(BuildGuards, ExistingMovieIsReplacedOnSuccessAndKeptOnFailure) {
     demo_.Height = -1;
     EXPECT_FALSE(BuildMovieFile(demo_, file).ok);
     EXPECT_EQ(readFileBytes(file), built);
+}
+
+TEST_F(BuildGuards, AFullDiskKeepsTheOldMovieAndSaysWhy) {
+    AddScene(2);
+    const auto file = home_.path() / "movie.swf";
+    writeFileBytes(file, {'o', 'l', 'd'});
+    MovieBuildResult result;
+    {
+        FileSizeLimit full(60);
+        result = BuildMovieFile(demo_, file);
+    }
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.message, "Cannot write " + file.string() + ": " + std::strerror(EFBIG));
+    EXPECT_EQ(readFileBytes(file), (std::vector<unsigned char>{'o', 'l', 'd'}));
 }
 
 TEST_F(BuildGuards, ReplacedMovieKeepsItsPermissionsAndLeavesNoTemporaryFile) {
@@ -120,16 +148,23 @@ TEST_F(BuildGuards, UnusableWorkFolderIsReported) {
 }
 
 TEST_F(BuildGuards, WorkFilesStartAgainAtOneInEveryBuild) {
-    demo_.Width = 16;
-    demo_.Height = 16;
-    RgbaImage picture;
-    picture.width = picture.height = 4;
-    picture.pixels.assign(16, 0xFF00FF00u);
-    AddScene(1).BackImage.assign(PictureFormat::Png, encodePng(picture));
+    AddSmallPictureScene();
     ASSERT_TRUE(BuildMovieFile(demo_, home_.path() / "a.swf").ok);
     ASSERT_TRUE(BuildMovieFile(demo_, home_.path() / "b.swf").ok);
     EXPECT_TRUE(std::filesystem::exists(home_.path() / "Temp" / "t1.jpg"));
     EXPECT_FALSE(std::filesystem::exists(home_.path() / "Temp" / "t2.jpg"));
+}
+
+TEST_F(BuildGuards, AWorkFileNameTakenByALinkLeavesTheLinkedFileAlone) {
+    AddSmallPictureScene();
+    const auto precious = home_.path() / "precious.txt";
+    writeFileBytes(precious, {'k', 'e', 'e', 'p'});
+    std::filesystem::create_directories(home_.path() / "Temp");
+    std::filesystem::create_symlink(precious, home_.path() / "Temp" / "t1.jpg");
+    ASSERT_TRUE(BuildMovieFile(demo_, home_.path() / "a.swf").ok);
+    EXPECT_EQ(readFileBytes(precious), (std::vector<unsigned char>{'k', 'e', 'e', 'p'}));
+    EXPECT_FALSE(std::filesystem::is_symlink(home_.path() / "Temp" / "t1.jpg"));
+    EXPECT_GT(std::filesystem::file_size(home_.path() / "Temp" / "t1.jpg"), 100u);
 }
 
 } // namespace

@@ -2,14 +2,13 @@
 
 #include "storage/project_file.h"
 
+#include "file_size_limit.h"
 #include "sample_projects.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <filesystem>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -21,31 +20,6 @@ using Bytes = std::vector<unsigned char>;
 
 const Bytes kOldContent = {'o', 'l', 'd', ' ', 'p', 'r', 'o', 'j', 'e', 'c', 't'};
 
-std::size_t filesIn(const fs::path& folder) {
-    return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
-}
-
-// Limits the size of files this process may write, as a full disk would. Root ignores folder
-// permissions, so this is how the write failure is made for every user.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-private:
-    rlimit saved_{};
-    void (*previousHandler_)(int) = nullptr;
-};
-
 TEST(SafeSave, AWriteThatFailsHalfwayLeavesTheOldFileIntact) {
     test::TempDir dir;
     const fs::path file = dir / "project.vtp";
@@ -53,14 +27,14 @@ TEST(SafeSave, AWriteThatFailsHalfwayLeavesTheOldFileIntact) {
     const auto demo = test::MakeEveryKindDemo();
     StorageResult result;
     {
-        FileSizeLimit limit(100);
+        test::FileSizeLimit limit(100);
         result = SaveProject(file, *demo);
     }
     ASSERT_FALSE(result);
     EXPECT_EQ(result.code, StorageErrorCode::WriteDemo);
     EXPECT_EQ(result.message.rfind("\"" + file.string() + "\", ", 0), 0u) << result.message;
     EXPECT_EQ(test::readFileBytes(file), kOldContent);
-    EXPECT_EQ(filesIn(dir.path()), 1u) << "the temporary file is removed";
+    EXPECT_EQ(test::entriesIn(dir.path()), 1u) << "the temporary file is removed";
 }
 
 TEST(SafeSave, AFolderThatDoesNotExistGivesTheCreateError) {
@@ -80,7 +54,7 @@ TEST(SafeSave, ATargetThatCannotBeReplacedStaysAsItWas) {
     ASSERT_FALSE(result);
     EXPECT_EQ(result.code, StorageErrorCode::CreateFile);
     EXPECT_EQ(test::readFileBytes(target / "inside"), kOldContent);
-    EXPECT_EQ(filesIn(dir.path()), 1u);
+    EXPECT_EQ(test::entriesIn(dir.path()), 1u);
 }
 
 TEST(SafeSave, AReadOnlyFolderLeavesTheOldFileIntact) {
@@ -106,7 +80,7 @@ TEST(SafeSave, ASuccessfulSaveReplacesTheFileAndKeepsItsPermissions) {
     EXPECT_NE(test::readFileBytes(file), kOldContent);
     EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    EXPECT_EQ(filesIn(dir.path()), 1u);
+    EXPECT_EQ(test::entriesIn(dir.path()), 1u);
 }
 
 TEST(SafeSave, SavingThroughALinkReplacesTheLinkedFile) {

@@ -64,6 +64,10 @@ void writeFileBytes(const fs::path& path, const std::vector<unsigned char>& byte
         throw std::runtime_error("cannot write " + path.string());
 }
 
+std::size_t entriesIn(const fs::path& folder) {
+    return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+}
+
 int runCommand(const std::string& commandLine, std::string& output) {
     output.clear();
     FILE* pipe = ::popen(commandLine.c_str(), "r");

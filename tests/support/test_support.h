@@ -40,6 +40,8 @@ std::filesystem::path dataFile(const std::string& relative);
 
 std::vector<unsigned char> readFileBytes(const std::filesystem::path& path);
 void writeFileBytes(const std::filesystem::path& path, const std::vector<unsigned char>& bytes);
+// How many entries a folder holds (a safe write must leave no temporary file behind).
+std::size_t entriesIn(const std::filesystem::path& folder);
 
 // Runs a command line, returns its exit status and fills `output` with what it wrote to stdout.
 int runCommand(const std::string& commandLine, std::string& output);
