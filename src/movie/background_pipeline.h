@@ -33,8 +33,8 @@ private:
     std::vector<const TDemoFrame*> scenes_;
     std::int32_t width_;
     std::int32_t height_;
-    std::size_t lookAhead_;
-    std::size_t launched_ = 0;
+    std::size_t mostAhead_;
+    std::size_t launched_ = 0; // scenes before this one are drawn ahead or by the one asking
     std::map<std::size_t, std::future<std::vector<std::uint8_t>>> pending_;
 };
 

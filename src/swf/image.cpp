@@ -183,7 +183,7 @@ void TFlashImage::LoadFromPixels(const TPixelBuffer& px) {
     // bitmaps faster than they compress does not pile up threads and pixel copies; the rest are
     // compressed here.
     static std::atomic<int> running{0};
-    static const int maxRunning = std::min(2, vantora::HelperThreadsBesideBuild());
+    const int maxRunning = std::min(2, vantora::HelperThreadsBesideBuild());
     if (running.fetch_add(1) >= maxRunning) {
         --running;
         data_ = Deflate(raw.data(), raw.size());

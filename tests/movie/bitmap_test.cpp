@@ -1,7 +1,9 @@
 // Pictures in the movie: premultiplied pixel data, one bitmap per distinct picture, the scene
 // background as a quality-100 JPEG work file, JPEG images passed through unchanged.
 
+#include "movie/background_pipeline.h"
 #include "movie/bitmap_conversion.h"
+#include "base/helper_threads.h"
 #include "movie/scene_background.h"
 #include "movie/scene_plan.h"
 #include "render/image_conversion.h"
@@ -16,6 +18,8 @@
 #include "swf/shape.h"
 
 #include <QImage>
+
+#include <optional>
 
 namespace vantora::test {
 namespace {
@@ -182,6 +186,37 @@ TEST_F(Bitmaps, BackgroundsDrawnAheadGiveTheSameMovieAsDrawnInPlace) {
     }
     inPlace->MakeStream();
     EXPECT_EQ(ahead->BodyStream(), inPlace->BodyStream());
+}
+
+// Whether a scene was drawn ahead on a lent core, in place, or passed over, each scene's bytes are
+// those of drawing it alone.
+TEST_F(Bitmaps, ThePipelineHandsOutEachScenesOwnBackgroundWhoeverDrewIt) {
+    demo_.Width = 40;
+    demo_.Height = 30;
+    for (int i = 0; i < 6; ++i) {
+        TDemoFrame& scene = AddScene(1);
+        if (i != 2) // one scene without a picture
+            scene.BackImage.assign(PictureFormat::Jpeg, encodeJpeg(Filled(40, 30, 0xFF102030u * std::uint32_t(i + 1)), 90));
+    }
+    std::vector<const TDemoFrame*> scenes;
+    for (const auto& scene : demo_.Scenes)
+        scenes.push_back(scene.get());
+    auto alone = [&](std::size_t i) { return DrawSceneBackgroundJpeg(*demo_.Scenes[i], 40, 30); };
+    for (bool lent : {false, true}) {
+        BackgroundPipeline pipeline(scenes, 40, 30);
+        std::optional<LendIdleCompressorCore> lend;
+        if (lent)
+            lend.emplace();
+        EXPECT_EQ(pipeline.Take(*scenes[0]), alone(0)) << lent;
+        EXPECT_EQ(pipeline.Take(*scenes[1]), alone(1)) << lent;
+        lend.reset(); // from here on nothing more is drawn ahead
+        EXPECT_TRUE(pipeline.Take(*scenes[2]).empty()) << lent;
+        EXPECT_EQ(pipeline.Take(*scenes[4]), alone(4)) << "scene 4 after passing over scene 3, " << lent;
+        EXPECT_EQ(pipeline.Take(*scenes[5]), alone(5)) << lent;
+        TDemoFrame stranger;
+        stranger.BackImage = scenes[3]->BackImage;
+        EXPECT_EQ(pipeline.Take(stranger), alone(3)) << "a scene it was not given is drawn in place";
+    }
 }
 
 } // namespace
