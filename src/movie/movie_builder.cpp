@@ -4,6 +4,7 @@
 #include "movie/object_timing.h"
 #include "movie/scene_plan.h"
 #include "movie/text_character.h"
+#include "base/helper_threads.h"
 #include "base/program_folder.h"
 #include "base/safe_file.h"
 #include "render/render_tables.h"
@@ -14,9 +15,7 @@
 
 #include <algorithm>
 #include <cstring>
-#include <future>
-#include <span>
-#include <sstream>
+#include <optional>
 #include <system_error>
 
 namespace vantora {
@@ -43,32 +42,6 @@ std::uint16_t CheckFrameCount(const TVantora& demo, const TDemoFrame* only) {
     return static_cast<std::uint16_t>(std::max<std::int64_t>(frames, 1));
 }
 
-// PrepareRenderTables on another thread for as long as this lives (or here, when no thread can
-// be had).
-class PrepareRenderTablesAside {
-public:
-    PrepareRenderTablesAside() {
-        try {
-            done_ = std::async(std::launch::async, PrepareRenderTables);
-        } catch (const std::system_error&) {
-            PrepareRenderTables();
-        }
-    }
-    ~PrepareRenderTablesAside() {
-        if (done_.valid())
-            done_.wait();
-    }
-    PrepareRenderTablesAside(const PrepareRenderTablesAside&) = delete;
-    PrepareRenderTablesAside& operator=(const PrepareRenderTablesAside&) = delete;
-
-private:
-    std::future<void> done_;
-};
-
-// Each finished scene is turned into tags and compressed on a worker thread while the next one
-// is planned; the movie checks at the end that the file is what writing it whole would give.
-void StartWritingAhead(swf::TFlashMovie& movie, std::uint16_t frames) { movie.BeginEarlyWrite(frames); }
-
 // Rectangle (0, 0)-(Width - 1, Height - 1) in the demo colour at depth 0.
 void PlaceDemoBackground(swf::TFlashMovie& movie, const TVantora& demo) {
     swf::TFlashShape* background = CheckedCharacter(movie.AddRectangle(0, 0, demo.Width - 1, demo.Height - 1));
@@ -88,19 +61,47 @@ const char* WriteStageText(FileWriteOutcome::Stage stage) {
     return "Cannot write ";
 }
 
-// The movie goes through the safe writer, so an old movie survives a failed write and no partial
-// file is left behind.
-void SaveMovie(swf::TFlashMovie& movie, const std::filesystem::path& file) {
-    movie.MakeStream();
-    std::ostringstream stream(std::ios::binary);
-    movie.SaveToStream(stream);
-    const std::string bytes = std::move(stream).str();
-    const FileWriteOutcome outcome = WriteFileSafely(
-        file, std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
-    if (!outcome.ok())
-        throw MovieBuildError(WriteStageText(outcome.stage) + file.string() + ": " +
-                              std::strerror(outcome.systemError));
+[[noreturn]] void ThrowWriteFailure(const FileWriteOutcome& outcome, const std::filesystem::path& file) {
+    throw MovieBuildError(WriteStageText(outcome.stage) + file.string() + ": " + std::strerror(outcome.systemError));
 }
+
+// The movie file, opened beside its target before the build, so that the compressed movie goes to
+// the disk as the compressor makes it: room for the file head, then each block as it is done. It
+// goes through the safe writer, so an old movie survives a failed build or write and no partial
+// file is left behind.
+class MovieFile {
+public:
+    explicit MovieFile(const std::filesystem::path& file) : path_(file), out_(file) {
+        const std::uint8_t headRoom[8] = {};
+        if (!out_.append(headRoom))
+            ThrowWriteFailure(out_.outcome(), path_);
+    }
+
+    // Where the build hands the compressed blocks (on the compressor's thread).
+    swf::TCompressedBlockSink Sink() {
+        return [this](std::span<const std::uint8_t> block) { out_.append(block); };
+    }
+
+    // Completes the file from the finished movie: its head only, when every block reached the
+    // file, otherwise the whole movie again. The movie's many records are freed while the disk
+    // flushes the file.
+    void Save(std::unique_ptr<swf::TFlashMovie> movie) {
+        movie->MakeStream();
+        if (movie->StreamedAhead()) {
+            out_.writeAt(0, movie->FileHead());
+        } else {
+            out_.restart();
+            out_.appendStream([&](std::ostream& stream) { movie->SaveToStream(stream); });
+        }
+        const FileWriteOutcome outcome = out_.commit([&] { movie.reset(); });
+        if (!outcome.ok())
+            ThrowWriteFailure(outcome, path_);
+    }
+
+private:
+    std::filesystem::path path_;
+    FileReplacement out_;
+};
 
 MovieBuildResult Failure(std::string message) { return {false, std::move(message), {}}; }
 
@@ -141,31 +142,40 @@ std::unique_ptr<swf::TFlashMovie> CreateDemoMovie(const TVantora& demo) {
     return movie;
 }
 
-std::unique_ptr<swf::TFlashMovie> BuildWholeDemo(const TVantora& demo, const ProgressObserver* progress,
-                                                 std::vector<std::string>* notes) {
+namespace {
+
+std::unique_ptr<swf::TFlashMovie> BuildWholeDemoInto(const TVantora& demo, const ProgressObserver* progress,
+                                                     std::vector<std::string>* notes, swf::TCompressedBlockSink sink) {
     CheckDemoSize(demo);
     // Until the first scene is written the compressing thread has nothing to do: its core makes
     // the painters' tables meanwhile.
     PrepareRenderTablesAside tables;
     const std::uint16_t frames = CheckFrameCount(demo, nullptr);
     auto movie = CreateDemoMovie(demo);
-    StartWritingAhead(*movie, frames);
+    // Each finished scene is turned into tags and compressed on a worker thread while the next one
+    // is planned; the movie checks at the end that the file is what writing it whole would give.
+    movie->BeginEarlyWrite(frames, std::move(sink));
     std::vector<const TDemoFrame*> scenes;
     for (const auto& scene : demo.Scenes)
         scenes.push_back(scene.get());
     MovieBuildSession session(*movie, demo, WorkFiles(), std::move(scenes));
     ProgressScope scope(progress, kCreateMovieLabel, static_cast<int>(demo.Scenes.size()));
+    // Until the first scene is written the compressor has nothing to do: its core draws the next
+    // background and compresses bitmaps meanwhile.
+    std::optional<LendIdleCompressorCore> lend(std::in_place);
     int k = 0;
     for (const auto& scene : demo.Scenes) {
         scope.advance(++k);
         AppendScene(session, *scene);
+        lend.reset();
         movie->WriteFinishedItems();
     }
     TakeNotes(session, notes);
     return movie;
 }
 
-std::unique_ptr<swf::TFlashMovie> BuildOneScene(const TVantora& demo, int sceneIndex, std::vector<std::string>* notes) {
+std::unique_ptr<swf::TFlashMovie> BuildOneSceneInto(const TVantora& demo, int sceneIndex, std::vector<std::string>* notes,
+                                                     swf::TCompressedBlockSink sink) {
     if (sceneIndex < 0 || std::size_t(sceneIndex) >= demo.Scenes.size())
         throw MovieBuildError("There is no scene " + std::to_string(sceneIndex + 1) + "; the demo has " +
                               std::to_string(demo.Scenes.size()) + " scene(s).");
@@ -173,25 +183,40 @@ std::unique_ptr<swf::TFlashMovie> BuildOneScene(const TVantora& demo, int sceneI
     CheckDemoSize(demo);
     const std::uint16_t frames = CheckFrameCount(demo, &scene);
     auto movie = CreateDemoMovie(demo);
-    StartWritingAhead(*movie, frames);
+    movie->BeginEarlyWrite(frames, std::move(sink));
     MovieBuildSession session(*movie, demo, WorkFiles(), {&scene});
-    AppendScene(session, scene);
+    {
+        const LendIdleCompressorCore lend; // the compressor waits for this one scene
+        AppendScene(session, scene);
+    }
     TakeNotes(session, notes);
     return movie;
+}
+
+} // namespace
+
+std::unique_ptr<swf::TFlashMovie> BuildWholeDemo(const TVantora& demo, const ProgressObserver* progress,
+                                                 std::vector<std::string>* notes) {
+    return BuildWholeDemoInto(demo, progress, notes, {});
+}
+
+std::unique_ptr<swf::TFlashMovie> BuildOneScene(const TVantora& demo, int sceneIndex, std::vector<std::string>* notes) {
+    return BuildOneSceneInto(demo, sceneIndex, notes, {});
 }
 
 MovieBuildResult BuildAndSaveWholeDemo(const TVantora& demo, const std::filesystem::path& file,
                                        const ProgressObserver* progress) {
     return Guarded([&](std::vector<std::string>& notes) {
-        auto movie = BuildWholeDemo(demo, progress, &notes);
-        SaveMovie(*movie, file);
+        CheckDemoSize(demo); // before a file is made for it
+        MovieFile out(file);
+        out.Save(BuildWholeDemoInto(demo, progress, &notes, out.Sink()));
     });
 }
 
 MovieBuildResult BuildAndSaveOneScene(const TVantora& demo, int sceneIndex, const std::filesystem::path& file) {
     return Guarded([&](std::vector<std::string>& notes) {
-        auto movie = BuildOneScene(demo, sceneIndex, &notes);
-        SaveMovie(*movie, file.empty() ? ProgramFolder() / kPreviewMovieName : file);
+        MovieFile out(file.empty() ? ProgramFolder() / kPreviewMovieName : file);
+        out.Save(BuildOneSceneInto(demo, sceneIndex, &notes, out.Sink()));
     });
 }
 

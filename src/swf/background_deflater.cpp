@@ -3,11 +3,16 @@
 #include "swf/deflate.h"
 #include "swf/errors.h"
 
-#include <sstream>
-
 namespace swf {
 
-TBackgroundDeflater::TBackgroundDeflater() : worker_([this] { Run(); }) {}
+TBackgroundDeflater::TBackgroundDeflater(TCompressedBlockSink sink) : sink_(std::move(sink)), worker_([this] { Run(); }) {}
+
+void TBackgroundDeflater::HandOverBlocks(size_t upTo) {
+    if (!sink_)
+        return;
+    for (; handedOver_ < upTo; ++handedOver_)
+        sink_(output_.BlockAt(handedOver_));
+}
 
 TBackgroundDeflater::~TBackgroundDeflater() {
     {
@@ -29,7 +34,7 @@ void TBackgroundDeflater::Write(std::vector<uint8_t> piece) {
     wake_.notify_all();
 }
 
-std::vector<uint8_t> TBackgroundDeflater::Finish() {
+TCompressedBlocks TBackgroundDeflater::Finish() {
     {
         std::lock_guard lock(mutex_);
         finishing_ = true;
@@ -44,8 +49,7 @@ std::vector<uint8_t> TBackgroundDeflater::Finish() {
 
 void TBackgroundDeflater::Run() {
     try {
-        std::ostringstream out(std::ios::binary);
-        TDeflateWriter z(out);
+        TDeflateWriter z(output_);
         for (;;) {
             std::vector<uint8_t> piece;
             {
@@ -59,10 +63,12 @@ void TBackgroundDeflater::Run() {
                 pieces_.pop_front();
             }
             z.Write(piece.data(), piece.size());
+            // Every block but the last is full and final.
+            if (output_.BlockCount() > 1)
+                HandOverBlocks(output_.BlockCount() - 1);
         }
         z.Finish();
-        const std::string bytes = std::move(out).str();
-        output_.assign(bytes.begin(), bytes.end());
+        HandOverBlocks(output_.BlockCount());
     } catch (...) {
         failure_ = std::current_exception();
     }

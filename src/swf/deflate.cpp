@@ -52,13 +52,46 @@ std::vector<uint8_t> Deflate(const uint8_t* data, size_t size) {
     return out;
 }
 
+void TCompressedBlocks::WriteTo(std::ostream& destination) const {
+    for (const Block& block : blocks_)
+        destination.write(reinterpret_cast<const char*>(block.data.get()), std::streamsize(block.used));
+}
+
+std::vector<uint8_t> TCompressedBlocks::Joined() const {
+    std::vector<uint8_t> bytes;
+    bytes.reserve(size_);
+    for (const Block& block : blocks_)
+        bytes.insert(bytes.end(), block.data.get(), block.data.get() + block.used);
+    return bytes;
+}
+
+uint8_t* TCompressedBlocks::Room(size_t& room) {
+    if (blocks_.empty() || blocks_.back().used == kBlockSize)
+        blocks_.push_back({std::unique_ptr<uint8_t[]>(new uint8_t[kBlockSize]), 0});
+    Block& last = blocks_.back();
+    room = kBlockSize - last.used;
+    return last.data.get() + last.used;
+}
+
+void TCompressedBlocks::Grow(size_t n) {
+    blocks_.back().used += n;
+    size_ += n;
+}
+
 struct TDeflateWriter::State {
     z_stream z{};
-    std::vector<uint8_t> buffer = std::vector<uint8_t>(256 * 1024);
+    std::vector<uint8_t> buffer; // for a stream destination only
 };
 
 TDeflateWriter::TDeflateWriter(std::ostream& destination, std::function<void(uint64_t)> progress)
-    : state_(new State), out_(destination), progress_(std::move(progress)) {
+    : TDeflateWriter(&destination, nullptr, std::move(progress)) {
+    state_->buffer.resize(256 * 1024);
+}
+
+TDeflateWriter::TDeflateWriter(TCompressedBlocks& destination) : TDeflateWriter(nullptr, &destination, {}) {}
+
+TDeflateWriter::TDeflateWriter(std::ostream* stream, TCompressedBlocks* blocks, std::function<void(uint64_t)> progress)
+    : state_(new State), out_(stream), blocks_(blocks), progress_(std::move(progress)) {
     const int rc = deflateInit(&state_->z, Z_DEFAULT_COMPRESSION);
     if (rc != Z_OK) {
         delete state_;
@@ -75,18 +108,23 @@ void TDeflateWriter::Pump(int flush) {
     z_stream& z = state_->z;
     int rc;
     do {
-        z.next_out = state_->buffer.data();
-        z.avail_out = uInt(state_->buffer.size());
+        size_t room = state_->buffer.size();
+        z.next_out = blocks_ != nullptr ? blocks_->Room(room) : state_->buffer.data();
+        z.avail_out = uInt(room);
         {
             DeflateTimer timer;
             rc = deflate(&z, flush);
         }
         if (rc == Z_STREAM_ERROR)
             throw Error(zlibMessage("compression", rc, z));
-        const size_t produced = state_->buffer.size() - z.avail_out;
-        out_.write(reinterpret_cast<const char*>(state_->buffer.data()), std::streamsize(produced));
-        if (!out_)
-            throw Error("writing compressed data failed");
+        const size_t produced = room - z.avail_out;
+        if (blocks_ != nullptr) {
+            blocks_->Grow(produced);
+        } else {
+            out_->write(reinterpret_cast<const char*>(state_->buffer.data()), std::streamsize(produced));
+            if (!*out_)
+                throw Error("writing compressed data failed");
+        }
         if (progress_ && produced > 0)
             progress_(z.total_in);
     } while (z.avail_out == 0 || (flush == Z_FINISH && rc != Z_STREAM_END));

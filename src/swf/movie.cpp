@@ -48,6 +48,8 @@ uint64_t BodyFingerprint(const std::vector<uint8_t>& body) {
 
 // What was written ahead of MakeStream: the worker compressing it and what it was made for.
 struct TFlashMovie::TEarlyWrite {
+    explicit TEarlyWrite(TCompressedBlockSink sink) : Streamed(bool(sink)), Deflater(std::move(sink)) {}
+    bool Streamed; // the deflater hands its blocks to a sink
     TBackgroundDeflater Deflater;
     int Version = 0;
     uint16_t ExpectedFrames = 0;
@@ -241,11 +243,11 @@ std::vector<uint8_t> TFlashMovie::PreludeBytes(int version) {
     return bytes;
 }
 
-void TFlashMovie::BeginEarlyWrite(uint16_t expectedFrames) {
+void TFlashMovie::BeginEarlyWrite(uint16_t expectedFrames, TCompressedBlockSink sink) {
     early_.reset();
     if (!Compressed() || streamSound_ != nullptr)
         return;
-    early_ = std::make_unique<TEarlyWrite>();
+    early_ = std::make_unique<TEarlyWrite>(std::move(sink));
     early_->Version = RequiredVersion();
     early_->ExpectedFrames = expectedFrames;
     early_->Tail = HeaderTail(expectedFrames);
@@ -299,6 +301,7 @@ bool TFlashMovie::FinishEarlyWrite() {
     // Summed while the worker compresses what is left, not after it.
     precompressedBodyFingerprint_ = BodyFingerprint(body);
     precompressed_ = early_->Deflater.Finish();
+    precompressedStreamed_ = early_->Streamed;
     precompressedTail_ = std::move(early_->Tail);
     SetFrameCount(uint16_t(frames));
     if (early_->Version > Version())
@@ -307,16 +310,17 @@ bool TFlashMovie::FinishEarlyWrite() {
     return true;
 }
 
-const std::vector<uint8_t>* TFlashMovie::PrecompressedTailAndBody(const std::vector<uint8_t>& tail) const {
-    if (precompressed_.empty() || tail != precompressedTail_ ||
+const TCompressedBlocks* TFlashMovie::PrecompressedTailAndBody(const std::vector<uint8_t>& tail) const {
+    if (precompressed_.Empty() || tail != precompressedTail_ ||
         BodyFingerprint(BodyStream()) != precompressedBodyFingerprint_)
         return nullptr;
     return &precompressed_;
 }
 
 void TFlashMovie::MakeStream() {
-    precompressed_.clear();
+    precompressed_ = {};
     precompressedTail_.clear();
+    precompressedStreamed_ = false;
     if (early_) {
         bool finished = false;
         try {

@@ -6,6 +6,8 @@
 // Ownership: the movie owns every object it creates and returns raw observer pointers that stay
 // valid for the movie's lifetime.
 
+#include "swf/background_deflater.h"
+#include "swf/deflate.h"
 #include "swf/flash_object.h"
 #include "swf/font.h"
 #include "swf/records.h"
@@ -120,13 +122,18 @@ public:
     // ahead (frame count, version, a definition moved into the written part, header fields),
     // MakeStream and SaveToStream write it from the start instead: the file is the same either
     // way. Only compressed movies without a stream sound are written ahead.
-    void BeginEarlyWrite(uint16_t expectedFrames);
+    // `sink` (when set) receives the compressed stream block by block as it is made: when the
+    // movie then finishes ahead (StreamedAhead), the file head is all it lacks.
+    void BeginEarlyWrite(uint16_t expectedFrames, TCompressedBlockSink sink = {});
     void WriteFinishedItems();
     // True while what was written ahead is still usable.
     bool WritingAhead() const { return early_ != nullptr; }
     // True when the last MakeStream finished what was written ahead (SaveToStream then only
     // copies the compressed bytes).
-    bool FinishedAhead() const { return !precompressed_.empty(); }
+    bool FinishedAhead() const { return !precompressed_.Empty(); }
+    // True when the sink of BeginEarlyWrite received everything SaveToStream would write after the
+    // file head.
+    bool StreamedAhead() const { return precompressedStreamed_ && CompressedAhead(); }
 
     // ---- the list and the per-kind indexes
     const std::vector<std::unique_ptr<TBasedSWFObject>>& Objects() const { return timeline_.Items(); }
@@ -140,7 +147,7 @@ public:
     const std::vector<TFlashSprite*>& Sprites() const { return sprites_; }
 
 protected:
-    const std::vector<uint8_t>* PrecompressedTailAndBody(const std::vector<uint8_t>& tail) const override;
+    const TCompressedBlocks* PrecompressedTailAndBody(const std::vector<uint8_t>& tail) const override;
 
 private:
     struct TEarlyWrite;
@@ -164,9 +171,10 @@ private:
     std::unique_ptr<TEarlyWrite> early_;
     // The compressed header tail and body of the last MakeStream that finished ahead, with the
     // tail and the checksum of the body they were made for.
-    std::vector<uint8_t> precompressed_;
+    TCompressedBlocks precompressed_;
     std::vector<uint8_t> precompressedTail_;
     uint64_t precompressedBodyFingerprint_ = 0;
+    bool precompressedStreamed_ = false;
 };
 
 } // namespace swf

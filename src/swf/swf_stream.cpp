@@ -59,21 +59,25 @@ std::vector<uint8_t> TBasedSWFStream::HeaderTail(uint16_t frameCount) const {
     return out;
 }
 
-void TBasedSWFStream::SaveToStream(std::ostream& destination) {
+std::array<uint8_t, 8> TBasedSWFStream::FileHead() {
     const uint64_t fileLength = uint64_t(body_.size()) + HeaderSize();
     if (fileLength > 0xFFFFFFFFull)
         throw Error("movie of " + std::to_string(fileLength) + " bytes is larger than the 4 GiB a SWF header can state");
     if (compressed_ && version_ < 6)
         version_ = 6;
-    const uint8_t head[8] = {uint8_t(compressed_ ? 'C' : 'F'), 'W', 'S', uint8_t(version_),
-                             uint8_t(fileLength), uint8_t(fileLength >> 8), uint8_t(fileLength >> 16), uint8_t(fileLength >> 24)};
-    destination.write(reinterpret_cast<const char*>(head), 8);
+    return {uint8_t(compressed_ ? 'C' : 'F'), 'W', 'S', uint8_t(version_),
+            uint8_t(fileLength), uint8_t(fileLength >> 8), uint8_t(fileLength >> 16), uint8_t(fileLength >> 24)};
+}
+
+void TBasedSWFStream::SaveToStream(std::ostream& destination) {
+    const std::array<uint8_t, 8> head = FileHead();
+    destination.write(reinterpret_cast<const char*>(head.data()), std::streamsize(head.size()));
     const std::vector<uint8_t> tail = HeaderTail(frameCount_);
     if (!compressed_) {
         destination.write(reinterpret_cast<const char*>(tail.data()), std::streamsize(tail.size()));
         destination.write(reinterpret_cast<const char*>(body_.data()), std::streamsize(body_.size()));
-    } else if (const std::vector<uint8_t>* ready = PrecompressedTailAndBody(tail)) {
-        destination.write(reinterpret_cast<const char*>(ready->data()), std::streamsize(ready->size()));
+    } else if (const TCompressedBlocks* ready = PrecompressedTailAndBody(tail)) {
+        ready->WriteTo(destination);
         NotifyProgress(100, 2);
     } else {
         const double base = double(body_.size()) - 22.0;

@@ -4,6 +4,7 @@
 
 #include "swf/records.h"
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -11,6 +12,8 @@
 #include <vector>
 
 namespace swf {
+
+class TCompressedBlocks;
 
 class TBasedSWFStream {
 public:
@@ -47,6 +50,12 @@ public:
     std::vector<uint8_t>& BodyStream() { return body_; }
     const std::vector<uint8_t>& BodyStream() const { return body_; }
 
+    // The first 8 bytes of the saved file: signature, version and file length. A compressed movie
+    // is saved at version 6 at least. Throws swf::Error for a movie larger than a header can state.
+    std::array<uint8_t, 8> FileHead();
+    // True when what follows the file head is compressed already (SaveToStream only copies it).
+    bool CompressedAhead() const { return compressed_ && PrecompressedTailAndBody(HeaderTail(frameCount_)) != nullptr; }
+
     void SaveToStream(std::ostream& destination);
     // Replaces the file. Failure to create or write it throws swf::Error with the path and reason.
     void SaveToFile(const std::filesystem::path& path);
@@ -59,7 +68,7 @@ protected:
     std::vector<uint8_t> HeaderTail(uint16_t frameCount) const;
     // The compressed header tail and body when a subclass compressed them already for exactly
     // `tail` and the current body; nullptr to compress here.
-    virtual const std::vector<uint8_t>* PrecompressedTailAndBody(const std::vector<uint8_t>& tail) const {
+    virtual const TCompressedBlocks* PrecompressedTailAndBody(const std::vector<uint8_t>& tail) const {
         (void)tail;
         return nullptr;
     }

@@ -10,7 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
+#include <span>
 #include <sstream>
 
 using namespace swf;
@@ -23,7 +25,8 @@ using Twist = std::function<void(TFlashMovie&, TFlashSprite* firstSprite)>;
 
 // Two scenes' worth of definitions, sprites, placements, labels and actions. With `ahead`, the
 // movie is written ahead after each part, as the movie builder does.
-std::unique_ptr<TFlashMovie> buildMovie(bool ahead, uint16_t expectedFrames, const Twist& twist = {}) {
+std::unique_ptr<TFlashMovie> buildMovie(bool ahead, uint16_t expectedFrames, const Twist& twist = {},
+                                        TCompressedBlockSink sink = {}) {
     auto movie = std::make_unique<TFlashMovie>(0, 0, 320, 240, 20, true);
     movie->SetVersion(6);
     movie->SetCompressed(true);
@@ -31,7 +34,7 @@ std::unique_ptr<TFlashMovie> buildMovie(bool ahead, uint16_t expectedFrames, con
     back->SetSolidColor(0x336699);
     movie->PlaceObject(back, 0);
     if (ahead)
-        movie->BeginEarlyWrite(expectedFrames);
+        movie->BeginEarlyWrite(expectedFrames, std::move(sink));
     TFlashSprite* firstSprite = nullptr;
     for (int part = 0; part < 2; ++part) {
         TFlashSprite* sprite = movie->AddSprite();
@@ -67,6 +70,11 @@ Bytes saved(TFlashMovie& movie) {
     movie.SaveToStream(out);
     const std::string s = out.str();
     return Bytes(s.begin(), s.end());
+}
+
+// A sink that keeps the blocks it is handed, one after the other.
+TCompressedBlockSink collectInto(Bytes& collected) {
+    return [&collected](std::span<const uint8_t> block) { collected.insert(collected.end(), block.begin(), block.end()); };
 }
 
 Bytes wholeMovie(const Twist& twist = {}) {
@@ -128,9 +136,11 @@ TEST(EarlyWrite, AnyDifferenceFallsBackToWritingItWhole) {
         {"the prelude changes", 8, [](TFlashMovie& m, TFlashSprite*) { m.BackgroundColor() = TSWFRGB(1, 2, 3); }},
     };
     for (const Case& c : cases) {
-        auto ahead = buildMovie(true, c.expectedFrames, c.twist);
+        Bytes streamed;
+        auto ahead = buildMovie(true, c.expectedFrames, c.twist, collectInto(streamed));
         const Bytes file = saved(*ahead);
         EXPECT_FALSE(ahead->FinishedAhead()) << c.name;
+        EXPECT_FALSE(ahead->StreamedAhead()) << c.name << ": what the sink got is not the file";
         EXPECT_EQ(file, wholeMovie(c.twist)) << c.name;
     }
 }
@@ -179,6 +189,37 @@ TEST(EarlyWrite, ChangesAfterMakeStreamAreNotHiddenByTheCompressedCopy) {
     }
 }
 
+TEST(EarlyWrite, ASinkReceivesEverythingAfterTheFileHead) {
+    Bytes streamed;
+    auto movie = buildMovie(true, 8, {}, collectInto(streamed));
+    movie->MakeStream();
+    ASSERT_TRUE(movie->StreamedAhead());
+    const std::array<uint8_t, 8> head = movie->FileHead();
+    Bytes file(head.begin(), head.end());
+    file.insert(file.end(), streamed.begin(), streamed.end());
+    EXPECT_EQ(file, wholeMovie());
+    EXPECT_EQ(std::string(file.begin(), file.begin() + 3), "CWS");
+
+    // Without a sink nothing is streamed, though the movie still finishes ahead.
+    auto quiet = buildMovie(true, 8);
+    quiet->MakeStream();
+    EXPECT_TRUE(quiet->FinishedAhead());
+    EXPECT_FALSE(quiet->StreamedAhead());
+}
+
+TEST(EarlyWrite, AnEditAfterMakeStreamEndsWhatWasStreamed) {
+    Bytes streamed;
+    auto movie = buildMovie(true, 8, {}, collectInto(streamed));
+    movie->MakeStream();
+    ASSERT_TRUE(movie->StreamedAhead());
+    movie->BodyStream().back() ^= 1;
+    EXPECT_FALSE(movie->StreamedAhead());
+    auto other = buildMovie(true, 8, {}, collectInto(streamed));
+    other->MakeStream();
+    other->SetFrameCount(3);
+    EXPECT_FALSE(other->StreamedAhead()) << "the compressed header tail would change";
+}
+
 TEST(EarlyWrite, OnlyCompressedMoviesAreWrittenAhead) {
     TFlashMovie movie(0, 0, 10, 10, 10, true);
     movie.BeginEarlyWrite(1);
@@ -211,12 +252,38 @@ TEST(BackgroundDeflater, PiecesGiveTheBytesOfOneCompression) {
             deflater.Write(Bytes(data.begin() + std::ptrdiff_t(at), data.begin() + std::ptrdiff_t(at + n)));
             at += n;
         }
-        EXPECT_EQ(deflater.Finish(), whole) << pieceSize;
+        EXPECT_EQ(deflater.Finish().Joined(), whole) << pieceSize;
     }
+}
+
+TEST(BackgroundDeflater, ASinkGetsEveryBlockOnceInOrderAsItIsCompleted) {
+    // Noise that deflate cannot shrink, so that the output spans several blocks.
+    Bytes data(3 << 20);
+    uint32_t x = 12345;
+    for (uint8_t& b : data) {
+        x = x * 1664525u + 1013904223u;
+        b = uint8_t(x >> 24);
+    }
+    std::vector<size_t> sizes;
+    Bytes streamed;
+    TBackgroundDeflater deflater([&](std::span<const uint8_t> block) {
+        sizes.push_back(block.size());
+        streamed.insert(streamed.end(), block.begin(), block.end());
+    });
+    for (size_t at = 0; at < data.size(); at += 100000)
+        deflater.Write(Bytes(data.begin() + std::ptrdiff_t(at), data.begin() + std::ptrdiff_t(std::min(data.size(), at + 100000))));
+    const TCompressedBlocks blocks = deflater.Finish();
+    EXPECT_EQ(streamed, blocks.Joined());
+    EXPECT_EQ(streamed, Deflate(data.data(), data.size()));
+    ASSERT_EQ(sizes.size(), blocks.BlockCount());
+    ASSERT_GE(sizes.size(), 3u);
+    for (size_t i = 0; i + 1 < sizes.size(); ++i)
+        EXPECT_EQ(sizes[i], size_t(1) << 20) << "block " << i << " is handed over full";
+    EXPECT_GT(sizes.back(), 0u);
 }
 
 TEST(BackgroundDeflater, NothingWrittenIsAnEmptyStream) {
     TBackgroundDeflater deflater;
     deflater.Write({});
-    EXPECT_EQ(deflater.Finish(), Deflate(nullptr, 0));
+    EXPECT_EQ(deflater.Finish().Joined(), Deflate(nullptr, 0));
 }
