@@ -5,6 +5,8 @@
 #include <QFontDatabase>
 #include <QStringList>
 
+#include <system_error>
+
 namespace vantora {
 
 void PrepareRenderTables() {
@@ -13,6 +15,19 @@ void PrepareRenderTables() {
     BalloonArrowMask(BalloonCorner::TopLeft);
     // Reading the families makes Qt load the font configuration and list the system's faces.
     QFontDatabase::families();
+}
+
+PrepareRenderTablesAside::PrepareRenderTablesAside() {
+    try {
+        done_ = std::async(std::launch::async, PrepareRenderTables);
+    } catch (const std::system_error&) {
+        PrepareRenderTables();
+    }
+}
+
+PrepareRenderTablesAside::~PrepareRenderTablesAside() {
+    if (done_.valid())
+        done_.wait();
 }
 
 } // namespace vantora

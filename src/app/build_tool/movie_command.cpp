@@ -3,6 +3,7 @@
 #include "build_tool/build_tool.h"
 #include "build_tool/gui_session.h"
 #include "movie/movie_builder.h"
+#include "render/render_tables.h"
 
 #include <ostream>
 #include <string>
@@ -11,6 +12,8 @@ namespace vantora::buildtool {
 
 int BuildMovie(const CommandLine& line, std::ostream& err) {
     EnsureGuiApplication();
+    // The painters' tables are made on the other core while the project loads.
+    PrepareRenderTablesAside tables;
     TVantora demo;
     if (!LoadProjectOrReport(line.project, demo, err))
         return kExitFailed;
