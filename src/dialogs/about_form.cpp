@@ -1,6 +1,7 @@
 #include "dialogs/about_form.h"
 
 #include "dialogs/brand_backdrop.h"
+#include "dialogs/dialog_buttons.h"
 #include "dialogs/program_identity.h"
 
 #include <QGridLayout>
@@ -53,11 +54,7 @@ TAboutForm::TAboutForm(UserPrompts& prompts, QWidget* parent) : QDialog(parent) 
     contacts->addWidget(AddressLabel(QStringLiteral("mailto:") + sales, sales, prompts, this), 2, 1);
     contacts->setColumnStretch(1, 1);
 
-    auto* ok = new QPushButton(QStringLiteral("&OK"), this);
-    ok->setObjectName(QStringLiteral("OkButton"));
-    ok->setDefault(true);
-    ok->setMinimumWidth(80);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    QPushButton* ok = MakeOkButton(*this);
 
     auto* header = new QHBoxLayout;
     header->addWidget(icon);

@@ -2,6 +2,7 @@
 
 #include "dialogs/colour_box.h"
 #include "dialogs/demo_settings_controls.h"
+#include "dialogs/dialog_buttons.h"
 
 #include <QGridLayout>
 #include <QLabel>

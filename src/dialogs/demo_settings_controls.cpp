@@ -4,9 +4,7 @@
 #include "model/demo.h"
 
 #include <QButtonGroup>
-#include <QDialog>
 #include <QHBoxLayout>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 
@@ -24,23 +22,6 @@ QSpinBox* MakeDemoSizeEdit(int value, QWidget* parent) {
     edit->setAccelerated(true);
     edit->setMinimumWidth(80);
     return edit;
-}
-
-QLayout* MakeOkCancelRow(QDialog& dialog, const QString& cancelCaption) {
-    auto* row = new QHBoxLayout;
-    auto* ok = new QPushButton(QStringLiteral("&OK"), &dialog);
-    auto* cancel = new QPushButton(cancelCaption, &dialog);
-    ok->setObjectName(QStringLiteral("OkButton"));
-    cancel->setObjectName(QStringLiteral("CancelButton"));
-    ok->setDefault(true);
-    ok->setMinimumWidth(80);
-    cancel->setMinimumWidth(80);
-    QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
-    QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
-    row->addStretch(1);
-    row->addWidget(ok);
-    row->addWidget(cancel);
-    return row;
 }
 
 void SetTabChain(std::initializer_list<QWidget*> widgets) {

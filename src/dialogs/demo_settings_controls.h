@@ -7,8 +7,6 @@
 #include <cstdint>
 #include <initializer_list>
 
-class QDialog;
-class QLayout;
 class QRadioButton;
 class QSpinBox;
 
@@ -16,9 +14,6 @@ namespace vantora {
 
 // A spin edit for a movie width or height: 1..9999, so at most four digits.
 QSpinBox* MakeDemoSizeEdit(int value, QWidget* parent);
-
-// The dialog's OK ("&OK", default) and Cancel row, wired to accept and reject.
-QLayout* MakeOkCancelRow(QDialog& dialog, const QString& cancelCaption = QStringLiteral("&Cancel"));
 
 // Chains the tab order through the widgets in the order given.
 void SetTabChain(std::initializer_list<QWidget*> widgets);

@@ -1,6 +1,6 @@
 #include "dialogs/grid_size_form.h"
 
-#include "dialogs/demo_settings_controls.h"
+#include "dialogs/dialog_buttons.h"
 #include "storage/editor_settings.h"
 
 #include <QFormLayout>

@@ -3,6 +3,7 @@
 #include "dialogs/colour_box.h"
 #include "dialogs/colour_conversion.h"
 #include "dialogs/demo_settings_controls.h"
+#include "dialogs/dialog_buttons.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

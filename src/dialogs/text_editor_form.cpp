@@ -1,5 +1,6 @@
 #include "dialogs/text_editor_form.h"
 
+#include "dialogs/dialog_buttons.h"
 #include "dialogs/text_file.h"
 
 #include <QHBoxLayout>
@@ -11,9 +12,7 @@ namespace vantora {
 namespace {
 
 QPushButton* AddButton(QBoxLayout* row, const QString& caption, const char* name, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setMinimumWidth(80);
+    QPushButton* button = MakeDialogButton(caption, name, parent);
     row->addWidget(button);
     return button;
 }

@@ -1,6 +1,7 @@
 #include "dialogs/image_editor/image_editor_form.h"
 
 #include "base/safe_file.h"
+#include "dialogs/dialog_buttons.h"
 #include "dialogs/image_editor/image_view.h"
 #include "dialogs/image_editor/picture_checks.h"
 #include "picture/picture_file.h"
@@ -42,13 +43,6 @@ FormatFile FileOfFormat(PictureFormat format) {
 
 std::filesystem::path ToPath(const QString& name) { return std::filesystem::path(name.toStdU32String()); }
 
-QPushButton* MakeButton(const QString& caption, const char* name, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setMinimumWidth(80);
-    return button;
-}
-
 } // namespace
 
 TImageEditorForm::TImageEditorForm(const Picture& picture, bool iconMode, UserPrompts& prompts, QWidget* parent)
@@ -66,12 +60,12 @@ TImageEditorForm::TImageEditorForm(const Picture& picture, bool iconMode, UserPr
     kindLabel_ = new QLabel(this);
     kindLabel_->setObjectName(QStringLiteral("KindLabel"));
 
-    QPushButton* load = MakeButton(QStringLiteral("&Load From File..."), "LoadButton", this);
-    saveButton_ = MakeButton(QStringLiteral("&Save As..."), "SaveButton", this);
-    clearButton_ = MakeButton(QStringLiteral("&Clear"), "ClearButton", this);
-    QPushButton* shot = MakeButton(QStringLiteral("Take a Screen Shot..."), "ScreenShotButton", this);
-    QPushButton* ok = MakeButton(QStringLiteral("&OK"), "OkButton", this);
-    QPushButton* cancel = MakeButton(QStringLiteral("Cancel"), "CancelButton", this);
+    QPushButton* load = MakeDialogButton(QStringLiteral("&Load From File..."), "LoadButton", this);
+    saveButton_ = MakeDialogButton(QStringLiteral("&Save As..."), "SaveButton", this);
+    clearButton_ = MakeDialogButton(QStringLiteral("&Clear"), "ClearButton", this);
+    QPushButton* shot = MakeDialogButton(QStringLiteral("Take a Screen Shot..."), "ScreenShotButton", this);
+    QPushButton* ok = MakeDialogButton(QStringLiteral("&OK"), "OkButton", this);
+    QPushButton* cancel = MakeDialogButton(QStringLiteral("Cancel"), "CancelButton", this);
     ok->setDefault(true);
 
     auto* side = new QVBoxLayout;

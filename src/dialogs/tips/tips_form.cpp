@@ -2,6 +2,7 @@
 
 #include "base/program_folder.h"
 #include "base/safe_file.h"
+#include "dialogs/dialog_buttons.h"
 #include "dialogs/program_identity.h"
 #include "dialogs/tips/rtf_reader.h"
 #include "storage/app_settings_file.h"
@@ -65,11 +66,7 @@ TTipsForm::TTipsForm(const std::filesystem::path& tipsFile, bool offerCheckBox, 
     showOnStartup_->setObjectName(QStringLiteral("ShowOnStartupBox"));
     showOnStartup_->setChecked(true);
     showOnStartup_->setVisible(offerCheckBox);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("OkButton"));
-    ok->setDefault(true);
-    ok->setMinimumWidth(80);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    QPushButton* ok = MakeOkButton(*this, QStringLiteral("OK"));
 
     auto* header = new QHBoxLayout;
     header->addWidget(icon);
