@@ -30,6 +30,13 @@ TDemoObject& DocumentFixture::place(TObjectKind kind, std::int32_t left, std::in
     return object;
 }
 
+TDemoObject& DocumentFixture::placeBar(TObjectKind kind, std::int32_t start, std::int32_t end) {
+    TDemoObject& object = place(kind);
+    object.StartTime = start;
+    object.EndTime = end;
+    return object;
+}
+
 void DocumentFixture::expectUndoRedo(const std::vector<std::uint8_t>& before, const std::vector<std::uint8_t>& after) {
     ASSERT_NE(before, after) << "the edit changed nothing";
     ASSERT_EQ(bytes(), after);

@@ -31,6 +31,8 @@ protected:
 
     // Adds an object straight through the model (not an edit: the history stays empty).
     TDemoObject& place(TObjectKind kind, std::int32_t left = 0, std::int32_t top = 0);
+    // The same with the object shown from `start` to `end`: a bar of the timeline.
+    TDemoObject& placeBar(TObjectKind kind, std::int32_t start, std::int32_t end);
 
     QUndoStack& stack() { return document.undoStack(); }
     std::vector<std::uint8_t> bytes() const { return ProjectBytes(document.demo()); }

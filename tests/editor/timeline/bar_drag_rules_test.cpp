@@ -14,21 +14,13 @@ namespace {
 
 using namespace timeline;
 
-class BarDragRules : public DocumentFixture {
-protected:
-    TDemoObject& bar(TObjectKind kind, std::int32_t start, std::int32_t end) {
-        TDemoObject& object = place(kind);
-        object.StartTime = start;
-        object.EndTime = end;
-        return object;
-    }
-};
+using BarDragRules = DocumentFixture;
 
 TEST_F(BarDragRules, TheEarlierCursorIsTheNearestCursorBeforeInListOrder) {
-    TDemoObject& note = bar(TObjectKind::Note, 0, 30);
-    TDemoObject& c1 = bar(TObjectKind::Cursor, 0, 20);
-    TDemoObject& c2 = bar(TObjectKind::Cursor, 25, 45);
-    TDemoObject& c3 = bar(TObjectKind::Cursor, 50, 70);
+    TDemoObject& note = placeBar(TObjectKind::Note, 0, 30);
+    TDemoObject& c1 = placeBar(TObjectKind::Cursor, 0, 20);
+    TDemoObject& c2 = placeBar(TObjectKind::Cursor, 25, 45);
+    TDemoObject& c3 = placeBar(TObjectKind::Cursor, 50, 70);
     EXPECT_EQ(EarlierCursorEnd(*scene, note), std::nullopt);
     EXPECT_EQ(EarlierCursorEnd(*scene, c1), std::nullopt);
     EXPECT_EQ(EarlierCursorEnd(*scene, c2), std::optional<std::int32_t>(20));
@@ -38,7 +30,7 @@ TEST_F(BarDragRules, TheEarlierCursorIsTheNearestCursorBeforeInListOrder) {
 }
 
 TEST_F(BarDragRules, AMoveBeforeZeroStopsAtZeroKeepingTheDuration) {
-    TDemoObject& note = bar(TObjectKind::Note, 3, 20);
+    TDemoObject& note = placeBar(TObjectKind::Note, 3, 20);
     const auto changes = MovedBars(*scene, {&note}, -5);
     ASSERT_EQ(changes.size(), 1u);
     EXPECT_EQ(changes[0].second, (TObjectTiming{0, 17}));
@@ -49,23 +41,23 @@ TEST_F(BarDragRules, AMoveBeforeZeroStopsAtZeroKeepingTheDuration) {
 }
 
 TEST_F(BarDragRules, OnlyTheMovedBarsChange) {
-    TDemoObject& a = bar(TObjectKind::Note, 10, 20);
-    bar(TObjectKind::Label, 10, 20);
+    TDemoObject& a = placeBar(TObjectKind::Note, 10, 20);
+    placeBar(TObjectKind::Label, 10, 20);
     const auto changes = MovedBars(*scene, {&a}, 2);
     ASSERT_EQ(changes.size(), 1u);
     EXPECT_EQ(changes[0].first, &a);
 }
 
 TEST_F(BarDragRules, ACursorMovedBeforeTheEarlierCursorsEndIsPushedBackThere) {
-    bar(TObjectKind::Cursor, 0, 20);
-    TDemoObject& second = bar(TObjectKind::Cursor, 30, 50);
+    placeBar(TObjectKind::Cursor, 0, 20);
+    TDemoObject& second = placeBar(TObjectKind::Cursor, 30, 50);
     EXPECT_EQ(MovedBars(*scene, {&second}, -8).at(0).second, (TObjectTiming{22, 42}));
     EXPECT_EQ(MovedBars(*scene, {&second}, -15).at(0).second, (TObjectTiming{20, 40}));
 }
 
 TEST_F(BarDragRules, TwoMovedCursorsUseTheEarlierOnesNewEnd) {
-    TDemoObject& first = bar(TObjectKind::Cursor, 10, 20);
-    TDemoObject& second = bar(TObjectKind::Cursor, 20, 30);
+    TDemoObject& first = placeBar(TObjectKind::Cursor, 10, 20);
+    TDemoObject& second = placeBar(TObjectKind::Cursor, 20, 30);
     const auto changes = MovedBars(*scene, {&second, &first}, -15);
     ASSERT_EQ(changes.size(), 2u);
     EXPECT_EQ(changes[0], (BarTiming{&first, {0, 10}}));
@@ -73,20 +65,20 @@ TEST_F(BarDragRules, TwoMovedCursorsUseTheEarlierOnesNewEnd) {
 }
 
 TEST_F(BarDragRules, TheStartEdgeStaysWithinZeroTheEndAndTheEarlierCursor) {
-    TDemoObject& note = bar(TObjectKind::Note, 5, 20);
+    TDemoObject& note = placeBar(TObjectKind::Note, 5, 20);
     EXPECT_EQ(MovedStart(*scene, note, -9)->second, (TObjectTiming{0, 20}));
     EXPECT_EQ(MovedStart(*scene, note, 40)->second, (TObjectTiming{18, 20}));
     EXPECT_EQ(MovedStart(*scene, note, 3)->second, (TObjectTiming{8, 20}));
     note.StartTime = 0;
     EXPECT_FALSE(MovedStart(*scene, note, -3));
 
-    bar(TObjectKind::Cursor, 0, 20);
-    TDemoObject& cursor = bar(TObjectKind::Cursor, 25, 45);
+    placeBar(TObjectKind::Cursor, 0, 20);
+    TDemoObject& cursor = placeBar(TObjectKind::Cursor, 25, 45);
     EXPECT_EQ(MovedStart(*scene, cursor, -10)->second, (TObjectTiming{20, 45}));
 }
 
 TEST_F(BarDragRules, TheEndEdgeKeepsTwoUnits) {
-    TDemoObject& note = bar(TObjectKind::Note, 5, 20);
+    TDemoObject& note = placeBar(TObjectKind::Note, 5, 20);
     EXPECT_EQ(MovedEnd(note, -100)->second, (TObjectTiming{5, 7}));
     EXPECT_EQ(MovedEnd(note, 6)->second, (TObjectTiming{5, 26}));
     note.EndTime = 7;
@@ -94,7 +86,7 @@ TEST_F(BarDragRules, TheEndEdgeKeepsTwoUnits) {
 }
 
 TEST_F(BarDragRules, TimesNearTheLimitsDoNotOverflow) {
-    TDemoObject& note = bar(TObjectKind::Note, std::numeric_limits<std::int32_t>::max() - 3,
+    TDemoObject& note = placeBar(TObjectKind::Note, std::numeric_limits<std::int32_t>::max() - 3,
                             std::numeric_limits<std::int32_t>::max() - 1);
     const auto moved = MovedBars(*scene, {&note}, 10);
     ASSERT_EQ(moved.size(), 1u);

@@ -17,12 +17,6 @@ using timeline::TimelineGeometry;
 
 class TimelineGeometryTest : public DocumentFixture {
 protected:
-    TDemoObject& bar(TObjectKind kind, std::int32_t start, std::int32_t end) {
-        TDemoObject& object = place(kind);
-        object.StartTime = start;
-        object.EndTime = end;
-        return object;
-    }
     TimelineGeometry geometry(int unit = 9) const { return TimelineGeometry(scene, unit); }
 };
 
@@ -36,12 +30,12 @@ TEST_F(TimelineGeometryTest, AnEmptySceneOrNoSceneHasOneEmptyRow) {
 }
 
 TEST_F(TimelineGeometryTest, CursorsShareRowZeroAndOtherObjectsTakeTheNextRowsInListOrder) {
-    TDemoObject& c1 = bar(TObjectKind::Cursor, 0, 20);
-    TDemoObject& c2 = bar(TObjectKind::Cursor, 20, 40);
+    TDemoObject& c1 = placeBar(TObjectKind::Cursor, 0, 20);
+    TDemoObject& c2 = placeBar(TObjectKind::Cursor, 20, 40);
     EXPECT_EQ(geometry().rowCount(), 1); // only cursors: one row
-    TDemoObject& note = bar(TObjectKind::Note, 0, 30);
-    TDemoObject& sound = bar(TObjectKind::Audio, 0, 30);
-    TDemoObject& label = bar(TObjectKind::Label, 0, 30);
+    TDemoObject& note = placeBar(TObjectKind::Note, 0, 30);
+    TDemoObject& sound = placeBar(TObjectKind::Audio, 0, 30);
+    TDemoObject& label = placeBar(TObjectKind::Label, 0, 30);
     const TimelineGeometry g = geometry();
     EXPECT_EQ(g.rowCount(), 4);
     EXPECT_EQ(g.rowOf(&c1), 0);
@@ -54,8 +48,8 @@ TEST_F(TimelineGeometryTest, CursorsShareRowZeroAndOtherObjectsTakeTheNextRowsIn
 }
 
 TEST_F(TimelineGeometryTest, WithoutCursorsTheFirstObjectTakesRowZero) {
-    TDemoObject& note = bar(TObjectKind::Note, 0, 30);
-    TDemoObject& label = bar(TObjectKind::Label, 0, 30);
+    TDemoObject& note = placeBar(TObjectKind::Note, 0, 30);
+    TDemoObject& label = placeBar(TObjectKind::Label, 0, 30);
     EXPECT_EQ(geometry().rowOf(&note), 0);
     EXPECT_EQ(geometry().rowOf(&label), 1);
     EXPECT_EQ(geometry().rowCount(), 2);
@@ -64,24 +58,24 @@ TEST_F(TimelineGeometryTest, WithoutCursorsTheFirstObjectTakesRowZero) {
 }
 
 TEST_F(TimelineGeometryTest, TheExtentIsTheLengthOrTheLastEnd) {
-    bar(TObjectKind::Note, 0, 30);
+    placeBar(TObjectKind::Note, 0, 30);
     EXPECT_EQ(geometry().extent(), 100);
-    bar(TObjectKind::Label, 50, 140); // ends after the scene (damaged or not yet raised)
+    placeBar(TObjectKind::Label, 50, 140); // ends after the scene (damaged or not yet raised)
     EXPECT_EQ(geometry().extent(), 140);
     EXPECT_EQ(geometry().gridSize().width(), 140 * 9 + 100);
     EXPECT_EQ(geometry(18).gridSize().width(), 140 * 18 + 100);
 }
 
 TEST_F(TimelineGeometryTest, BarsLieTwoPixelsInsideTheirTimesAndOnePixelInsideTheirRow) {
-    TDemoObject& cursor = bar(TObjectKind::Cursor, 3, 10);
-    TDemoObject& note = bar(TObjectKind::Note, 5, 12);
+    TDemoObject& cursor = placeBar(TObjectKind::Cursor, 3, 10);
+    TDemoObject& note = placeBar(TObjectKind::Note, 5, 12);
     EXPECT_EQ(geometry().barRect(cursor), QRect(QPoint(29, 1), QPoint(88, 18)));
     EXPECT_EQ(geometry().barRect(note), QRect(QPoint(47, 21), QPoint(106, 38)));
     EXPECT_EQ(geometry(4).barRect(note), QRect(QPoint(22, 21), QPoint(46, 38)));
 }
 
 TEST_F(TimelineGeometryTest, HitTestFindsBodyStartEdgeAndEndEdge) {
-    TDemoObject& note = bar(TObjectKind::Note, 10, 20); // x 90 .. 180
+    TDemoObject& note = placeBar(TObjectKind::Note, 10, 20); // x 90 .. 180
     const TimelineGeometry g = geometry();
     struct Case {
         QPoint point;
@@ -101,7 +95,7 @@ TEST_F(TimelineGeometryTest, HitTestFindsBodyStartEdgeAndEndEdge) {
 }
 
 TEST_F(TimelineGeometryTest, TheEndEdgeWinsOverTheStartEdgeWhenBothAreNear) {
-    TDemoObject& note = bar(TObjectKind::Note, 10, 12);
+    TDemoObject& note = placeBar(TObjectKind::Note, 10, 12);
     // At 3 pixels per unit the edges of a two-unit bar are 6 pixels apart.
     EXPECT_EQ(geometry(3).hitTest({33, 5}).part, GrabPart::EndEdge);
     EXPECT_EQ(geometry(3).hitTest({32, 5}).part, GrabPart::StartEdge);
@@ -109,8 +103,8 @@ TEST_F(TimelineGeometryTest, TheEndEdgeWinsOverTheStartEdgeWhenBothAreNear) {
 }
 
 TEST_F(TimelineGeometryTest, TheFirstObjectInListOrderThatYieldsAGrabIsTaken) {
-    TDemoObject& first = bar(TObjectKind::Cursor, 0, 20);
-    bar(TObjectKind::Cursor, 20, 40);
+    TDemoObject& first = placeBar(TObjectKind::Cursor, 0, 20);
+    placeBar(TObjectKind::Cursor, 20, 40);
     // x = 180 is the first cursor's end and the second cursor's start: the first one's end wins.
     const auto hit = geometry().hitTest({180, 10});
     EXPECT_EQ(hit.object, &first);
@@ -118,7 +112,7 @@ TEST_F(TimelineGeometryTest, TheFirstObjectInListOrderThatYieldsAGrabIsTaken) {
 }
 
 TEST_F(TimelineGeometryTest, TheSceneEndIsGrabbedOnItsHandleWhenNoBarIsHit) {
-    bar(TObjectKind::Note, 0, 30);
+    placeBar(TObjectKind::Note, 0, 30);
     const TimelineGeometry g = geometry();
     EXPECT_EQ(g.hitTest({899, 50}).part, GrabPart::None);
     EXPECT_EQ(g.hitTest({900, 50}).part, GrabPart::SceneEnd);
@@ -126,13 +120,13 @@ TEST_F(TimelineGeometryTest, TheSceneEndIsGrabbedOnItsHandleWhenNoBarIsHit) {
     EXPECT_EQ(g.hitTest({906, 50}).part, GrabPart::None);
     EXPECT_EQ(g.hitTest({905, 50}).object, nullptr);
     // A bar that ends at the scene end takes the press in its own row.
-    bar(TObjectKind::Label, 70, 100);
+    placeBar(TObjectKind::Label, 70, 100);
     EXPECT_EQ(geometry().hitTest({901, 30}).part, GrabPart::EndEdge);
     EXPECT_EQ(geometry().hitTest({901, 10}).part, GrabPart::SceneEnd);
 }
 
 TEST_F(TimelineGeometryTest, AbsurdTimesGiveABoundedGrid) {
-    bar(TObjectKind::Note, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max());
+    placeBar(TObjectKind::Note, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max());
     const TimelineGeometry g = geometry(36);
     EXPECT_EQ(g.gridSize().width(), int(timeline::kMaxCoordinate) + 100);
     EXPECT_EQ(g.barRect(*scene->Objects[0]).left(), -int(timeline::kMaxCoordinate) + 2);

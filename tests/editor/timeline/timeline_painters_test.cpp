@@ -27,9 +27,7 @@ protected:
     std::vector<const TDemoObject*> selected;
 
     TDemoObject& bar(TObjectKind kind, std::int32_t start, std::int32_t end, const char* name) {
-        TDemoObject& object = place(kind);
-        object.StartTime = start;
-        object.EndTime = end;
+        TDemoObject& object = placeBar(kind, start, end);
         object.Name = name;
         return object;
     }

@@ -44,9 +44,7 @@ protected:
     QWidget* ruler() { return &view->ruler(); }
 
     TDemoObject& bar(TObjectKind kind, std::int32_t start, std::int32_t end) {
-        TDemoObject& object = place(kind);
-        object.StartTime = start;
-        object.EndTime = end;
+        TDemoObject& object = placeBar(kind, start, end);
         view->grid().refresh();
         return object;
     }
