@@ -67,10 +67,12 @@ TDemoObject titleLabel() {
     return o;
 }
 
+// The box is little wider than the typed address, so that the text still reads in the gallery's
+// thumbnail, which shrinks the whole box to 64 pixels.
 TDemoObject typingText() {
-    TDemoObject o = named(TObjectKind::InputText, 220, 25);
+    TDemoObject o = named(TObjectKind::InputText, 150, 24);
     o.Text = "user@example.com";
-    o.Font.SetSize(10);
+    o.Font.SetSize(12);
     return o;
 }
 

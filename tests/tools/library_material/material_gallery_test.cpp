@@ -5,9 +5,12 @@
 #include "material_test_support.h"
 #include "model/object_kind.h"
 #include "render/object_renderer.h"
+#include "render/text/font_conversion.h"
 #include "storage/gallery_file.h"
 
 #include <gtest/gtest.h>
+
+#include <QFontMetrics>
 
 #include <algorithm>
 #include <set>
@@ -92,6 +95,20 @@ TEST(MaterialGallery, TheTypingTextAndTheWelcomeAndClickHereBalloonsHaveText) {
         ASSERT_NE(file, nullptr) << name;
         EXPECT_FALSE(readBack(*file).Text.empty()) << name;
     }
+}
+
+// The gallery shrinks a whole box to its 64-pixel thumbnail: a typing text in a box much wider than
+// its words would show there as a faint line.
+TEST(MaterialGallery, TheTypingTextFillsMostOfItsBox) {
+    const MaterialFile* file = test::Find("Gallery/InputText1.vto");
+    ASSERT_NE(file, nullptr);
+    const TDemoObject typing = readBack(*file);
+    const QFontMetrics metrics(ToQFont(typing.Font));
+    const int textWidth = metrics.horizontalAdvance(QString::fromStdString(typing.Text));
+    EXPECT_LE(textWidth, typing.Width) << "the typed text fits its box";
+    EXPECT_GE(textWidth * 10, typing.Width * 6) << "text " << textWidth << " px in a box of " << typing.Width;
+    EXPECT_GE(metrics.height(), typing.Height * 2 / 3);
+    EXPECT_LE(metrics.height(), typing.Height);
 }
 
 } // namespace
