@@ -59,6 +59,9 @@ public:
     const std::string& message() const { return message_; }
 
 private:
+    // Marks the encoder failed with libjpeg's reason and empties the output; returns false.
+    bool libjpegFailed();
+
     struct State;
     std::unique_ptr<State> state_;
     std::string message_;

@@ -165,12 +165,18 @@ bool Encoder::start(int width, int height, PixelLayout layout, int quality, std:
         return false;
     }
     if (!state_->start(width, height, layout, std::clamp(quality, 1, 100), out)) {
-        state_->failed = true;
-        message_ = std::string("The JPEG picture cannot be written: ") + state_->error.message;
-        out.clear();
-        return false;
+        out.clear(); // the failure may come before the destination knows `out`
+        return libjpegFailed();
     }
     return true;
+}
+
+bool Encoder::libjpegFailed() {
+    state_->failed = true;
+    message_ = std::string("The JPEG picture cannot be written: ") + state_->error.message;
+    if (state_->destination.out != nullptr)
+        state_->destination.out->clear();
+    return false;
 }
 
 bool Encoder::writeRows(const std::uint8_t* rows, std::size_t stride, int count) {
@@ -181,13 +187,7 @@ bool Encoder::writeRows(const std::uint8_t* rows, std::size_t stride, int count)
         message_ = "The rows do not fit the picture being encoded.";
         return false;
     }
-    if (!state_->writeRows(const_cast<std::uint8_t*>(rows), stride, JDIMENSION(count))) {
-        state_->failed = true;
-        message_ = std::string("The JPEG picture cannot be written: ") + state_->error.message;
-        state_->destination.out->clear();
-        return false;
-    }
-    return true;
+    return state_->writeRows(const_cast<std::uint8_t*>(rows), stride, JDIMENSION(count)) || libjpegFailed();
 }
 
 bool Encoder::finish() {
@@ -197,13 +197,7 @@ bool Encoder::finish() {
         return false;
     }
     state_->finished = true;
-    if (!state_->finish()) {
-        state_->failed = true;
-        message_ = std::string("The JPEG picture cannot be written: ") + state_->error.message;
-        state_->destination.out->clear();
-        return false;
-    }
-    return true;
+    return state_->finish() || libjpegFailed();
 }
 
 bool encode(const PixelView& image, int quality, std::vector<std::uint8_t>& out, std::string& error) {

@@ -12,7 +12,8 @@ namespace vantora {
 void PrepareRenderTables();
 
 // PrepareRenderTables on another thread for as long as this lives (or at once on this thread when
-// no thread can be had), so that the tables are ready by the first painting.
+// no thread can be had), so that the tables are ready by the first painting. Nothing happens when
+// the tables were asked for before.
 class PrepareRenderTablesAside {
 public:
     PrepareRenderTablesAside();
