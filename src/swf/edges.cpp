@@ -1,5 +1,6 @@
 #include "swf/edges.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -157,7 +158,10 @@ void TFlashEdges::Ellipse(int32_t width, int32_t height) {
 
 void TFlashEdges::RoundRect(int32_t width, int32_t height, int32_t radius) {
     InTwips([&](int32_t m) {
-        const int32_t w = width * m, h = height * m, r = radius * m;
+        const int32_t w = width * m, h = height * m;
+        // A rounding larger than the box allows is held to half the shorter side, as drawing a
+        // round rectangle does, so that every edge stays inside the shape's bounds.
+        const int32_t r = std::clamp(radius * m, 0, std::max(0, std::min(std::abs(w), std::abs(h)) / 2));
         MoveToTwips(pen_.X + w, pen_.Y + r);
         for (int i = 0; i < 8; ++i) {
             if (i == 0) LineByTwips(0, h - 2 * r);

@@ -7,6 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
+#include <sstream>
+
 using namespace swf;
 using swf_test::Bytes;
 using vantora::test::TempDir;
@@ -283,4 +287,71 @@ TEST(ShapeWriting, GradientFillsParse) {
     ASSERT_NE(s.find(32), nullptr);
     EXPECT_EQ(s.find(32)->integer("fills"), 1);
     EXPECT_EQ(s.find(32)->text("path"), "S(f1=1);L1000:0;L0:1000;L-1000:0;L0:-1000");
+}
+
+namespace {
+
+struct Extent {
+    long xMin = 0, xMax = 0, yMin = 0, yMax = 0;
+};
+
+// Every point a parsed path reaches, control points included, from the checker's "path" field:
+// "S(m x:y ...)" moves, "L dx:dy" lines, "C cdx:cdy:adx:ady" curves.
+Extent pathExtent(const std::string& path) {
+    Extent e;
+    long x = 0, y = 0;
+    bool first = true;
+    auto reach = [&](long px, long py) {
+        e.xMin = first ? px : std::min(e.xMin, px);
+        e.xMax = first ? px : std::max(e.xMax, px);
+        e.yMin = first ? py : std::min(e.yMin, py);
+        e.yMax = first ? py : std::max(e.yMax, py);
+        first = false;
+    };
+    std::stringstream items(path);
+    for (std::string item; std::getline(items, item, ';');) {
+        long a = 0, b = 0, c = 0, d = 0;
+        if (const auto m = item.find('m'); item[0] == 'S' && m != std::string::npos) {
+            std::sscanf(item.c_str() + m, "m%ld:%ld", &x, &y);
+            reach(x, y);
+        } else if (std::sscanf(item.c_str(), "L%ld:%ld", &a, &b) == 2) {
+            reach(x += a, y += b);
+        } else if (std::sscanf(item.c_str(), "C%ld:%ld:%ld:%ld", &a, &b, &c, &d) == 4) {
+            reach(x += a, y += b);
+            reach(x += c, y += d);
+        }
+    }
+    return e;
+}
+
+} // namespace
+
+TEST(ShapeWriting, RoundingLargerThanTheBoxKeepsEveryEdgeInsideTheBounds) {
+    struct Case {
+        int32_t width, height, radius;
+    };
+    for (const Case c : {Case{20, 20, 20}, Case{30, 14, 40}, Case{40, 10, 40}, Case{40, 20, 40}, Case{40, 20, 6}}) {
+        SCOPED_TRACE(std::to_string(c.width) + "x" + std::to_string(c.height) + " r" + std::to_string(c.radius));
+        TempDir dir;
+        TFlashMovie movie(0, 0, 100, 100, 20, true);
+        const int32_t left = -c.width / 2, top = -c.height / 2;
+        TFlashShape* shape = movie.AddRoundRect(left, top, left + c.width, top + c.height, c.radius);
+        shape->SetSolidColor(0x336699);
+        movie.PlaceObject(shape, 1);
+        movie.ShowFrame();
+        const auto s = swf_test::saveAndCheck(movie, dir);
+        const vantora::test::SwfTag* tag = s.find(2) ? s.find(2) : s.find(22);
+        ASSERT_NE(tag, nullptr);
+        const Extent e = pathExtent(tag->text("path"));
+        EXPECT_EQ(tag->text("bounds"), std::to_string(left * 20) + "," + std::to_string((left + c.width) * 20) + "," +
+                                           std::to_string(top * 20) + "," + std::to_string((top + c.height) * 20));
+        EXPECT_GE(e.xMin, left * 20);
+        EXPECT_LE(e.xMax, (left + c.width) * 20);
+        EXPECT_GE(e.yMin, top * 20);
+        EXPECT_LE(e.yMax, (top + c.height) * 20);
+        // The outline still reaches the box on every side.
+        EXPECT_LE(e.xMax - e.xMin, c.width * 20);
+        EXPECT_GE(e.xMax - e.xMin, c.width * 20 - 8);
+        EXPECT_GE(e.yMax - e.yMin, c.height * 20 - 8);
+    }
 }
