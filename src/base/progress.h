@@ -11,6 +11,8 @@ struct ProgressObserver {
     std::function<void(std::string_view label, int maximum)> open; // range 0 .. maximum
     std::function<void(int position)> advance;
     std::function<void()> close;
+    // Asked between steps of work that can stop early; true ends the work as cancelled.
+    std::function<bool()> cancelled;
 };
 
 // Opens the observer's progress on construction and closes it when the work ends, also on failure.
@@ -31,6 +33,7 @@ public:
         if (observer_ && observer_->advance)
             observer_->advance(position);
     }
+    bool cancelled() const { return observer_ && observer_->cancelled && observer_->cancelled(); }
 
 private:
     const ProgressObserver* observer_;

@@ -292,6 +292,45 @@ std::optional<FlashPlayer::ButtonHit> FlashPlayer::ButtonAt(QPointF point) {
     return search(*root_, stage);
 }
 
+std::vector<FlashPlayer::StageButton> FlashPlayer::StageButtons() {
+    std::vector<StageButton> found;
+    if (!root_)
+        return found;
+    const QTransform stage = StageTransform(QSize(movie_->StageWidth(), movie_->StageHeight()));
+    std::function<void(ClipInstance&, const QTransform&)> collect = [&](ClipInstance& clip, const QTransform& t) {
+        auto& list = clip.DisplayList();
+        for (auto it = list.rbegin(); it != list.rend(); ++it) {
+            DisplayObject& object = it->second;
+            const QTransform local = object.matrix.ToTransform() * t;
+            if (object.clip) {
+                collect(*object.clip, local);
+                continue;
+            }
+            if (!object.character || object.character->Kind() != CharacterKind::Button)
+                continue;
+            const auto& button = static_cast<const ButtonDef&>(*object.character);
+            QRectF area;
+            for (const auto& record : button.records) {
+                const Character* c = movie_->Find(record.characterId);
+                if (!(record.states & kStateHit) || !c)
+                    continue;
+                const SwfRect* b = c->Kind() == CharacterKind::Shape  ? &static_cast<const ShapeDef&>(*c).bounds
+                                   : c->Kind() == CharacterKind::Text ? &static_cast<const TextDef&>(*c).bounds
+                                   : c->Kind() == CharacterKind::EditText ? &static_cast<const EditTextDef&>(*c).bounds
+                                                                          : nullptr;
+                if (b)
+                    area |= record.matrix.ToTransform().mapRect(QRectF(b->xMin, b->yMin, b->Width(), b->Height()));
+            }
+            const QPointF middle = local.map(area.center());
+            const auto hit = ButtonAt(middle);
+            if (!area.isEmpty() && hit && hit->object == object.serial)
+                found.push_back({middle, &button});
+        }
+    };
+    collect(*root_, stage);
+    return found;
+}
+
 void FlashPlayer::ButtonEvent(const ButtonHit& hit, uint16_t condition, int soundIndex, uint8_t newState) {
     ClipInstance* parent = nullptr;
     DisplayObject* object = FindObject(hit.object, &parent);

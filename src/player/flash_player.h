@@ -64,6 +64,15 @@ public:
     // True while the mouse is over a button.
     bool OverButton() const { return hover_.has_value(); }
 
+    // A button the mouse can reach now: a point of the stage (pixels) that hits it.
+    struct StageButton {
+        QPointF point;
+        const ButtonDef* button = nullptr;
+    };
+    // The reachable buttons in the order the mouse finds them, topmost first; a button covered
+    // at the middle of its hit area by another one is left out.
+    std::vector<StageButton> StageButtons();
+
     // Called for GetURL (url, target); by default nothing happens.
     void SetUrlHandler(std::function<void(const std::string&, const std::string&)> handler) { urlHandler_ = std::move(handler); }
 

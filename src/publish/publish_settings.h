@@ -4,6 +4,7 @@
 
 #include "model/demo.h"
 #include "publish/version_stamp.h"
+#include "publish/video/video_options.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -24,6 +25,7 @@ struct PublishSettings {
     std::filesystem::path cdIcon;         // empty: "Default.ico"
     bool burnCdDirectly = true;           // AutoRun targets: burn the temporary CD folder
     bool includeBrowserPlayer = true;     // HTML pages: load the browser player for browsers without Flash
+    video::VideoOptions video;            // Video target: hold, size, rate, quality (the format comes from the file)
 };
 
 inline constexpr std::int32_t kMaxStyle = 3;

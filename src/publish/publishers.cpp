@@ -4,6 +4,7 @@
 #include "publish/shipped_files.h"
 #include "publish/standalone_program.h"
 #include "publish/swf_publisher.h"
+#include "publish/video_publisher.h"
 
 namespace vantora::publish {
 
@@ -14,6 +15,7 @@ std::vector<std::unique_ptr<TPublisher>> DialogPublishers() {
     publishers.push_back(std::make_unique<THtmlPublisher>());
     publishers.push_back(std::make_unique<TAutoRunPublisher>(TAutoRunPublisher::Content::Program));
     publishers.push_back(std::make_unique<TAutoRunPublisher>(TAutoRunPublisher::Content::HtmlPage));
+    publishers.push_back(std::make_unique<TVideoPublisher>());
     return publishers;
 }
 
