@@ -25,6 +25,7 @@ struct PublishSettings {
     std::filesystem::path cdIcon;         // empty: "Default.ico"
     bool burnCdDirectly = true;           // AutoRun targets: burn the temporary CD folder
     bool includeBrowserPlayer = true;     // HTML pages: load the browser player for browsers without Flash
+    bool showControls = true;             // web pages: "Show controls", the control bar under the stage
     video::VideoOptions video;            // Video target: hold, size, rate, quality (the format comes from the file)
 };
 

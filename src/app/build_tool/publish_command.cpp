@@ -4,6 +4,7 @@
 #include "build_tool/gui_session.h"
 #include "publish/autorun_publisher.h"
 #include "publish/html_publisher.h"
+#include "publish/web/web_publisher.h"
 #include "publish/standalone_program.h"
 
 #include <filesystem>
@@ -29,6 +30,7 @@ publish::PublishSettings settingsOf(const TVantora& demo, const PublishOptions& 
     settings.cdIcon = options.cdIcon;
     settings.swfName = options.swfName.value_or("");
     settings.includeBrowserPlayer = !options.noBrowserPlayer;
+    settings.showControls = !options.noControls;
     settings.burnCdDirectly = false; // a script names its folder; burning is the editor's
     return settings;
 }
@@ -37,6 +39,7 @@ publish::PublishResult run(const TVantora& demo, const PublishOptions& options, 
     const publish::PublishSettings settings = settingsOf(demo, options);
     switch (*options.target) {
     case PublishTarget::Html: return publish::THtmlPublisher().Publish(demo, settings, options.output, context);
+    case PublishTarget::Web: return publish::TWebPublisher().Publish(demo, settings, options.output, context);
     case PublishTarget::Exe: return publish::MakeStandaloneProgram(demo, settings, options.output, context);
     case PublishTarget::App: return publish::MakeLinuxProgram(demo, settings, options.output, context);
     case PublishTarget::AutoRun: {

@@ -49,7 +49,12 @@ OptionMatch ParsePublishOption(const std::vector<std::string>& arguments, std::s
         options.anySetting = true;
         return OptionMatch::Taken;
     }
-    static constexpr std::string_view kValued[] = {"--html",    "--exe",        "--app",     "--autorun",   "--autorun-with",
+    if (name == "--no-controls") {
+        options.noControls = true;
+        options.anySetting = true;
+        return OptionMatch::Taken;
+    }
+    static constexpr std::string_view kValued[] = {"--web", "--html",    "--exe",        "--app",     "--autorun",   "--autorun-with",
                                                    "--title",   "--style",      "--exit-key", "--company",  "--description",
                                                    "--copyright", "--file-version", "--icon", "--cd-icon", "--swf-name"};
     bool known = false;
@@ -66,8 +71,9 @@ OptionMatch ParsePublishOption(const std::vector<std::string>& arguments, std::s
         error = std::move(text);
         return OptionMatch::Error;
     };
-    if (name == "--html" || name == "--exe" || name == "--app" || name == "--autorun") {
-        const PublishTarget target = name == "--html" ? PublishTarget::Html
+    if (name == "--web" || name == "--html" || name == "--exe" || name == "--app" || name == "--autorun") {
+        const PublishTarget target = name == "--web"    ? PublishTarget::Web
+                                     : name == "--html" ? PublishTarget::Html
                                      : name == "--exe" ? PublishTarget::Exe
                                      : name == "--app" ? PublishTarget::App
                                                        : PublishTarget::AutoRun;
@@ -124,6 +130,8 @@ std::string CheckPublishOptions(const PublishOptions& options) {
         return "--swf-name goes with --html.";
     if (options.noBrowserPlayer && !pageTarget)
         return "--no-browser-player goes with an HTML page: --html or --autorun-with html.";
+    if (options.noControls && target != PublishTarget::Web)
+        return "--no-controls goes with --web.";
     if (!options.cdIcon.empty() && target != PublishTarget::AutoRun)
         return "--cd-icon goes with --autorun.";
     const bool windowTarget = target == PublishTarget::Exe || target == PublishTarget::App ||
@@ -144,6 +152,8 @@ std::string PublishUsageText() {
            "  PROJECT.vtp --html OUT.htm     the movie beside a web page (with the browser player folder)\n"
            "  PROJECT.vtp --exe OUT.exe      a stand-alone Windows program\n"
            "  PROJECT.vtp --app OUT          a stand-alone Linux program\n"
+           "  PROJECT.vtp --web DIR          a web page folder that plays in any browser, also from the disk\n"
+           "  --no-controls                  the web page without its control bar\n"
            "  PROJECT.vtp --autorun DIR --autorun-with exe|html\n"
            "                                 an AutoRun CD/DVD folder\n"
            "  --title TEXT                   window or page title (default: the demo's name)\n"

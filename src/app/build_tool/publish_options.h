@@ -16,6 +16,7 @@ enum class PublishTarget {
     Exe,     // --exe OUT.exe
     App,     // --app OUT: the Linux stand-alone program
     AutoRun, // --autorun DIR --autorun-with exe|html
+    Web,     // --web DIR: the web page folder
 };
 
 struct PublishOptions {
@@ -33,6 +34,7 @@ struct PublishOptions {
     std::string cdIcon;
     std::optional<std::string> swfName;
     bool noBrowserPlayer = false;
+    bool noControls = false; // --no-controls: the web page without its control bar
     bool anySetting = false; // a setting was given (it needs a target)
 };
 

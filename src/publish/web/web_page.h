@@ -1,0 +1,33 @@
+#pragma once
+// The "Web Page (HTML5)" folder: index.html, the runtime script, the movie's data script and its
+// pictures and sounds.
+
+#include "publish/publish_result.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace vantora::publish::web {
+
+inline constexpr const char* kRuntimeFileName = "vantora-web.js";
+inline constexpr const char* kMovieFileName = "movie.js";
+inline constexpr const char* kPageFileName = "index.html";
+
+struct WebPageOptions {
+    std::string title;
+    bool showControls = true; // the control bar under the stage
+    std::vector<int> sceneFrames; // the first frame of each scene, 0-based
+};
+
+// The page's markup; the title is escaped, every other text reaches the page only as data.
+std::string WebPageHtml(const WebPageOptions& options, int width, int height);
+
+// Writes the page for `movie` (SWF bytes) into `folder`, created when missing. The result lists
+// index.html first.
+PublishResult WriteWebPage(std::span<const std::uint8_t> movie, const WebPageOptions& options,
+                           const std::filesystem::path& folder);
+
+} // namespace vantora::publish::web
