@@ -1,5 +1,6 @@
 #include "publish/standalone_program.h"
 
+#include "base/file_replacement.h"
 #include "base/safe_file.h"
 #include "publish/movie_bytes.h"
 #include "publish/program_icon.h"
@@ -7,6 +8,9 @@
 #include "publish/shipped_files.h"
 #include "publish/standalone_block.h"
 #include "publish/version_stamp.h"
+
+#include <cerrno>
+#include <optional>
 
 namespace fs = std::filesystem;
 
@@ -30,6 +34,19 @@ bool copyOver(const fs::path& from, const fs::path& to) {
         return false;
     fs::create_directories(to.parent_path(), error);
     return fs::copy_file(from, to, fs::copy_options::overwrite_existing, error) && !error;
+}
+
+// A target that cannot be opened for writing (a folder, or a place where no file can be made) is
+// reported before the movie is built and the player's working copy is written.
+std::optional<PublishResult> refusedOutput(const fs::path& output) {
+    std::error_code error;
+    if (fs::is_directory(output, error))
+        return PublishResult::Failure(PublishFailure::CreateOutput, OutputErrorMessage(EISDIR, kCreateOutputCode));
+    const FileReplacement probe(output);
+    if (!probe.ok())
+        return PublishResult::Failure(PublishFailure::CreateOutput,
+                                      OutputErrorMessage(probe.outcome().systemError, kCreateOutputCode));
+    return std::nullopt;
 }
 
 // The output: the stamped player, then the block; never a half-written file.
@@ -66,6 +83,8 @@ PublishResult StampProgram(const fs::path& program, const PublishSettings& setti
 
 PublishResult MakeStandaloneProgram(const TVantora& demo, const PublishSettings& settings, const fs::path& output,
                                     const PublishContext& context) {
+    if (std::optional<PublishResult> refused = refusedOutput(output))
+        return *refused;
     MovieBytes movie = BuildMovieBytes(demo, context.progress);
     if (!movie.result.ok())
         return movie.result;
@@ -87,6 +106,8 @@ PublishResult MakeLinuxProgram(const TVantora& demo, const PublishSettings& sett
         return PublishResult::Failure(PublishFailure::CopyPlayer,
                                       "The Linux player \"" + player.string() + "\" is missing: it comes with the "
                                       "vantora-player program of this installation.");
+    if (std::optional<PublishResult> refused = refusedOutput(output))
+        return *refused;
     MovieBytes movie = BuildMovieBytes(demo, context.progress);
     if (!movie.result.ok())
         return movie.result;
