@@ -14,9 +14,8 @@ inline TColor FromQColor(const QColor& colour) {
     return RGB(std::uint8_t(colour.red()), std::uint8_t(colour.green()), std::uint8_t(colour.blue()));
 }
 
-// The colour value as 8 upper-case hexadecimal digits: blue is "00FF0000".
-inline QString ColourHexText(TColor colour) {
-    return QStringLiteral("%1").arg(colour, 8, 16, QLatin1Char('0')).toUpper();
-}
+// The colour as red, green and blue in the HTML form the system colour dialog shows: a colour
+// stored as 0x0002C5FD is "#FDC502".
+inline QString ColourRgbText(TColor colour) { return ToQColor(colour).name(QColor::HexRgb).toUpper(); }
 
 } // namespace vantora

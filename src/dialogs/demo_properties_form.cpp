@@ -37,7 +37,7 @@ TDemoPropertiesForm::TDemoPropertiesForm(const TDemoSettings& current, UserPromp
         grid->addWidget(label, row, 0);
         grid->addWidget(field, row, 1, 1, span);
     };
-    addRow(0, QStringLiteral("Deme Name:"), nameEdit_, 3);
+    addRow(0, QStringLiteral("Demo Name:"), nameEdit_, 3);
     addRow(1, QStringLiteral("Width:"), widthEdit_, 1);
     auto* heightLabel = new QLabel(QStringLiteral("Height:"), this);
     heightLabel->setBuddy(heightEdit_);

@@ -4,6 +4,7 @@
 #include "dialogs/colour_conversion.h"
 #include "dialogs/demo_settings_controls.h"
 #include "dialogs/dialog_buttons.h"
+#include "model/colour_names.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -127,7 +128,10 @@ void TSelectColorForm::showColour(TColor colour) {
     colour_ = colour;
     colourBox_->setColour(colour);
     SetPanelColour(newPanel_, colour);
-    hexLabel_->setText(QStringLiteral("Color: ") + ColourHexText(colour));
+    // Named as in the colour box; a colour without a name as the custom colour dialog shows it.
+    const std::string name = ColourDisplayName(colour);
+    hexLabel_->setText(QStringLiteral("Color: ") +
+                       (name == "Custom" ? ColourRgbText(colour) : QString::fromStdString(name)));
     palette_->setMarker(FindPaletteMarker(PalettePicture(), colour));
 }
 

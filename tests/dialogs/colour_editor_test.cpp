@@ -95,13 +95,15 @@ TEST(SelectColorForm, ShowsTheColourEverywhere) {
     FakePrompts prompts;
     TSelectColorForm form(RGB(0, 0, 255), prompts);
     EXPECT_EQ(form.windowTitle(), "Color Editor");
-    EXPECT_EQ(Child<QLabel>(form, "ColorLabel")->text(), "Color: 00FF0000");
+    EXPECT_EQ(Child<QLabel>(form, "ColorLabel")->text(), "Color: Blue");
     EXPECT_EQ(Child<QComboBox>(form, "ColorBox")->currentText(), "Blue");
     EXPECT_EQ(Child<QLabel>(form, "NewPanel")->palette().color(QPalette::Window), QColor(0, 0, 255));
     form.showColour(RGB(1, 2, 3));
     EXPECT_EQ(Child<QComboBox>(form, "ColorBox")->currentIndex(), -1);
     EXPECT_EQ(Child<QLabel>(form, "CurrentPanel")->palette().color(QPalette::Window), QColor(0, 0, 255));
-    EXPECT_EQ(Child<QLabel>(form, "ColorLabel")->text(), "Color: 00030201");
+    EXPECT_EQ(Child<QLabel>(form, "ColorLabel")->text(), "Color: #010203");
+    form.showColour(0x0002C5FDu);
+    EXPECT_EQ(Child<QLabel>(form, "ColorLabel")->text(), "Color: #FDC502");
 }
 
 TEST(SelectColorForm, PaletteClickIsReturned) {
