@@ -75,6 +75,11 @@ std::string UniqueObjectName(const TDemoFrame& scene, TObjectKind kind) {
     }
 }
 
+void TakeFreeNameIfUsed(const TDemoFrame& scene, TDemoObject& object) {
+    if (nameUsedByOther(scene, object))
+        object.Name = UniqueObjectName(scene, object.Kind);
+}
+
 TDemoObject& NewObject(TDemoFrame& scene, TObjectKind kind, std::int32_t left, std::int32_t top) {
     auto object = std::make_unique<TDemoObject>(MakeDefaultObject(kind, left, top));
     object->Name = UniqueObjectName(scene, kind);
@@ -103,8 +108,7 @@ TDemoObject& AddDroppedObject(TDemoFrame& scene, std::unique_ptr<TDemoObject> ob
                               std::int32_t top) {
     if (!object)
         object = std::make_unique<TDemoObject>();
-    if (nameUsedByOther(scene, *object))
-        object->Name = UniqueObjectName(scene, object->Kind);
+    TakeFreeNameIfUsed(scene, *object);
     object->Left = left;
     object->Top = top;
     TimeAsNewObject(scene, *object);

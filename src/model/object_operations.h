@@ -12,6 +12,10 @@ namespace vantora {
 // The kind name followed by the smallest n >= 1 that no object of the scene uses (exact match).
 std::string UniqueObjectName(const TDemoFrame& scene, TObjectKind kind);
 
+// An object joining the scene (pasted or dropped) whose name another object of the scene already
+// uses takes the smallest free name of its kind; a free name is kept.
+void TakeFreeNameIfUsed(const TDemoFrame& scene, TDemoObject& object);
+
 // Appends a new object with the defaults of its kind at (left, top), times it after the last
 // object of its kind, raises the scene's length to cover it, normalises the order and reports
 // ObjectAdded. Returns the new object.

@@ -22,13 +22,14 @@ TEST_F(EditMenu, PastingTwicePlacesTheSecondCopyEightPixelsFurther) {
     ASSERT_TRUE(document.pasteBlock(block));
     ASSERT_EQ(scene->Objects.size(), 2u);
     const TDemoObject& first = *scene->Objects[1];
-    EXPECT_EQ(first.Name, "Note1"); // pasted objects keep their names
+    EXPECT_EQ(first.Name, "Note2"); // a name the scene uses gives way to the smallest free one
     EXPECT_EQ(first.Left, 110);
     EXPECT_EQ(first.Top, 60);
     EXPECT_EQ(document.selectedObjects(), (std::vector<TDemoObject*>{scene->Objects[1].get()}));
     expectUndoRedo(before, bytes());
 
     ASSERT_TRUE(document.pasteBlock(block));
+    EXPECT_EQ(scene->Objects[2]->Name, "Note3");
     EXPECT_EQ(scene->Objects[2]->Left, 118);
     EXPECT_EQ(scene->Objects[2]->Top, 68);
 }
@@ -48,7 +49,7 @@ TEST_F(EditMenu, APastedCursorPushesLaterCursorsAndLengthensTheSceneAndUndoTakes
 
     ASSERT_TRUE(document.pasteBlock(block));
     // [Cursor1, Audio1, Cursor2, pasted] normalised to cursors first, audio last.
-    EXPECT_EQ(ObjectNames(*scene), (std::vector<std::string>{"Cursor1", "Cursor2", "Cursor1", "Audio1"}));
+    EXPECT_EQ(ObjectNames(*scene), (std::vector<std::string>{"Cursor1", "Cursor2", "Cursor3", "Audio1"}));
     EXPECT_EQ(later.StartTime, 90); // pushed behind the first cursor
     EXPECT_EQ(later.EndTime, 110);
     EXPECT_EQ(scene->Objects[2]->StartTime, 110); // the pasted cursor follows the pushed one
@@ -69,7 +70,7 @@ TEST_F(EditMenu, ADamagedBlockPastesTheObjectsReadBeforeTheDamage) {
     for (int i = 0; i < 4; ++i)
         block[std::size_t(i)] = static_cast<std::uint8_t>(inner >> (8 * i));
     ASSERT_TRUE(document.pasteBlock(block));
-    EXPECT_EQ(ObjectNames(*scene), (std::vector<std::string>{"Note1", "Label1", "Note1"}));
+    EXPECT_EQ(ObjectNames(*scene), (std::vector<std::string>{"Note1", "Label1", "Note2"}));
     EXPECT_FALSE(document.pasteBlock(std::vector<std::uint8_t>{1, 2, 3})); // nothing readable
     EXPECT_EQ(stack().count(), 1);
 }

@@ -29,6 +29,7 @@ void PasteObjectsCommand::perform(TDemoFrame& scene) {
             continue;
         object->Left = shifted(object->Left, offset_);
         object->Top = shifted(object->Top, offset_);
+        TakeFreeNameIfUsed(scene, *object);
         TDemoObject& added = InsertObject(scene, scene.Objects.size(), std::move(object));
         SetSceneLength(scene, std::max(scene.Length, added.EndTime));
         pasted.push_back(&added);
