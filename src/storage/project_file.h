@@ -27,14 +27,16 @@ StorageResult SaveProject(const std::filesystem::path& file, const TVantora& dem
                           const ProgressObserver* progress = nullptr);
 
 // Reads `file` and, when all of it was read, replaces the demo's settings and scenes with it and
-// clears the modified flag. On failure the demo is untouched.
+// clears the modified flag. On failure the demo is untouched, and the message names the file and
+// says what is wrong with it: not a project at all, cut short, or the damage the reader found.
 StorageResult LoadProject(const std::filesystem::path& file, TVantora& demo,
                           const ProgressObserver* progress = nullptr);
 
 // The project's bytes in memory, for copies and tests.
 StorageResult SerializeProject(const TVantora& demo, std::vector<std::uint8_t>& bytes,
                                const ProgressObserver* progress = nullptr);
+// A failure names `fileName` when one is given, and says "The project" otherwise.
 StorageResult ParseProject(std::span<const std::uint8_t> bytes, TVantora& demo,
-                           const ProgressObserver* progress = nullptr);
+                           const ProgressObserver* progress = nullptr, std::string_view fileName = {});
 
 } // namespace vantora

@@ -151,6 +151,35 @@ TEST_F(DamagedProject, AFileThatIsNoProjectFails) {
     expectCleanFailure(Bytes{'h', 'e', 'l', 'l', 'o'}, "a short text");
 }
 
+// The message names the file and says what is wrong with it, keeping the reader's code.
+TEST_F(DamagedProject, TheMessageSaysWhatIsWrongWithTheFile) {
+    const Bytes project = serialize(*test::MakeSmallDemo());
+    const Bytes text = {'T', 'o', ' ', 'd', 'o', ':', ' ', 'b', 'u', 'y', ' ', 'm', 'i', 'l', 'k', '\n'};
+    struct Case {
+        const char* what;
+        Bytes bytes;
+        std::string says;
+    };
+    const Case cases[] = {
+        {"a text file renamed", text, " is not a Vantora project. (Error Code: 0/2007)"},
+        {"a file of three bytes", Bytes{1, 0, 0}, " is not a Vantora project. (Error Code: 0/2019)"},
+        {"cut inside the header", Bytes(project.begin(), project.begin() + 9),
+         " is cut short at byte 9. (Error Code: 0/2007)"},
+        {"cut in half", Bytes(project.begin(), project.begin() + long(project.size() / 2)),
+         " is cut short at byte " + std::to_string(project.size() / 2) + "."},
+    };
+    test::TempDir dir;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::filesystem::path file = dir / "tour.vtp";
+        test::writeFileBytes(file, c.bytes);
+        const StorageResult result = LoadProject(file, *open_);
+        ASSERT_FALSE(result);
+        EXPECT_EQ(result.message.rfind("\"" + file.string() + "\"" + c.says, 0), 0u) << result.message;
+        EXPECT_EQ(ParseProject(c.bytes, *open_).message.rfind("The project" + c.says, 0), 0u);
+    }
+}
+
 TEST_F(DamagedProject, MissingFilesAndFoldersFailWithTheOpenCode) {
     test::TempDir dir;
     StorageResult missing = LoadProject(dir / "nothing.vtp", *open_);

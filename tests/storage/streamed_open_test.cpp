@@ -53,7 +53,7 @@ TEST(StreamedOpen, CutFilesFailAsTheirBytesDo) {
         const std::unique_ptr<TVantora> fromFile = test::MakeSmallDemo();
         const std::unique_ptr<TVantora> fromMemory = test::MakeSmallDemo();
         const StorageResult opened = LoadProject(dir / "cut.vtp", *fromFile);
-        const StorageResult parsed = ParseProject(part, *fromMemory);
+        const StorageResult parsed = ParseProject(part, *fromMemory, nullptr, (dir / "cut.vtp").string());
         ASSERT_FALSE(opened);
         EXPECT_EQ(opened.code, parsed.code);
         EXPECT_EQ(opened.message, parsed.message);
@@ -73,7 +73,7 @@ TEST(StreamedOpen, FuzzCorpusOpensAsItParses) {
         TVantora fromFile;
         TVantora fromMemory;
         const StorageResult opened = LoadProject(entry.path(), fromFile);
-        const StorageResult parsed = ParseProject(bytes, fromMemory);
+        const StorageResult parsed = ParseProject(bytes, fromMemory, nullptr, entry.path().string());
         EXPECT_EQ(static_cast<bool>(opened), static_cast<bool>(parsed));
         EXPECT_EQ(opened.message, parsed.message);
         EXPECT_EQ(fromFile.Scenes.size(), fromMemory.Scenes.size());
