@@ -31,3 +31,9 @@ function(vantora_test name)
     PROPERTIES LABELS "${ARG_LABELS}"
                ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()
+
+# The programs' version, from project(): one generated header for every program (--version).
+configure_file("${PROJECT_SOURCE_DIR}/cmake/program_information.h.in"
+               "${PROJECT_BINARY_DIR}/generated/program_information.h" @ONLY)
+add_library(vantora_program_information INTERFACE)
+target_include_directories(vantora_program_information INTERFACE "${PROJECT_BINARY_DIR}/generated")

@@ -7,7 +7,22 @@
 
 #include <optional>
 
+#include "program_information.h"
+
+namespace {
+
+constexpr char kUsage[] =
+    "Usage: discora [FOLDER]\n"
+    "Burns FOLDER to a CD or DVD, saves it as an ISO image, or quick-erases a rewritable disc.\n"
+    "DISCORA_DRIVES=\"stdio:FILE\" offers FILE as a disc.\n"
+    "  -h, --help     show this help\n"
+    "  --version      show the program version\n";
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    if (program_information::Answered(argc, argv, "discora", kUsage))
+        return 0;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Discora"));
 

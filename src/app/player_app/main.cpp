@@ -11,6 +11,8 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include "program_information.h"
+
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -28,6 +30,14 @@ std::vector<std::uint8_t> programBytes(const QStringList& arguments) {
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
+constexpr char kUsage[] =
+    "Usage: vantora-player [--play PROGRAM] [--snapshot OUT.png [--frame N]]\n"
+    "Plays the demo that Vantora's publishing appended to this program.\n"
+    "  --play PROGRAM          play the demo held by another stand-alone program\n"
+    "  --snapshot OUT.png      save the window's picture of frame N (default 0) and end\n"
+    "  -h, --help              show this help\n"
+    "  --version               show the program version\n";
+
 int refuse(const QString& text) {
     std::fprintf(stderr, "vantora-player: %s\n", text.toUtf8().constData());
     if (qEnvironmentVariableIsEmpty("VANTORA_PLAYER_QUIET"))
@@ -38,6 +48,8 @@ int refuse(const QString& text) {
 } // namespace
 
 int main(int argc, char** argv) {
+    if (program_information::Answered(argc, argv, "vantora-player", kUsage))
+        return 0;
     QApplication app(argc, argv);
     const QStringList arguments = QApplication::arguments();
     const std::vector<std::uint8_t> bytes = programBytes(arguments);

@@ -12,6 +12,8 @@
 #include <QApplication>
 #include <QFileInfo>
 
+#include "program_information.h"
+
 namespace {
 
 // The project named on the command line, made absolute so that another instance (with another
@@ -25,9 +27,18 @@ QString ProjectArgument(int argc, char** argv) {
     return {};
 }
 
+constexpr char kUsage[] =
+    "Usage: vantora [PROJECT.vtp]\n"
+    "Opens the Vantora editor, on PROJECT.vtp when one is named. When the editor already runs, its\n"
+    "window comes to the front and opens the project there.\n"
+    "  -h, --help     show this help\n"
+    "  --version      show the program version\n";
+
 } // namespace
 
 int main(int argc, char** argv) {
+    if (program_information::Answered(argc, argv, "vantora", kUsage))
+        return 0;
     const QString project = ProjectArgument(argc, argv);
     vantora::SingleInstance instance(
         vantora::SingleInstance::ServerNameFor(QString::fromStdString(vantora::ProgramFolder().string())));
