@@ -4,6 +4,7 @@
 #include "publish/movie_bytes.h"
 #include "publish/shipped_files.h"
 #include "publish/standalone_program.h"
+#include "publish/web/web_page.h"
 
 namespace fs = std::filesystem;
 
@@ -11,6 +12,32 @@ namespace vantora::publish {
 namespace {
 
 constexpr const char* kAutoRunFiles[] = {"autorun.swf", "autorun.htm", "autorun.exe"};
+
+// The launcher opens "autorun.htm"; with the web page it sends the browser on to index.html.
+constexpr std::string_view kWebPageRedirect =
+    "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><meta http-equiv=\"refresh\" content=\"0; url=index.html\">"
+    "</head><body><a href=\"index.html\">index.html</a></body></html>\n";
+
+PublishResult writeWebPage(const TVantora& demo, const PublishSettings& settings, const fs::path& folder,
+                           const PublishContext& context) {
+    MovieBytes movie = BuildMovieBytes(demo, context.progress);
+    if (!movie.result.ok())
+        return movie.result;
+    web::WebPageOptions options;
+    options.title = settings.title;
+    options.showControls = settings.showControls;
+    PublishResult result = web::WriteWebPage(movie.bytes, options, folder);
+    if (!result.ok())
+        return result;
+    const fs::path page = folder / "autorun.htm";
+    if (PublishResult written = WriteWholeFile(page, {reinterpret_cast<const std::uint8_t*>(kWebPageRedirect.data()),
+                                                       kWebPageRedirect.size()});
+        !written.ok())
+        return written;
+    result.files.insert(result.files.begin(), page);
+    result.notes = std::move(movie.result.notes);
+    return result;
+}
 
 // A folder named with a trailing separator is the same folder.
 fs::path withoutTrailingSeparator(fs::path folder) {
@@ -45,6 +72,8 @@ fs::path PrepareTemporaryCdFolder(const PublishContext& context) {
 }
 
 std::string_view TAutoRunPublisher::Name() const {
+    if (content_ == Content::WebPage)
+        return "AutoRun CD/DVD with Web Page (HTML5)";
     return content_ == Content::Program ? "AutoRun CD/DVD with Executable file" : "AutoRun CD/DVD with HTML file";
 }
 
@@ -56,7 +85,9 @@ PublishResult TAutoRunPublisher::writeContent(const TVantora& demo, const Publis
                                               const PublishContext& context) const {
     if (content_ == Content::Program)
         return MakeStandaloneProgram(demo, settings, folder / "autorun.exe", context);
-    PublishResult result = PublishPageWithMovie(demo, settings, folder / "autorun.htm", folder / "autorun.swf", context);
+    PublishResult result = content_ == Content::WebPage
+                               ? writeWebPage(demo, settings, folder, context)
+                               : PublishPageWithMovie(demo, settings, folder / "autorun.htm", folder / "autorun.swf", context);
     if (!result.ok())
         return result;
     // The launcher is only copied and stamped; a launcher that cannot be copied is left out.

@@ -16,7 +16,8 @@ std::filesystem::path PrepareTemporaryCdFolder(const PublishContext& context);
 
 class TAutoRunPublisher : public TPublisher {
 public:
-    enum class Content { Program, HtmlPage };
+    // WebPage: the web page folder with "autorun.htm" leading to its index.html (vantora-build only).
+    enum class Content { Program, HtmlPage, WebPage };
     explicit TAutoRunPublisher(Content content) : content_(content) {}
 
     std::string_view Name() const override;

@@ -5,6 +5,7 @@
 #include "publish/standalone_program.h"
 #include "publish/swf_publisher.h"
 #include "publish/video_publisher.h"
+#include "publish/web/web_publisher.h"
 
 namespace vantora::publish {
 
@@ -16,6 +17,7 @@ std::vector<std::unique_ptr<TPublisher>> DialogPublishers() {
     publishers.push_back(std::make_unique<TAutoRunPublisher>(TAutoRunPublisher::Content::Program));
     publishers.push_back(std::make_unique<TAutoRunPublisher>(TAutoRunPublisher::Content::HtmlPage));
     publishers.push_back(std::make_unique<TVideoPublisher>());
+    publishers.push_back(std::make_unique<TWebPublisher>());
     return publishers;
 }
 

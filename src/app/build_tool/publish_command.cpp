@@ -44,7 +44,10 @@ publish::PublishResult run(const TVantora& demo, const PublishOptions& options, 
     case PublishTarget::App: return publish::MakeLinuxProgram(demo, settings, options.output, context);
     case PublishTarget::AutoRun: {
         using Content = publish::TAutoRunPublisher::Content;
-        return publish::TAutoRunPublisher(*options.autorunWithHtml ? Content::HtmlPage : Content::Program)
+        const Content content = options.autorunWithWeb    ? Content::WebPage
+                                : *options.autorunWithHtml ? Content::HtmlPage
+                                                           : Content::Program;
+        return publish::TAutoRunPublisher(content)
             .Publish(demo, settings, options.output, context);
     }
     }

@@ -82,9 +82,10 @@ OptionMatch ParsePublishOption(const std::vector<std::string>& arguments, std::s
     if (name != "--autorun-with")
         options.anySetting = true;
     if (name == "--autorun-with") {
-        if (value != "exe" && value != "html")
-            return fail("--autorun-with takes exe or html.");
-        options.autorunWithHtml = value == "html";
+        if (value != "exe" && value != "html" && value != "web")
+            return fail("--autorun-with takes exe, html or web.");
+        options.autorunWithHtml = value != "exe";
+        options.autorunWithWeb = value == "web";
     } else if (name == "--title") {
         options.title = value;
     } else if (name == "--style") {
@@ -130,8 +131,8 @@ std::string CheckPublishOptions(const PublishOptions& options) {
         return "--swf-name goes with --html.";
     if (options.noBrowserPlayer && !pageTarget)
         return "--no-browser-player goes with an HTML page: --html or --autorun-with html.";
-    if (options.noControls && target != PublishTarget::Web)
-        return "--no-controls goes with --web.";
+    if (options.noControls && target != PublishTarget::Web && !options.autorunWithWeb)
+        return "--no-controls goes with --web or --autorun-with web.";
     if (!options.cdIcon.empty() && target != PublishTarget::AutoRun)
         return "--cd-icon goes with --autorun.";
     const bool windowTarget = target == PublishTarget::Exe || target == PublishTarget::App ||
@@ -154,7 +155,7 @@ std::string PublishUsageText() {
            "  PROJECT.vtp --app OUT          a stand-alone Linux program\n"
            "  PROJECT.vtp --web DIR          a web page folder that plays in any browser, also from the disk\n"
            "  --no-controls                  the web page without its control bar\n"
-           "  PROJECT.vtp --autorun DIR --autorun-with exe|html\n"
+           "  PROJECT.vtp --autorun DIR --autorun-with exe|html|web\n"
            "                                 an AutoRun CD/DVD folder\n"
            "  --title TEXT                   window or page title (default: the demo's name)\n"
            "  --style 0..3                   Normal, Normal without border, Full screen, Full screen fit size\n"

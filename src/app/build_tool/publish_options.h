@@ -23,6 +23,7 @@ struct PublishOptions {
     std::optional<PublishTarget> target;
     std::string output;
     std::optional<bool> autorunWithHtml; // --autorun-with html (true) or exe (false)
+    bool autorunWithWeb = false;         // --autorun-with web: a page too, the web page instead of the HTML one
     std::optional<std::string> title;
     std::optional<int> style;   // 0..3
     std::optional<int> exitKey; // 0..4

@@ -3,6 +3,7 @@
 #include "dialogs/publish/exe_settings_form.h"
 #include "dialogs/publish/html_settings_form.h"
 #include "dialogs/radio_tab_stop.h"
+#include "publish/web/web_publisher.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -178,6 +179,10 @@ void TPublishForm::offerToOpen(int target, const publish::PublishResult& result)
     if (target == Exe && prompts_.askYesNo(this, "Executable File", "Executable file created, launch it?"))
         publishPrompts_.openFile(file);
     if (target == Html && prompts_.askYesNo(this, "HTML", "HTML file created, open it?"))
+        publishPrompts_.openFile(file);
+    // The web page plays from the disk: its index.html opens in the default browser.
+    if (dynamic_cast<const publish::TWebPublisher*>(publishers_[target].get()) &&
+        prompts_.askYesNo(this, "Web Page (HTML5)", "Web page created, open it?"))
         publishPrompts_.openFile(file);
 }
 

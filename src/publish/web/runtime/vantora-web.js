@@ -1073,14 +1073,14 @@
       bar.appendChild(b);
       return b;
     }
-    control('\u23EE', 'Previous scene', function () { goToScene(sceneOf(scenes, player.root.current) - 1); });
+    control('|\u25C0', 'Previous scene', function () { goToScene(sceneOf(scenes, player.root.current) - 1); });
     playButton = control('', 'Pause', function () {
       paused = !paused;
       if (!paused) player.root.playing = true;
       updateStream();
       updateBar();
     });
-    control('\u23ED', 'Next scene', function () { goToScene(sceneOf(scenes, player.root.current) + 1); });
+    control('\u25B6|', 'Next scene', function () { goToScene(sceneOf(scenes, player.root.current) + 1); });
     progress = document.createElement('input');
     progress.type = 'range';
     progress.min = '0';
