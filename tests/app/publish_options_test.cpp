@@ -72,10 +72,36 @@ TEST(PublishOptions, SettingsMustSuitTheTarget) {
     EXPECT_EQ(parsed({"a.vtp", "--html", "p", "--swf-name", "m"}).publish.swfName, "m");
 }
 
+TEST(PublishOptions, VideoTargetWithItsSettings) {
+    const CommandLine line =
+        parsed({"a.vtp", "--video", "out/tour.MP4", "--hold", "0.5", "--size", "640x400", "--fps", "7.5", "--quality", "100"});
+    EXPECT_EQ(line.command, Command::Publish);
+    EXPECT_EQ(line.publish.target, PublishTarget::Video);
+    EXPECT_EQ(line.publish.hold, 0.5);
+    EXPECT_EQ(line.publish.size, (std::array<int, 2>{640, 400}));
+    EXPECT_EQ(line.publish.fps, 7.5);
+    EXPECT_EQ(line.publish.quality, 100);
+    const std::pair<std::vector<std::string>, const char*> bad[] = {
+        {{"a.vtp", "--video", "tour.avi"}, ".mp4, .webm or .gif"},
+        {{"a.vtp", "--video", "tour"}, ".mp4, .webm or .gif"},
+        {{"a.vtp", "--video", "t.gif", "--hold", "600.5"}, "--hold takes"},
+        {{"a.vtp", "--video", "t.gif", "--hold", "-1"}, "--hold takes"},
+        {{"a.vtp", "--video", "t.gif", "--size", "640"}, "--size takes"},
+        {{"a.vtp", "--video", "t.gif", "--fps", "0"}, "--fps takes"},
+        {{"a.vtp", "--video", "t.gif", "--fps", "121"}, "--fps takes"},
+        {{"a.vtp", "--video", "t.gif", "--quality", "0"}, "--quality takes"},
+        {{"a.vtp", "--video", "t.gif", "--quality", "101"}, "--quality takes"},
+        {{"a.vtp", "--html", "p.htm", "--fps", "10"}, "go with --video"},
+        {{"a.vtp", "--video", "t.gif", "--exe", "x.exe"}, "only one"},
+    };
+    for (const auto& [arguments, message] : bad)
+        EXPECT_NE(refused(arguments).find(message), std::string::npos) << arguments.back();
+}
+
 TEST(PublishOptions, HelpTellsThePublishingOptions) {
     const std::string usage = UsageText();
     for (const char* option : {"--html", "--exe", "--app", "--autorun", "--autorun-with", "--file-version", "--cd-icon",
-                               "--no-browser-player", "--swf-name"})
+                               "--no-browser-player", "--swf-name", "--video", "--hold", "--size", "--fps", "--quality"})
         EXPECT_NE(usage.find(option), std::string::npos) << option;
 }
 
@@ -114,6 +140,22 @@ TEST_F(PublishTool, FailuresExitNonZeroWithTheMessage) {
     EXPECT_FALSE(fs::exists(dir_ / "a.exe"));
     EXPECT_EQ(run("--exe"), 2);
     EXPECT_NE(err().find("needs a value"), std::string::npos);
+}
+
+TEST_F(PublishTool, VideoOfTheSampleOrACleanRefusal) {
+    const fs::path video = dir_ / "tour.mp4";
+    ASSERT_EQ(run("--video '" + video.string() + "' --size 160x120 --fps 4 --hold 0.2"), 0) << err();
+    const auto bytes = vantora::test::readFileBytes(video);
+    ASSERT_GT(bytes.size(), 8u);
+    EXPECT_EQ(std::string(bytes.begin() + 4, bytes.begin() + 8), "ftyp");
+    EXPECT_NE(err().find("Recording the video"), std::string::npos) << err();
+    EXPECT_EQ(run("--video '" + (dir_ / "tour.avi").string() + "'"), 2);
+    EXPECT_NE(err().find(".mp4, .webm or .gif"), std::string::npos) << err();
+    // A folder that is a file: refused before anything is built.
+    vantora::test::writeFileBytes(dir_ / "plain", {'x'});
+    EXPECT_EQ(run("--video '" + (dir_ / "plain" / "tour.gif").string() + "'"), 1);
+    EXPECT_EQ(err().find("Create Movie"), std::string::npos) << err();
+    EXPECT_FALSE(fs::exists(dir_ / "tour.avi"));
 }
 
 TEST_F(PublishTool, AutoRunFolderWithTheProgram) {

@@ -6,6 +6,7 @@
 #include "publish/html_publisher.h"
 #include "publish/web/web_publisher.h"
 #include "publish/standalone_program.h"
+#include "publish/video_publisher.h"
 
 #include <filesystem>
 #include <ostream>
@@ -32,6 +33,11 @@ publish::PublishSettings settingsOf(const TVantora& demo, const PublishOptions& 
     settings.includeBrowserPlayer = !options.noBrowserPlayer;
     settings.showControls = !options.noControls;
     settings.burnCdDirectly = false; // a script names its folder; burning is the editor's
+    settings.video.holdSeconds = options.hold.value_or(settings.video.holdSeconds);
+    if (options.size)
+        settings.video.size = video::VideoSize{(*options.size)[0], (*options.size)[1]};
+    settings.video.rate = options.fps;
+    settings.video.quality = options.quality.value_or(settings.video.quality);
     return settings;
 }
 
@@ -42,6 +48,7 @@ publish::PublishResult run(const TVantora& demo, const PublishOptions& options, 
     case PublishTarget::Web: return publish::TWebPublisher().Publish(demo, settings, options.output, context);
     case PublishTarget::Exe: return publish::MakeStandaloneProgram(demo, settings, options.output, context);
     case PublishTarget::App: return publish::MakeLinuxProgram(demo, settings, options.output, context);
+    case PublishTarget::Video: return publish::TVideoPublisher().Publish(demo, settings, options.output, context);
     case PublishTarget::AutoRun: {
         using Content = publish::TAutoRunPublisher::Content;
         const Content content = options.autorunWithWeb    ? Content::WebPage

@@ -1,5 +1,9 @@
 #include "build_tool/publish_options.h"
 
+#include "publish/video/video_options.h"
+
+#include <charconv>
+
 #include <string_view>
 
 namespace vantora::buildtool {
@@ -29,9 +33,20 @@ std::optional<std::array<std::uint16_t, 4>> versionOf(const std::string& text) {
     return parts;
 }
 
+// A plain decimal number (digits with at most one point) in [low, high].
+std::optional<double> decimalIn(const std::string& text, double low, double high) {
+    double value = 0;
+    if (text.empty() || text.size() > 12 || text.find_first_not_of("0123456789.") != std::string::npos)
+        return std::nullopt;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size() || value < low || value > high)
+        return std::nullopt;
+    return value;
+}
+
 bool setTarget(PublishOptions& options, PublishTarget target, const std::string& output, std::string& error) {
     if (options.target) {
-        error = "Choose only one of --html, --exe, --app and --autorun.";
+        error = "Choose only one of --html, --exe, --app, --autorun and --video.";
         return false;
     }
     options.target = target;
@@ -56,7 +71,8 @@ OptionMatch ParsePublishOption(const std::vector<std::string>& arguments, std::s
     }
     static constexpr std::string_view kValued[] = {"--web", "--html",    "--exe",        "--app",     "--autorun",   "--autorun-with",
                                                    "--title",   "--style",      "--exit-key", "--company",  "--description",
-                                                   "--copyright", "--file-version", "--icon", "--cd-icon", "--swf-name"};
+                                                   "--copyright", "--file-version", "--icon", "--cd-icon", "--swf-name",
+                                                   "--video",   "--hold",       "--size",    "--fps",       "--quality"};
     bool known = false;
     for (std::string_view option : kValued)
         known = known || name == option;
@@ -71,11 +87,13 @@ OptionMatch ParsePublishOption(const std::vector<std::string>& arguments, std::s
         error = std::move(text);
         return OptionMatch::Error;
     };
-    if (name == "--web" || name == "--html" || name == "--exe" || name == "--app" || name == "--autorun") {
+    if (name == "--web" || name == "--html" || name == "--exe" || name == "--app" || name == "--autorun" ||
+        name == "--video") {
         const PublishTarget target = name == "--web"    ? PublishTarget::Web
                                      : name == "--html" ? PublishTarget::Html
                                      : name == "--exe" ? PublishTarget::Exe
                                      : name == "--app" ? PublishTarget::App
+                                     : name == "--video" ? PublishTarget::Video
                                                        : PublishTarget::AutoRun;
         return setTarget(options, target, value, error) ? OptionMatch::Taken : OptionMatch::Error;
     }
@@ -107,6 +125,20 @@ OptionMatch ParsePublishOption(const std::vector<std::string>& arguments, std::s
         options.icon = value;
     } else if (name == "--cd-icon") {
         options.cdIcon = value;
+    } else if (name == "--hold") {
+        if (!(options.hold = decimalIn(value, 0, video::kMaxHoldSeconds)))
+            return fail("--hold takes the seconds a stop point holds, from 0 to 600.");
+    } else if (name == "--size") {
+        const auto size = video::ParseVideoSize(value);
+        if (!size)
+            return fail("--size takes WIDTHxHEIGHT in pixels, each from 2 to 7680.");
+        options.size = std::array<int, 2>{size->width, size->height};
+    } else if (name == "--fps") {
+        if (!(options.fps = decimalIn(value, 1, video::kMaxRate)))
+            return fail("--fps takes frames per second from 1 to 120.");
+    } else if (name == "--quality") {
+        if (!(options.quality = numberIn(value, 1, 100)))
+            return fail("--quality takes a number from 1 (smallest file) to 100 (best picture).");
     } else {
         options.swfName = value;
     }
@@ -116,12 +148,17 @@ OptionMatch ParsePublishOption(const std::vector<std::string>& arguments, std::s
 std::string CheckPublishOptions(const PublishOptions& options) {
     if (!options.target) {
         if (options.anySetting || options.autorunWithHtml)
-            return "Publishing settings go with a target: --html, --exe, --app or --autorun.";
+            return "Publishing settings go with a target: --html, --exe, --app, --autorun or --video.";
         return {};
     }
     const PublishTarget target = *options.target;
     if (options.output.empty())
         return "The publishing target needs a file or folder name.";
+    const bool videoSetting = options.hold || options.size || options.fps || options.quality;
+    if (target == PublishTarget::Video && !video::FormatOfFile(options.output))
+        return "--video writes .mp4, .webm or .gif files, not \"" + options.output + "\".";
+    if (videoSetting && target != PublishTarget::Video)
+        return "--hold, --size, --fps and --quality go with --video.";
     if (target == PublishTarget::AutoRun && !options.autorunWithHtml)
         return "--autorun needs --autorun-with exe or --autorun-with html.";
     if (target != PublishTarget::AutoRun && options.autorunWithHtml)
@@ -166,7 +203,13 @@ std::string PublishUsageText() {
            "  --icon FILE.ico                the Windows program's icon\n"
            "  --cd-icon FILE.ico             the disc's icon (default Default.ico)\n"
            "  --swf-name NAME                the movie's name beside the page (\".swf\" is appended)\n"
-           "  --no-browser-player            a page for browsers with Flash only\n";
+           "  --no-browser-player            a page for browsers with Flash only\n"
+           "  PROJECT.vtp --video OUT.mp4|OUT.webm|OUT.gif\n"
+           "                                 a video (H.264/AAC, VP9/Opus) or animated GIF played by our player\n"
+           "  --hold SECONDS                 how long a stop point holds before the video goes on (default 2)\n"
+           "  --size WxH                     scaled into this box, aspect kept (default: the movie's size)\n"
+           "  --fps N                        frames per second (default: the movie's rate; 10 for GIF)\n"
+           "  --quality 1..100               picture quality against file size (default 80)\n";
 }
 
 } // namespace vantora::buildtool

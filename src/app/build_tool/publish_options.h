@@ -17,6 +17,7 @@ enum class PublishTarget {
     App,     // --app OUT: the Linux stand-alone program
     AutoRun, // --autorun DIR --autorun-with exe|html
     Web,     // --web DIR: the web page folder
+    Video,   // --video OUT.mp4|OUT.webm|OUT.gif
 };
 
 struct PublishOptions {
@@ -35,6 +36,10 @@ struct PublishOptions {
     std::string cdIcon;
     std::optional<std::string> swfName;
     bool noBrowserPlayer = false;
+    std::optional<double> hold;    // --hold SECONDS
+    std::optional<std::array<int, 2>> size; // --size WxH
+    std::optional<double> fps;     // --fps N
+    std::optional<int> quality;    // --quality 1..100
     bool noControls = false; // --no-controls: the web page without its control bar
     bool anySetting = false; // a setting was given (it needs a target)
 };

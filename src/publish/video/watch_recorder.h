@@ -32,6 +32,6 @@ WatchRecording RecordWatch(player::FlashPlayer& player, player::SoundMixer& mixe
 double PlannedSeconds(player::FlashPlayer& player, const ViewerTiming& timing);
 
 // The progress range RecordWatch reports in.
-inline constexpr int kRecordProgressRange = 1000;
+inline constexpr int kRecordProgressRange = 100;
 
 } // namespace vantora::video
