@@ -3,8 +3,11 @@
 #include "editor/library/sound_player.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFileSystemWatcher>
 #include <QMenu>
 #include <QTabWidget>
+#include <QTimer>
 
 namespace vantora {
 namespace {
@@ -14,6 +17,12 @@ constexpr LibraryKind kTabOrder[] = {LibraryKind::Gallery, LibraryKind::Cursors,
                                      LibraryKind::Buttons, LibraryKind::Audios};
 
 int SlotOf(LibraryKind kind) { return static_cast<int>(kind); }
+
+// A copy of many files reports each one: the list is filled once the folder has been quiet this
+// long.
+constexpr int kRefillDelayMs = 200;
+
+QString FolderText(const std::filesystem::path& folder) { return QString::fromStdString(folder.string()); }
 
 QString TabCaption(LibraryKind kind) {
     const std::string_view name = LibraryName(kind);
@@ -29,6 +38,7 @@ LibraryTabs::LibraryTabs(QTabWidget& tabs, SoundPlayer& player, QObject* parent)
         tabs.addTab(list, TabCaption(kind));
     }
     buildAudioMenu();
+    followFolders();
 }
 
 TLibraryList& LibraryTabs::list(LibraryKind kind) const { return *lists_[SlotOf(kind)]; }
@@ -42,6 +52,39 @@ void LibraryTabs::fillAll(const std::function<void()>& afterEachStep) {
 }
 
 void LibraryTabs::refillGallery() { list(LibraryKind::Gallery).fill(); }
+
+void LibraryTabs::followFolders() {
+    watcher_ = new QFileSystemWatcher(this);
+    for (LibraryKind kind : kTabOrder) {
+        const QString folder = FolderText(list(kind).folder());
+        QDir().mkpath(folder); // a folder that is not there cannot be followed
+        watcher_->addPath(folder);
+        auto* timer = new QTimer(this);
+        timer->setSingleShot(true);
+        timer->setInterval(kRefillDelayMs);
+        connect(timer, &QTimer::timeout, this, [this, kind] {
+            refillKeepingSelection(kind);
+            emit folderFollowed(kind);
+        });
+        refills_[SlotOf(kind)] = timer;
+    }
+    connect(watcher_, &QFileSystemWatcher::directoryChanged, this, [this](const QString& changed) {
+        for (LibraryKind kind : kTabOrder)
+            if (QDir(FolderText(list(kind).folder())) == QDir(changed))
+                refills_[SlotOf(kind)]->start();
+    });
+}
+
+void LibraryTabs::refillKeepingSelection(LibraryKind kind) {
+    TLibraryList& refilled = list(kind);
+    const QList<QListWidgetItem*> selected = refilled.selectedItems();
+    const std::filesystem::path picked = selected.isEmpty() ? std::filesystem::path() : refilled.fileOf(*selected.front());
+    const QSignalBlocker quiet(refilled); // a kept selection is no new pick: the sound plays on
+    refilled.fill();
+    for (int i = 0; i < refilled.count() && !picked.empty(); ++i)
+        if (refilled.fileOf(*refilled.item(i)) == picked)
+            refilled.setCurrentItem(refilled.item(i));
+}
 
 void LibraryTabs::buildAudioMenu() {
     TLibraryList* sounds = &list(LibraryKind::Audios);

@@ -2,7 +2,8 @@
 // The five library tabs below the canvas, next to "TimeLine": "Gallery", "Cursors", "Images",
 // "Buttons" and "Audios", one TLibraryList each over its folder in the program folder. The
 // "Audios" list plays a sound on double-click or through "Play" in its pop-up menu, and stops it
-// when another item is picked or the list loses the focus.
+// when another item is picked or the list loses the focus. Each list follows its folder: files
+// added, removed or renamed while the editor runs show up shortly after.
 
 #include "editor/library/library_list.h"
 
@@ -11,8 +12,10 @@
 #include <functional>
 
 class QAction;
+class QFileSystemWatcher;
 class QMenu;
 class QTabWidget;
+class QTimer;
 
 namespace vantora {
 
@@ -36,14 +39,22 @@ public:
     QMenu& audioMenu() const { return *audioMenu_; }
     QAction& playAction() const { return *play_; }
 
+signals:
+    // A list was filled again because its folder changed.
+    void folderFollowed(LibraryKind kind);
+
 private:
     void buildAudioMenu();
     void playItem(const QListWidgetItem* item);
+    void followFolders();
+    void refillKeepingSelection(LibraryKind kind);
 
     SoundPlayer& player_;
     TLibraryList* lists_[5] = {};
     QMenu* audioMenu_ = nullptr;
     QAction* play_ = nullptr;
+    QFileSystemWatcher* watcher_ = nullptr;
+    QTimer* refills_[5] = {};
 };
 
 } // namespace vantora

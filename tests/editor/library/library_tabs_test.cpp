@@ -17,6 +17,7 @@
 #include <QFocusEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 #include <QUndoStack>
@@ -122,6 +123,23 @@ TEST_F(LibraryTabsTest, FillingGoesTabByTabInTheStartUpOrder) {
     EXPECT_EQ(Captions(list(LibraryKind::Images)), QStringList{QStringLiteral("photo.png")}); // broken.png left out
     EXPECT_EQ(Captions(list(LibraryKind::Audios)), (QStringList{QStringLiteral("tune.mp3"), QStringLiteral("click.wav")}));
     EXPECT_EQ(Captions(list(LibraryKind::Gallery)), (QStringList{QStringLiteral("Note1.vto"), QStringLiteral("Note2.vto")}));
+}
+
+// Files that come and go while the editor runs: the list follows, keeping the picked item.
+TEST_F(LibraryTabsTest, TheListsFollowTheirFolders) {
+    form->FillLibraryTabs();
+    pick(LibraryKind::Images, QStringLiteral("photo.png"));
+    QSignalSpy followed(&form->libraries(), &LibraryTabs::folderFollowed);
+    WritePicture(home.path() / "Images" / "added.png", 30, 20, Qt::red);
+    ASSERT_TRUE(followed.wait(5000));
+    EXPECT_EQ(followed.front().front().value<LibraryKind>(), LibraryKind::Images);
+    EXPECT_EQ(Captions(list(LibraryKind::Images)), (QStringList{QStringLiteral("added.png"), QStringLiteral("photo.png")}));
+    EXPECT_EQ(list(LibraryKind::Images).selectedCaption(), QStringLiteral("photo.png"));
+
+    followed.clear();
+    std::filesystem::remove(home.path() / "Audios" / "click.wav");
+    ASSERT_TRUE(followed.wait(5000));
+    EXPECT_EQ(Captions(list(LibraryKind::Audios)), QStringList{QStringLiteral("tune.mp3")});
 }
 
 TEST_F(LibraryTabsTest, SavedObjectsTakeTheSmallestFreeNumber) {
