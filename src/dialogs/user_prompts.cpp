@@ -4,6 +4,7 @@
 #include "platform/desktop_services.h"
 #include "platform/user_dialogs.h"
 
+#include <QFileInfo>
 #include <QUrl>
 
 namespace vantora {
@@ -23,8 +24,8 @@ QString PlatformPrompts::openFileName(QWidget* parent, const QString& filter) {
 }
 
 QString PlatformPrompts::saveFileName(QWidget* parent, const QString& filter, const QString& suggestedName) {
-    const QString suffix = suggestedName.section(QLatin1Char('.'), -1);
-    return dialogs_.saveFileName(parent, QString(), suggestedName, filter, suffix == suggestedName ? QString() : suffix);
+    // The suffix of the suggested file's name only: a dot in a folder name ("/home/a.b/") is none.
+    return dialogs_.saveFileName(parent, QString(), suggestedName, filter, QFileInfo(suggestedName).suffix());
 }
 
 std::optional<TColor> PlatformPrompts::chooseColour(QWidget* parent, TColor initial) {

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -31,12 +32,25 @@ struct PublishContext {
     std::filesystem::path temporaryFolder;
 };
 
+// The extension of a filter's first pattern: ".swf" for "SWF files (*.swf)|*.swf"; empty when the
+// filter has no "*.ext" pattern.
+std::string ExtensionOfFilter(std::string_view filter);
+
+class TPublisher;
+
+// The target a name was typed for: the name with the publisher's extension when it has none, as
+// "tour" becomes "tour.htm". Names with an extension, and folders, stay as they are.
+std::filesystem::path CompleteTargetName(const TPublisher& publisher, const std::filesystem::path& target);
+
 class TPublisher {
 public:
     virtual ~TPublisher() = default;
     virtual std::string_view Name() const = 0;
     // The save dialog's filter, e.g. "SWF files (*.swf)|*.swf"; empty for targets that write a folder.
     virtual std::string_view FileFilter() const { return {}; }
+    // The extension, with its dot, that a name typed without one gets (".swf"); empty for targets
+    // whose files have none or that write a folder. By default the filter's first pattern.
+    virtual std::string DefaultExtension() const { return ExtensionOfFilter(FileFilter()); }
     virtual SettingsDialog Settings() const { return SettingsDialog::None; }
     virtual bool IsAutoRun() const { return false; }
     // `target` is the chosen file, or for AutoRun targets the chosen folder (unused with Burn CD
@@ -45,7 +59,7 @@ public:
                                   const std::filesystem::path& target, const PublishContext& context) const = 0;
 };
 
-// The five targets of the Publish dialog, in the order of its radio buttons.
+// The targets of the Publish dialog, in the order of its radio buttons.
 std::vector<std::unique_ptr<TPublisher>> DialogPublishers();
 
 // The temporary folder of `context`.

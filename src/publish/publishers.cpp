@@ -17,6 +17,7 @@ std::vector<std::unique_ptr<TPublisher>> DialogPublishers() {
     publishers.push_back(std::make_unique<TAutoRunPublisher>(TAutoRunPublisher::Content::Program));
     publishers.push_back(std::make_unique<TAutoRunPublisher>(TAutoRunPublisher::Content::HtmlPage));
     publishers.push_back(std::make_unique<TVideoPublisher>());
+    publishers.push_back(std::make_unique<TLinuxProgramPublisher>());
     publishers.push_back(std::make_unique<TWebPublisher>());
     return publishers;
 }

@@ -32,4 +32,16 @@ public:
     }
 };
 
+// "Linux program": the same stand-alone program made from the Linux player. Its file has no
+// extension; the window settings (title, style, key for exit) are those of the .exe.
+class TLinuxProgramPublisher : public TPublisher {
+public:
+    std::string_view Name() const override { return "Linux program"; }
+    SettingsDialog Settings() const override { return SettingsDialog::Executable; }
+    PublishResult Publish(const TVantora& demo, const PublishSettings& settings, const std::filesystem::path& target,
+                          const PublishContext& context) const override {
+        return MakeLinuxProgram(demo, settings, target, context);
+    }
+};
+
 } // namespace vantora::publish

@@ -27,6 +27,7 @@ struct FakePrompts final : UserPrompts {
     std::deque<QString> saveNames;
     QStringList openFilters;
     QStringList saveFilters;
+    QStringList saveSuggestions;
     std::deque<std::optional<TColor>> colours;
     QStringList openedAddresses;
 
@@ -41,8 +42,9 @@ struct FakePrompts final : UserPrompts {
         openFilters << filter;
         return pop(openNames, QString());
     }
-    QString saveFileName(QWidget*, const QString& filter, const QString&) override {
+    QString saveFileName(QWidget*, const QString& filter, const QString& suggestedName) override {
         saveFilters << filter;
+        saveSuggestions << suggestedName;
         return pop(saveNames, QString());
     }
     std::optional<TColor> chooseColour(QWidget*, TColor) override {

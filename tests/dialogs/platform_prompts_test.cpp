@@ -79,6 +79,8 @@ TEST(PlatformPrompts, FilesColoursAndAddresses) {
     EXPECT_EQ(dialogs.suffix, "jpg");
     prompts.saveFileName(nullptr, "Any|*", "Text");
     EXPECT_EQ(dialogs.suffix, "");
+    prompts.saveFileName(nullptr, "Any|*", "/home/a.b/out/");
+    EXPECT_EQ(dialogs.suffix, "");
 
     dialogs.colour = QColor(0x12, 0x34, 0x56);
     EXPECT_EQ(prompts.chooseColour(nullptr, RGB(1, 2, 3)), std::optional<TColor>(RGB(0x12, 0x34, 0x56)));

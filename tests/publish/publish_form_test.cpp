@@ -248,6 +248,43 @@ TEST_F(PublishForm, HtmlTargetAsksToOpenThePageAndNoMeansNo) {
     EXPECT_TRUE(fs::exists(out_ / "page.swf"));
 }
 
+TEST_F(PublishForm, ATypedNameGetsTheExtensionAndTheMovieOffersItsFolder) {
+    TPublishForm& form = open();
+    prompts_.saveNames.push_back(QString::fromStdString((out_ / "tour").string()));
+    prompts_.yesNoAnswers.push_back(true);
+    ASSERT_TRUE(form.runSelectedTarget()) << publishPrompts_.errors.join("\n").toStdString();
+    EXPECT_TRUE(fs::exists(out_ / "tour.swf"));
+    EXPECT_FALSE(fs::exists(out_ / "tour"));
+    ASSERT_EQ(prompts_.questions.size(), 1u);
+    EXPECT_EQ(prompts_.questions[0].caption, "SWF");
+    EXPECT_EQ(prompts_.questions[0].text, "SWF file created, open the folder that holds it?");
+    EXPECT_EQ(publishPrompts_.opened, QStringList{QString::fromStdString(out_.path().string())});
+}
+
+// The next opening checks the target published last and starts the save dialog in its folder;
+// a folder that has gone since is not suggested.
+TEST_F(PublishForm, TheLastTargetAndFolderAreRemembered) {
+    TPublishForm& first = open();
+    QStringList targets;
+    for (QRadioButton* radio : first.findChildren<QRadioButton*>())
+        targets << radio->text();
+    EXPECT_TRUE(targets.contains("Linux program"));
+    select(2);
+    fs::create_directories(out_ / "site");
+    prompts_.saveNames.push_back(QString::fromStdString((out_ / "site" / "page").string()));
+    ASSERT_TRUE(first.runSelectedTarget());
+    EXPECT_TRUE(fs::exists(out_ / "site" / "page.htm"));
+
+    TPublishForm& second = open();
+    EXPECT_EQ(second.selectedTarget(), 2);
+    EXPECT_FALSE(second.runSelectedTarget()); // the save dialog is cancelled
+    EXPECT_EQ(prompts_.saveSuggestions.back(), QString::fromStdString((out_ / "site").string()) + "/");
+
+    fs::remove_all(out_ / "site");
+    EXPECT_FALSE(open().runSelectedTarget());
+    EXPECT_EQ(prompts_.saveSuggestions.back(), QString());
+}
+
 TEST_F(PublishForm, FailuresShowTheirMessageAndKeepTheDialogOpen) {
     TPublishForm& form = open();
     select(1);

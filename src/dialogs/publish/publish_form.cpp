@@ -4,8 +4,11 @@
 #include "dialogs/publish/html_settings_form.h"
 #include "dialogs/radio_tab_stop.h"
 #include "publish/web/web_publisher.h"
+#include "storage/app_settings_file.h"
+#include "storage/publish_choice.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -87,6 +90,7 @@ TPublishForm::TPublishForm(const TVantora& demo, UserPrompts& prompts, PublishPr
     layout->addWidget(autorun);
     layout->addWidget(buttons);
     targets_[Swf]->setChecked(true);
+    restoreChoice();
     KeepTabStopOnCheckedButton(targets_);
     KeepTabStopOnCheckedButton({burnDirectly_, saveInFolder_});
     showCdIcon();
@@ -162,6 +166,32 @@ void TPublishForm::burn(const std::filesystem::path& folder) {
         publishPrompts_.error(this, error);
 }
 
+// The target published last is checked again, found by its caption.
+void TPublishForm::restoreChoice() {
+    const PublishChoice choice = ReadPublishChoice(SettingsFile());
+    for (std::size_t i = 0; i < publishers_.size(); ++i)
+        if (!choice.target.empty() && publishers_[i]->Name() == choice.target)
+            targets_[i]->setChecked(true);
+}
+
+void TPublishForm::rememberChoice(const publish::TPublisher& publisher, const std::filesystem::path& target) {
+    PublishChoice choice;
+    choice.target = std::string(publisher.Name());
+    choice.folder = publisher.IsAutoRun() ? target : target.parent_path();
+    if (choice.folder.empty()) // Burn CD Directly names no folder: keep the last one
+        choice.folder = ReadPublishChoice(SettingsFile()).folder;
+    WritePublishChoice(SettingsFile(), choice);
+}
+
+// The save dialog opens in the folder of the last output while that folder is still there.
+QString TPublishForm::lastFolder() const {
+    const std::filesystem::path folder = ReadPublishChoice(SettingsFile()).folder;
+    std::error_code error;
+    if (folder.empty() || !std::filesystem::is_directory(folder, error))
+        return {};
+    return QDir(QString::fromStdString(folder.string())).absolutePath() + QLatin1Char('/');
+}
+
 std::filesystem::path TPublishForm::askTarget(const publish::TPublisher& publisher) {
     if (publisher.IsAutoRun()) {
         if (settings_.burnCdDirectly)
@@ -169,13 +199,16 @@ std::filesystem::path TPublishForm::askTarget(const publish::TPublisher& publish
         return publishPrompts_.chooseFolder(this, "Select Folder for Burning CD/DVD").toStdString();
     }
     const QString filter = QString::fromUtf8(publisher.FileFilter().data(), publisher.FileFilter().size());
-    return prompts_.saveFileName(this, filter, QString()).toStdString();
+    const std::filesystem::path typed = prompts_.saveFileName(this, filter, lastFolder()).toStdString();
+    return publish::CompleteTargetName(publisher, typed);
 }
 
 void TPublishForm::offerToOpen(int target, const publish::PublishResult& result) {
     if (result.files.empty())
         return;
     const QString file = QString::fromStdString(result.files.front().string());
+    if (target == Swf && prompts_.askYesNo(this, "SWF", "SWF file created, open the folder that holds it?"))
+        publishPrompts_.openFile(QFileInfo(file).absolutePath());
     if (target == Exe && prompts_.askYesNo(this, "Executable File", "Executable file created, launch it?"))
         publishPrompts_.openFile(file);
     if (target == Html && prompts_.askYesNo(this, "HTML", "HTML file created, open it?"))
@@ -210,6 +243,7 @@ bool TPublishForm::runSelectedTarget() {
             notes += QString::fromStdString(note) + "\n";
         prompts_.information(this, "Information", notes.trimmed());
     }
+    rememberChoice(publisher, chosen);
     offerToOpen(target, result);
     return true;
 }

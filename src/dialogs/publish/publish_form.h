@@ -1,7 +1,8 @@
 #pragma once
-// "Publish Demo": the five targets, each with its settings dialog, the AutoRun CD/DVD choices and
+// "Publish Demo": the targets, each with its settings dialog, the AutoRun CD/DVD choices and
 // the CD icon. OK runs the chosen target and closes the dialog only when it succeeded. The
-// settings start from the demo at every opening.
+// settings start from the demo at every opening; the target and the folder published to last
+// are remembered in the settings file.
 
 #include "dialogs/dialog_driver.h"
 #include "dialogs/publish/publish_prompts.h"
@@ -46,6 +47,9 @@ private:
     void setBusy(bool busy);
     void burn(const std::filesystem::path& folder);
     std::filesystem::path askTarget(const publish::TPublisher& publisher);
+    void restoreChoice();
+    void rememberChoice(const publish::TPublisher& publisher, const std::filesystem::path& target);
+    QString lastFolder() const;
     void offerToOpen(int target, const publish::PublishResult& result);
 
     const TVantora& demo_;
