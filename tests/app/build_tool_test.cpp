@@ -1,5 +1,8 @@
 // vantora-build end to end: the real program on real project files.
 
+#include "model/object_operations.h"
+#include "model/scene_operations.h"
+#include "model/stop_points.h"
 #include "storage/project_file.h"
 
 #include "swf_check.h"
@@ -115,6 +118,37 @@ TEST_F(BuildTool, BuildsTheWholeDemoIntoAMovie) {
     for (const auto& scene : demo.Scenes)
         frames += scene->Length * demo.FrameRateFactor;
     EXPECT_EQ(parsed.frameCount, frames);
+}
+
+TEST_F(BuildTool, AMovieNamedWithoutExtensionGetsSwf) {
+    const ToolRun run = runTool(quoted(fixture_.string()) + " -o " + quoted((dir_ / "tour").string()), err_);
+    ASSERT_EQ(run.status, 0) << readText(err_);
+    EXPECT_TRUE(fs::exists(dir_ / "tour.swf"));
+    EXPECT_FALSE(fs::exists(dir_ / "tour"));
+}
+
+// --check prints the check's lines and tells by its status whether there were any.
+TEST_F(BuildTool, CheckPrintsOneFindingALineAndFailsOnlyWithFindings) {
+    TVantora demo;
+    demo.Width = 320;
+    demo.Height = 200;
+    TDemoFrame& scene = NewScene(demo);
+    const fs::path clean = dir_ / "clean.vtp";
+    ASSERT_TRUE(SaveProject(clean, demo));
+    NewObject(scene, TObjectKind::Shape, 400, 10);
+    AddStopPoint(scene, 50);
+    const fs::path stuck = dir_ / "stuck.vtp";
+    ASSERT_TRUE(SaveProject(stuck, demo));
+
+    const ToolRun fine = runTool("--check " + quoted(clean.string()), err_);
+    EXPECT_EQ(fine.status, 0);
+    EXPECT_EQ(fine.out, "");
+    const ToolRun found = runTool("--check " + quoted(stuck.string()), err_);
+    EXPECT_EQ(found.status, 1);
+    EXPECT_EQ(found.out, "Scene 1 \"Scene1\", stop point at 5.0 s: no button on the stage continues the movie.\n"
+                         "Scene 1 \"Scene1\", Shape1: lies wholly off the 320 x 200 stage.\n");
+    EXPECT_EQ(readText(err_), "");
+    EXPECT_EQ(runTool("--check " + quoted(clean.string()) + " -o x", err_).status, 2);
 }
 
 TEST_F(BuildTool, BuildsOneSceneCountedFromOne) {

@@ -1,5 +1,6 @@
 #include "build_tool/build_tool.h"
 
+#include "build_tool/check_command.h"
 #include "build_tool/command_line.h"
 #include "build_tool/frames_command.h"
 #include "build_tool/movie_command.h"
@@ -76,6 +77,7 @@ int RunBuildTool(const std::vector<std::string>& arguments, std::ostream& out, s
     case Command::Help: out << UsageText(); return kExitOk;
     case Command::Version: out << VersionText() << '\n'; return kExitOk;
     case Command::Info: return info(line, out, err);
+    case Command::Check: return CheckProject(line, out, err);
     case Command::Resave: return resave(line, err);
     case Command::Build: return BuildMovie(line, err);
     case Command::Snapshot: return WriteSnapshots(line, err);

@@ -12,11 +12,12 @@ struct OptionSpec {
     bool takesValue;
 };
 
-constexpr std::array<OptionSpec, 10> kOptions = {{
+constexpr std::array<OptionSpec, 11> kOptions = {{
     {"--help", "-h", false},
     {"--version", "", false},
     {"--info", "", false},
     {"--resave", "", false},
+    {"--check", "", false},
     {"--snapshot", "", false},
     {"--objects", "", false},
     {"--output", "-o", true},
@@ -30,6 +31,8 @@ Command commandOf(std::string_view option) {
         return Command::Info;
     if (option == "--resave")
         return Command::Resave;
+    if (option == "--check")
+        return Command::Check;
     return Command::Snapshot;
 }
 
@@ -51,7 +54,7 @@ const OptionSpec* findOption(std::string_view argument) {
 // Sets the command once; a second, different command is an error.
 bool chooseCommand(std::optional<Command>& chosen, Command command, std::string& error) {
     if (chosen && *chosen != command) {
-        error = "Choose only one of --info, --resave, --snapshot and --frames.";
+        error = "Choose only one of --info, --check, --resave, --snapshot and --frames.";
         return false;
     }
     chosen = command;
@@ -138,6 +141,8 @@ ParseOutcome ParseCommandLine(const std::vector<std::string>& arguments) {
         return failure("--resave needs an output file: -o OUT.vtp.");
     if (line.command == Command::Info && !line.output.empty())
         return failure("--info writes to standard output and takes no -o.");
+    if (line.command == Command::Check && !line.output.empty())
+        return failure("--check writes to standard output and takes no -o.");
     if (line.command == Command::Snapshot && line.output.empty())
         return failure("--snapshot needs an output folder: -o DIR.");
     if (line.command == Command::Frames && line.output.empty())
@@ -165,6 +170,8 @@ std::string UsageText() {
            "  --click X:Y@N                  with --frames: click the stage at X,Y after frame N\n"
            "                                 is shown (repeatable)\n"
            "  --info PROJECT.vtp             print the project as JSON on standard output\n"
+           "  --check PROJECT.vtp            list what stands in a viewer's way, one finding a\n"
+           "                                 line; exit status 0 when none, 1 otherwise\n"
            "  --resave PROJECT.vtp -o OUT.vtp load the project and save it to OUT.vtp\n"
            "  -o, --output FILE              the file to write\n"
            "  -h, --help                     show this help\n"

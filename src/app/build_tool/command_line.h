@@ -18,6 +18,7 @@ enum class Command {
     Build,   // PROJECT.vtp -o MOVIE.swf [--scene N]
     Snapshot, // --snapshot PROJECT.vtp -o DIR [--objects]
     Frames,  // --frames LIST -o DIR INPUT [--click X:Y@N]... [--scene N]
+    Check,    // --check PROJECT.vtp
     Publish,  // PROJECT.vtp --html OUT.htm | --exe OUT.exe | --app OUT | --autorun DIR ...
 };
 

@@ -3,6 +3,7 @@
 #include "build_tool/build_tool.h"
 #include "build_tool/gui_session.h"
 #include "movie/movie_builder.h"
+#include "publish/swf_publisher.h"
 #include "render/render_tables.h"
 
 #include <ostream>
@@ -29,14 +30,16 @@ int BuildMovie(const CommandLine& line, std::ostream& err) {
     MovieBuildOptions options;
     if (line.scene)
         options.sceneIndex = *line.scene - 1;
-    const MovieBuildResult built = BuildMovieFile(demo, line.output, options, &progress);
+    // "-o tour" writes tour.swf, as the Publish dialog does.
+    const std::string output = publish::CompleteTargetName(publish::TSwfPublisher(), line.output).string();
+    const MovieBuildResult built = BuildMovieFile(demo, output, options, &progress);
     if (!built.ok) {
         err << "vantora-build: " << built.message << '\n';
         return kExitFailed;
     }
     for (const std::string& note : built.notes)
         err << "vantora-build: " << note << '\n';
-    err << "Wrote " << line.output << '\n';
+    err << "Wrote " << output << '\n';
     return kExitOk;
 }
 

@@ -61,6 +61,15 @@ publish::PublishResult run(const TVantora& demo, const PublishOptions& options, 
     return publish::PublishResult::Failure(publish::PublishFailure::WriteFile, "Unknown publishing target.");
 }
 
+// A name given without an extension gets the target's, as in the Publish dialog.
+std::string completedOutput(const PublishOptions& options) {
+    switch (*options.target) {
+    case PublishTarget::Html: return publish::CompleteTargetName(publish::THtmlPublisher(), options.output).string();
+    case PublishTarget::Exe: return publish::CompleteTargetName(publish::TExePublisher(), options.output).string();
+    default: return options.output;
+    }
+}
+
 } // namespace
 
 int PublishDemo(const CommandLine& line, std::ostream& err) {
@@ -72,12 +81,14 @@ int PublishDemo(const CommandLine& line, std::ostream& err) {
     publish::PublishContext context;
     context.progress = &progress;
     // A command line names the output's folder as readily as the output: make it when missing.
-    const std::filesystem::path output = line.publish.output;
+    PublishOptions options = line.publish;
+    options.output = completedOutput(options);
+    const std::filesystem::path output = options.output;
     std::error_code error;
     if (output.has_parent_path())
         std::filesystem::create_directories(output.parent_path(), error);
 
-    const publish::PublishResult result = run(demo, line.publish, context);
+    const publish::PublishResult result = run(demo, options, context);
     for (const std::string& note : result.notes)
         err << "vantora-build: " << note << '\n';
     if (!result.ok()) {
