@@ -191,6 +191,7 @@ void TMainForm::Properties1Click() {
         document_->setCurrentScene(document_->demo().Scenes.front().get());
 }
 void TMainForm::Preview1Click() {
+    ShowDemoCheckFindings();
     // Leaving a property cell commits its edit before the movie is built.
     sceneList_->setFocus();
     // The timeline marks the frame the preview shows while it plays the current scene.
@@ -200,6 +201,7 @@ void TMainForm::Preview1Click() {
 }
 // Publish opens "Publish Demo" on the current demo; the movie builds show the progress window.
 void TMainForm::Publish1Click() {
+    ShowDemoCheckFindings();
     PlatformPrompts prompts(dialogs(), desktop());
     const auto run = [this](QDialog& dialog) { return RunDialog(dialog); };
     const ProgressObserver progress = ProgressForWork();

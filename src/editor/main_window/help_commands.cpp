@@ -1,5 +1,5 @@
-// The Help menu: the help file, a mail to support and the home page open through the desktop;
-// "What's New..." and "About..." show their windows.
+// The Help menu: the help file (or the manual shipped with the program), a mail to support and
+// the home page open through the desktop; "What's New..." and "About..." show their windows.
 
 #include "editor/main_window/main_form.h"
 
@@ -8,12 +8,34 @@
 
 #include "editor/main_window/main_form_texts.h"
 #include "platform/desktop_services.h"
+#include "platform/user_dialogs.h"
 #include "base/program_folder.h"
+#include "publish/shipped_files.h"
 
 #include <QAction>
 #include <QUrl>
 
+#include <optional>
+
 namespace vantora {
+namespace {
+
+// The help file in the program folder where one exists, else the manual's first page; none when
+// neither is there.
+std::optional<std::filesystem::path> HelpDocument() {
+    std::error_code error;
+    const std::filesystem::path helpFile = ProgramFolder() / kHelpFileName.toStdString();
+    if (std::filesystem::is_regular_file(helpFile, error))
+        return helpFile;
+    if (const std::optional<std::filesystem::path> manual = publish::ShippedFile("manual")) {
+        const std::filesystem::path first = *manual / "index.html";
+        if (std::filesystem::is_regular_file(first, error))
+            return first;
+    }
+    return std::nullopt;
+}
+
+} // namespace
 
 void TMainForm::ConnectHelpActions() {
     connect(actions_.VantoraHelp1, &QAction::triggered, this, [this] { VantoraHelp1Click(); });
@@ -24,8 +46,10 @@ void TMainForm::ConnectHelpActions() {
 }
 
 void TMainForm::VantoraHelp1Click() {
-    const std::filesystem::path help = ProgramFolder() / kHelpFileName.toStdString();
-    desktop().openUrl(QUrl::fromLocalFile(QString::fromStdString(help.string())));
+    if (const std::optional<std::filesystem::path> help = HelpDocument())
+        desktop().openUrl(QUrl::fromLocalFile(QString::fromStdString(help->string())));
+    else
+        dialogs().message(this, kHelpCaption, kHelpMissing, MessageIcon::Information, MessageButtons::Ok);
 }
 
 void TMainForm::TechnicalSupport1Click() { desktop().openUrl(QUrl(QStringLiteral("mailto:") + kSupportAddress)); }

@@ -77,6 +77,7 @@ void TMainForm::ConnectActions() {
     ConnectSettingsActions();
     ConnectHelpActions();
     ConnectGalleryActions();
+    ConnectCheckActions();
 }
 
 void TMainForm::FormShow(const QString& commandLineProject) {

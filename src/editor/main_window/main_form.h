@@ -16,6 +16,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QComboBox;
 class QDialog;
@@ -31,6 +32,8 @@ class EditorDocument;
 class LibraryTabs;
 class SceneCanvas;
 class SoundPlayer;
+class TDemoCheckForm;
+struct DemoFinding;
 struct LibraryItemRef;
 class ScreenShotSource;
 namespace timeline {
@@ -113,6 +116,9 @@ public:
     void BackgroundColor1Click();
     void SaveObjectToGallery1Click();
     void DeleteObjectFromGallery1Click();
+    // Tools > "Check Demo": the demo check's window, also when it finds nothing.
+    void CheckDemo1Click();
+    TDemoCheckForm* demoCheckForm() const { return demoCheckForm_; }
 
     // --- Help ----------------------------------------------------------------------------------
     void VantoraHelp1Click();
@@ -170,6 +176,11 @@ private:
     void ConnectSettingsActions();
     void ConnectHelpActions();
     void ConnectGalleryActions();
+    void ConnectCheckActions();
+    // Before Preview and Publish: the check's window when it finds something; it never stops them.
+    void ShowDemoCheckFindings();
+    void ShowDemoCheck(const std::vector<DemoFinding>& findings);
+    void SelectFinding(std::size_t scene, std::size_t object);
     void UpdateGalleryCommands();
     // A library item dropped on the canvas at a scene point (gallery_commands.cpp).
     void DropLibraryItemOnCanvas(const LibraryItemRef& item, QPoint scenePoint);
@@ -222,6 +233,7 @@ private:
     QScrollArea* canvasArea_ = nullptr;
     SceneCanvas* canvas_ = nullptr;
     LibraryTabs* libraries_ = nullptr;
+    TDemoCheckForm* demoCheckForm_ = nullptr; // made at the first check
     timeline::TimelineView* timeline_ = nullptr;
     QLabel* statusPanels_[3] = {};
     bool refreshing_ = false; // the views are being refilled: their signals are not user picks

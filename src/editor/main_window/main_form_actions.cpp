@@ -117,6 +117,8 @@ void BuildViewAndToolsMenus(QMainWindow& window, MainFormActions& a) {
     t->addSeparator();
     a.SaveObjectToGallery1 = Item(t, "SaveObjectToGallery1", QStringLiteral("Save &Object to Gallery"));
     a.DeleteObjectFromGallery1 = Item(t, "DeleteObjectFromGallery1", QStringLiteral("D&elete Object from Gallery"));
+    t->addSeparator();
+    a.CheckDemo1 = Item(t, "CheckDemo1", QStringLiteral("&Check Demo"));
 }
 
 void BuildHelpMenu(QMainWindow& window, MainFormActions& a) {

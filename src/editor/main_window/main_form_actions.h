@@ -72,6 +72,7 @@ struct MainFormActions {
     QAction* BackgroundColor1 = nullptr;
     QAction* SaveObjectToGallery1 = nullptr;
     QAction* DeleteObjectFromGallery1 = nullptr;
+    QAction* CheckDemo1 = nullptr;
     // Help
     QAction* VantoraHelp1 = nullptr;
     QAction* TechnicalSupport1 = nullptr;

@@ -13,6 +13,9 @@ inline const QString kOpenCaption = QStringLiteral("Open");
 inline const QString kFileNotFound = QStringLiteral("File can not be found.");
 inline const QString kProjectsFolderName = QStringLiteral("Vantora Projects");
 inline const QString kHelpFileName = QStringLiteral("Vantora.chm");
+inline const QString kHelpCaption = QStringLiteral("Vantora Help");
+inline const QString kHelpMissing =
+    QStringLiteral("The manual was not found. It is installed with Vantora, in share/vantora/manual.");
 inline const QString kSupportAddress = QStringLiteral("support@vantora.app");
 inline const QString kHomePage = QStringLiteral("https://vantora.app");
 inline const QString kSaveProjectLabel = QStringLiteral("Save Project");

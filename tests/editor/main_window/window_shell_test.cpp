@@ -1,6 +1,7 @@
 // The window's shell: menus and their shortcuts, tool bar hints, the layout's places, the settings
 // commands, the Help menu, the Reopen submenu and the remembered geometry.
 #include "main_form_fixture.h"
+#include "scoped_env.h"
 
 #include "editor/canvas/scene_canvas.h"
 #include "editor/document/editor_document.h"
@@ -49,7 +50,7 @@ TEST_F(MainFormShell, MenusHoldTheDesignedItemsInOrder) {
               (QStringList{"Tool Bar", "Status Bar", "Zoom In", "Zoom Out", "Actual Size", "Fit"}));
     EXPECT_EQ(Texts(menu("Tools1")->actions()),
               (QStringList{"Display Grid", "Snap To Grid", "Grid Size...", "Background Color...",
-                           "Save Object to Gallery", "Delete Object from Gallery"}));
+                           "Save Object to Gallery", "Delete Object from Gallery", "Check Demo"}));
     EXPECT_EQ(Texts(menu("Help1")->actions()), (QStringList{"Vantora Help...", "Technical Support...", "Home Page...",
                                                             "What's New...", "About..."}));
     // The pop-ups repeat the Scene and Edit items; the scene list's Delete Scene has no dots.
@@ -223,6 +224,7 @@ TEST_F(MainFormShell, ViewTogglesShowAndHideTheBars) {
 }
 
 TEST_F(MainFormShell, HelpItemsOpenTheHelpFileMailAndHomePage) {
+    writeFileBytes(home.path() / "Vantora.chm", {'I', 'T', 'S', 'F'}); // a help file comes first
     action("VantoraHelp1")->trigger();
     action("TechnicalSupport1")->trigger();
     action("HomePage1")->trigger();
@@ -230,6 +232,24 @@ TEST_F(MainFormShell, HelpItemsOpenTheHelpFileMailAndHomePage) {
     EXPECT_EQ(desktop.opened[0], QUrl::fromLocalFile(QString::fromStdString((home.path() / "Vantora.chm").string())));
     EXPECT_EQ(desktop.opened[1], QUrl(QStringLiteral("mailto:support@vantora.app")));
     EXPECT_EQ(desktop.opened[2], QUrl(QStringLiteral("https://vantora.app")));
+}
+
+// Without a help file F1 opens the manual shipped with the program, and says so when there is none.
+TEST_F(MainFormShell, HelpOpensTheShippedManualOrSaysItIsMissing) {
+    TempDir resources;
+    ScopedEnv shipped("VANTORA_RESOURCES", resources.path().string());
+    action("VantoraHelp1")->trigger();
+    EXPECT_TRUE(desktop.opened.empty());
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].caption, "Vantora Help");
+    EXPECT_EQ(dialogs.messages[0].text,
+              "The manual was not found. It is installed with Vantora, in share/vantora/manual.");
+
+    std::filesystem::create_directories(resources / "manual");
+    writeFileBytes(resources / "manual" / "index.html", {'<', 'p', '>'});
+    action("VantoraHelp1")->trigger();
+    ASSERT_EQ(desktop.opened.size(), 1u);
+    EXPECT_EQ(desktop.opened[0], QUrl::fromLocalFile(QString::fromStdString((resources / "manual" / "index.html").string())));
 }
 
 TEST_F(MainFormShell, ReopenListsEntriesWhoseFilesExist) {
