@@ -13,9 +13,7 @@
 #include <memory>
 #include <ostream>
 
-#ifndef VANTORA_VERSION
-#define VANTORA_VERSION "0.0.0"
-#endif
+#include "program_information.h"
 
 namespace vantora::buildtool {
 namespace {

@@ -18,7 +18,8 @@ int main(int argc, char** argv) {
     }
     const QDir root(QString::fromLocal8Bit(argv[1]));
     for (int size : vantora::kAppIconSizes) {
-        const QString folder = QStringLiteral("%1x%1").arg(size);
+        // The icon theme looks for an application's icon in SIZE/apps.
+        const QString folder = QStringLiteral("%1x%1/apps").arg(size);
         if (!root.mkpath(folder) || !vantora::DrawAppIcon(size).save(root.filePath(folder + QStringLiteral("/vantora.png")))) {
             std::fprintf(stderr, "vantora-icon-generator: cannot write the %dx%d icon\n", size, size);
             return 1;
