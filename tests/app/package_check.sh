@@ -17,7 +17,7 @@ dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./|/|' >"$work/files"
 failed=0
 for file in /usr/bin/vantora /usr/bin/vantora-build /usr/bin/vantora-player /usr/bin/discora /usr/bin/Grabbit \
   /usr/share/vantora/Player.exe /usr/share/vantora/autorun.exe /usr/share/vantora/Default.ico \
-  /usr/share/vantora/ruffle/ruffle.js /usr/share/vantora/DefaultClick.wav \
+  /usr/share/vantora/ruffle/ruffle.js /usr/share/vantora/DefaultClick.wav /usr/share/vantora/manual/index.html \
   /usr/share/applications/vantora.desktop /usr/share/mime/packages/vantora.xml \
   /usr/share/icons/hicolor/256x256/apps/vantora.png; do
   grep -qx "$file" "$work/files" || { echo "missing from the package: $file"; failed=1; }
