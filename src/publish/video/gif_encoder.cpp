@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdlib>
 #include <vector>
 
 namespace vantora::video {
@@ -24,21 +25,32 @@ struct IndexedFrame {
     std::int64_t firstFrame = 0;
 };
 
-// The rectangle of pixels that differ between two pictures of one size; empty when none do.
-QRect changedArea(const QImage& before, const QImage& now) {
-    if (before.isNull())
+// True when two RGB32 pixels differ by more than `tolerance` in a channel.
+bool differs(std::uint32_t a, std::uint32_t b, int tolerance) {
+    if (a == b)
+        return false;
+    for (int shift : {0, 8, 16})
+        if (std::abs(int(a >> shift & 0xff) - int(b >> shift & 0xff)) > tolerance)
+            return true;
+    return false;
+}
+
+// The rectangle of pixels that differ between what the GIF shows and the new picture; empty when
+// none do.
+QRect changedArea(const QImage& shown, const QImage& now, int tolerance) {
+    if (shown.isNull())
         return now.rect();
     int left = now.width(), right = -1, top = now.height(), bottom = -1;
     for (int y = 0; y < now.height(); ++y) {
-        const auto* a = reinterpret_cast<const std::uint32_t*>(before.constScanLine(y));
+        const auto* a = reinterpret_cast<const std::uint32_t*>(shown.constScanLine(y));
         const auto* b = reinterpret_cast<const std::uint32_t*>(now.constScanLine(y));
         int x = 0;
-        while (x < now.width() && a[x] == b[x])
+        while (x < now.width() && !differs(a[x], b[x], tolerance))
             ++x;
         if (x == now.width())
             continue;
         int last = now.width() - 1;
-        while (a[last] == b[last])
+        while (!differs(a[last], b[last], tolerance))
             --last;
         left = std::min(left, x);
         right = std::max(right, last);
@@ -48,16 +60,21 @@ QRect changedArea(const QImage& before, const QImage& now) {
     return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
-// RGBA bytes of `area`, with the pixels that did not change since `before` fully transparent.
-std::vector<std::uint8_t> changedPixels(const QImage& before, const QImage& now, QRect area) {
+// RGBA bytes of `area`, with the pixels that still look as shown fully transparent; the changed
+// ones are copied into `shown`, so that slow fades cannot drift further than the tolerance.
+std::vector<std::uint8_t> changedPixels(QImage& shown, const QImage& now, QRect area, int tolerance) {
     std::vector<std::uint8_t> rgba(std::size_t(area.width()) * std::size_t(area.height()) * 4);
     std::uint8_t* out = rgba.data();
+    const bool first = shown.isNull();
+    if (first)
+        shown = now.copy();
     for (int y = area.top(); y <= area.bottom(); ++y) {
         const auto* b = reinterpret_cast<const std::uint32_t*>(now.constScanLine(y));
-        const auto* a = before.isNull() ? nullptr : reinterpret_cast<const std::uint32_t*>(before.constScanLine(y));
+        auto* a = reinterpret_cast<std::uint32_t*>(shown.scanLine(y));
         for (int x = area.left(); x <= area.right(); ++x, out += 4) {
-            if (a && a[x] == b[x])
+            if (!first && !differs(a[x], b[x], tolerance))
                 continue; // zero: transparent
+            a[x] = b[x];
             out[0] = std::uint8_t(b[x] >> 16);
             out[1] = std::uint8_t(b[x] >> 8);
             out[2] = std::uint8_t(b[x]);
@@ -76,7 +93,8 @@ struct GifEncoder::State {
     VideoSize size;
     double rate;
     int quality;
-    QImage previous;
+    QImage shown; // the picture the GIF shows so far, in the source's colours
+    int tolerance = 0;
     std::optional<IndexedFrame> pending;
     std::int64_t frames = 0;
 
@@ -119,10 +137,12 @@ struct GifEncoder::State {
 
     std::int64_t hundredths(std::int64_t frame) const { return std::llround(double(frame) * 100.0 / rate); }
 
-    IndexedFrame quantize(const QImage& picture, QRect area) const {
-        std::vector<std::uint8_t> rgba = changedPixels(previous, picture, area);
+    IndexedFrame quantize(const QImage& picture, QRect area) {
+        std::vector<std::uint8_t> rgba = changedPixels(shown, picture, area, tolerance);
         liq_attr* attributes = liq_attr_create();
         liq_set_quality(attributes, 0, quality);
+        // Screens hold few colours; half a palette keeps each frame's colour table and codes small.
+        liq_set_max_colors(attributes, quality >= 90 ? 256 : 128);
         liq_set_speed(attributes, 6);
         liq_image* image = liq_image_create_rgba(attributes, rgba.data(), area.width(), area.height(), 0);
         liq_result* result = nullptr;
@@ -198,6 +218,8 @@ GifEncoder::GifEncoder(std::function<bool(std::span<const std::uint8_t>)> write,
     state_->size = size;
     state_->rate = rate;
     state_->quality = std::clamp(quality, 1, 100);
+    // Below the best qualities, changes smaller than the palette's own steps are not worth bytes.
+    state_->tolerance = state_->quality >= 90 ? 0 : (100 - state_->quality) / 5;
     state_->open();
 }
 
@@ -205,13 +227,12 @@ GifEncoder::~GifEncoder() = default;
 
 void GifEncoder::AddFrame(const QImage& picture) {
     State& s = *state_;
-    const QRect area = changedArea(s.previous, picture);
+    const QRect area = changedArea(s.shown, picture, s.tolerance);
     if (!area.isEmpty()) {
         IndexedFrame frame = s.quantize(picture, area);
         frame.firstFrame = s.frames;
         s.flushPending(s.frames);
         s.pending = std::move(frame);
-        s.previous = picture;
     }
     ++s.frames;
 }
