@@ -4,7 +4,7 @@
 #include "publish/movie_bytes.h"
 #include "publish/shipped_files.h"
 #include "publish/standalone_program.h"
-#include "publish/web/web_page.h"
+#include "publish/web/page_options.h"
 
 namespace fs = std::filesystem;
 
@@ -23,10 +23,7 @@ PublishResult writeWebPage(const TVantora& demo, const PublishSettings& settings
     MovieBytes movie = BuildMovieBytes(demo, context.progress);
     if (!movie.result.ok())
         return movie.result;
-    web::WebPageOptions options;
-    options.title = settings.title;
-    options.showControls = settings.showControls;
-    PublishResult result = web::WriteWebPage(movie.bytes, options, folder);
+    PublishResult result = web::WriteWebPage(movie.bytes, web::WebPageOptionsFor(demo, settings), folder);
     if (!result.ok())
         return result;
     const fs::path page = folder / "autorun.htm";

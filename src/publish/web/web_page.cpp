@@ -53,6 +53,12 @@ PublishResult WriteWebPage(std::span<const std::uint8_t> movie, const WebPageOpt
     for (int frame : options.sceneFrames)
         scenes += (scenes.empty() ? "" : ",") + std::to_string(frame);
     data.script += "window.VANTORA_MOVIE.scenes = [" + scenes + "];\n";
+    std::string captions;
+    for (const Caption& caption : options.captions)
+        captions += (captions.empty() ? "" : ",\n") + std::string("[") + std::to_string(caption.from) + "," +
+                    std::to_string(caption.to) + "," + ScriptString(caption.text) + "," + std::to_string(caption.x) + "," +
+                    std::to_string(caption.y) + "]";
+    data.script += "window.VANTORA_MOVIE.captions = [" + captions + "];\n";
     const std::string page = WebPageHtml(options, data.width, data.height);
     for (auto& [file, bytes] : std::initializer_list<std::pair<fs::path, std::span<const std::uint8_t>>>{
              {folder / kPageFileName, Bytes(page)},

@@ -16,10 +16,19 @@ inline constexpr const char* kRuntimeFileName = "vantora-web.js";
 inline constexpr const char* kMovieFileName = "movie.js";
 inline constexpr const char* kPageFileName = "index.html";
 
+// A text the page announces while the movie is in frames [from, to), with the centre of its
+// object in stage pixels (a button's element is named by the text over it).
+struct Caption {
+    std::int64_t from = 0, to = 0;
+    std::string text;
+    int x = 0, y = 0;
+};
+
 struct WebPageOptions {
     std::string title;
     bool showControls = true; // the control bar under the stage
     std::vector<int> sceneFrames; // the first frame of each scene, 0-based
+    std::vector<Caption> captions;
 };
 
 // The page's markup; the title is escaped, every other text reaches the page only as data.

@@ -96,6 +96,8 @@ TEST_F(WebPublisher, WritesAFolderWhereNoTextBecomesMarkup) {
     EXPECT_EQ(data.find("\xE2\x80\xA8"), std::string::npos);
     EXPECT_NE(data.find("\\u003c/script\\u003e\\u003cimg"), std::string::npos) << "the label's text, escaped";
     EXPECT_NE(data.find("window.VANTORA_MOVIE.scenes = [0,10];"), std::string::npos);
+    // The label's text is announced in its frames (0 to 9), named by its object's centre.
+    EXPECT_NE(data.find("[0,9,\"Hello\",70,25]"), std::string::npos);
     EXPECT_EQ(readText(folder / "vantora-web.js"), std::string(RuntimeScript()));
 }
 

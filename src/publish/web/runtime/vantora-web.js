@@ -904,8 +904,10 @@
     hitTest: function (button, x, y) { return painter.hitTest(button, x, y); }
   });
 
-  // ---- what screen readers hear: each text as it appears, set as text.
-  var announced = new Set();
+  // ---- what screen readers hear: each text once it has stayed on stage a moment (so that text
+  // that types itself is read when typed, not letter by letter), set as text, never as markup.
+  var SETTLE_MS = 400;
+  var onStage = new Map(); // text -> { since, spoken }
   function spokenOf(id) {
     var c = movie.characters[id];
     if (!c) return '';
@@ -913,17 +915,28 @@
     if (c.kind === 'field') return c.text;
     return '';
   }
+  // The demo's texts whose objects are on stage in the current frame (balloons and notes are
+  // pictures in the movie, so their texts come with the page's data).
+  function captionsOnStage() {
+    var frame = player.root.current;
+    return (movie.captions || []).filter(function (c) { return frame >= c[0] && frame < c[1]; })
+      .map(function (c) { return { text: String(c[2]).trim(), x: c[3] * 20 + movie.stage[0], y: c[4] * 20 + movie.stage[1] }; })
+      .filter(function (c) { return c.text; });
+  }
   function announce() {
-    var now = new Set(), texts = [];
+    var now = performance.now(), present = new Set();
     player.walk(function (o) {
-      var text = spokenOf(o.id);
-      if (!text) return false;
-      now.add(o.serial);
-      if (!announced.has(o.serial)) texts.push(text);
+      var text = spokenOf(o.id).trim();
+      if (text) present.add(text);
       return false;
     });
-    announced = now;
-    texts.forEach(function (text) {
+    captionsOnStage().forEach(function (c) { present.add(c.text); });
+    onStage.forEach(function (state, text) { if (!present.has(text)) onStage.delete(text); });
+    present.forEach(function (text) {
+      var state = onStage.get(text);
+      if (!state) onStage.set(text, state = { since: now, spoken: false });
+      if (state.spoken || now - state.since < SETTLE_MS) return;
+      state.spoken = true;
       var line = document.createElement('p');
       line.textContent = text;
       live.appendChild(line);
@@ -961,13 +974,33 @@
     shapeBoundsCache.set(id, b);
     return b;
   }
-  function labelOf(button) {
+  // A button's name: its own texts, else the texts drawn over it.
+  function labelOf(button, bounds, texts) {
     var words = [];
-    button.records.forEach(function (r) { var t = spokenOf(r.id); if (t && words.indexOf(t) < 0) words.push(t); });
+    function add(t) { if (t && words.indexOf(t) < 0) words.push(t); }
+    button.records.forEach(function (r) { add(spokenOf(r.id)); });
+    texts.forEach(function (t) {
+      if (t.x >= bounds[0] && t.x <= bounds[2] && t.y >= bounds[1] && t.y <= bounds[3]) add(t.text);
+    });
     return words.join(' ') || 'Button';
   }
+  // The texts on stage with their centres in twips.
+  function textCentres() {
+    var out = [];
+    (function walk(clip, m) {
+      sortedDepths(clip.list).forEach(function (depth) {
+        var o = clip.list.get(depth), local = multiply(o.m, m);
+        if (o.clip) { walk(o.clip, local); return; }
+        var c = movie.characters[o.id], text = spokenOf(o.id).trim();
+        if (!text || !c.bounds) return;
+        var b = c.bounds, t = c.m ? multiply(c.m, local) : local, x = (b[0] + b[2]) / 2, y = (b[1] + b[3]) / 2;
+        out.push({ text: text, x: x * t[0] + y * t[2] + t[4], y: x * t[1] + y * t[3] + t[5] });
+      });
+    })(player.root, IDENTITY);
+    return out.concat(captionsOnStage());
+  }
   function updateKeys() {
-    var seen = new Set(), stage = movie.stage;
+    var seen = new Set(), stage = movie.stage, texts = null;
     (function walk(clip, m) {
       sortedDepths(clip.list).forEach(function (depth) {
         var o = clip.list.get(depth), local = multiply(o.m, m);
@@ -981,7 +1014,7 @@
         if (!element) {
           element = document.createElement('button');
           element.type = 'button';
-          element.textContent = labelOf(c);
+          element.textContent = labelOf(c, b, texts || (texts = textCentres()));
           element.addEventListener('click', function () {
             var centre = element.dataset.centre.split(',').map(Number);
             player.click(centre[0], centre[1]);
@@ -1113,10 +1146,11 @@
     one();
   }
 
+  // Ticks at the movie's rate; a late timer catches up a few frames rather than slowing down.
   function run() {
     var interval = 1000 / (movie.rate > 0 ? movie.rate : 12), next = performance.now() + interval;
-    function frame(now) {
-      var ticks = 0;
+    function step() {
+      var now = performance.now(), ticks = 0;
       while (now >= next && ticks++ < 5) {
         if (!paused) {
           player.tick();
@@ -1126,9 +1160,9 @@
       }
       if (now >= next) next = now + interval;
       if (ticks) afterInput();
-      global.requestAnimationFrame(frame);
+      global.setTimeout(step, Math.max(0, next - performance.now()));
     }
-    global.requestAnimationFrame(frame);
+    global.setTimeout(step, interval);
   }
 
   function hasSound() {
@@ -1160,6 +1194,8 @@
     }
     if (showControls) addBar();
     layout();
+    // Milliseconds from the start of loading to the first frame on screen, for the benchmark.
+    document.documentElement.setAttribute('data-first-frame-ms', String(Math.round(performance.now())));
     announce();
     canvas.addEventListener('pointermove', function (e) { var p = stagePoint(e); player.mouseMove(p[0], p[1]); afterInput(); });
     canvas.addEventListener('pointerdown', function (e) { var p = stagePoint(e); player.mousePress(p[0], p[1]); afterInput(); });
