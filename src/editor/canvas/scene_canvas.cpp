@@ -36,7 +36,8 @@ bool AffectsCursorPath(const TDemoObject* object) { return object && object->Kin
 } // namespace
 
 SceneCanvas::SceneCanvas(EditorDocument& document, QWidget* parent)
-    : QFrame(parent), document_(document), interaction_(document) {
+    : QFrame(parent), document_(document), interaction_(document),
+      inPlaceText_(new canvas::InPlaceTextEditor(document, this)) {
     setObjectName(QStringLiteral("Canvas"));
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -47,6 +48,9 @@ SceneCanvas::SceneCanvas(EditorDocument& document, QWidget* parent)
     connect(&document_, &EditorDocument::demoReset, this, [this] { resetScene(); });
     resetScene();
 }
+
+// An open edit box is dropped, not stored: the document may be going away too.
+SceneCanvas::~SceneCanvas() { inPlaceText_->cancel(); }
 
 QSize SceneCanvas::sceneSize() const { return QSize(document_.demo().Width, document_.demo().Height); }
 
@@ -63,6 +67,7 @@ void SceneCanvas::setZoom(double zoom) {
     zoom = std::clamp(zoom, kMinZoom, kMaxZoom);
     if (zoom == zoom_)
         return;
+    inPlaceText_->commit(); // the box sits where the object was at the old zoom
     zoom_ = zoom;
     updateSize();
     repaintAll();
@@ -98,6 +103,7 @@ QRegion SceneCanvas::takePendingRepaint() {
 }
 
 void SceneCanvas::resetScene() {
+    inPlaceText_->cancel(); // its object may be gone with the scene
     background_.invalidate();
     drawnExtents_.clear();
     // Everything is drawn again with the selection as it is now, handles included: forgetting
@@ -187,6 +193,8 @@ void SceneCanvas::onModelChange(const ModelChange& change) {
     case ModelChangeKind::ObjectRemoved:
         if (change.scene == scene)
             repaintAll();
+        if (change.object == inPlaceText_->object())
+            inPlaceText_->cancel();
         return;
     case ModelChangeKind::SceneChanged:
         if (change.scene == scene) {
@@ -290,6 +298,26 @@ void SceneCanvas::mouseReleaseEvent(QMouseEvent* event) {
     interaction_.release(scenePoint(event->position().toPoint()), ctrl);
     if (band)
         repaintScene(band->adjusted(-1, -1, 2, 2));
+}
+
+void SceneCanvas::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        const QPoint point = scenePoint(event->position().toPoint());
+        TDemoObject* object = objectAt(point);
+        if (object && inPlaceText_->open(*object, widgetRect(canvas::PixelRect(*object)), zoom_))
+            return;
+    }
+    QFrame::mouseDoubleClickEvent(event); // a press like any other
+}
+
+TDemoObject* SceneCanvas::objectAt(QPoint point) const {
+    const TDemoFrame* scene = document_.currentScene();
+    if (!scene)
+        return nullptr;
+    for (auto it = scene->Objects.rbegin(); it != scene->Objects.rend(); ++it)
+        if (canvas::RectangleContains(**it, point))
+            return it->get();
+    return nullptr;
 }
 
 void SceneCanvas::keyPressEvent(QKeyEvent* event) {

@@ -6,6 +6,7 @@
 #include "editor/canvas/background_painter.h"
 #include "editor/canvas/canvas_interaction.h"
 #include "editor/canvas/cursor_path_painter.h"
+#include "editor/canvas/in_place_text_editor.h"
 #include "editor/canvas/object_painter.h"
 #include "editor/canvas/selection_painter.h"
 
@@ -28,8 +29,11 @@ public:
     static constexpr double kMaxZoom = 8.0;
 
     explicit SceneCanvas(EditorDocument& document, QWidget* parent = nullptr);
+    ~SceneCanvas() override;
 
     canvas::CanvasInteraction& interaction() { return interaction_; }
+    // The edit box a double click on a text-carrying object opens.
+    canvas::InPlaceTextEditor& inPlaceText() { return *inPlaceText_; }
     // The object pictures it draws: the document's render cache.
     ObjectRenderCache& pictures();
 
@@ -66,6 +70,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
@@ -82,6 +87,8 @@ private:
     void updateHoverCursor(QPoint scenePoint);
     QSize sceneSize() const;
     bool isSelected(const TDemoObject* object) const;
+    // The topmost object of the current scene whose pixels hold the scene point, or null.
+    TDemoObject* objectAt(QPoint point) const;
 
     EditorDocument& document_;
     canvas::CanvasInteraction interaction_;
@@ -89,6 +96,7 @@ private:
     canvas::ObjectPainter objects_;
     canvas::CursorPathPainter cursorPath_;
     canvas::SelectionPainter selection_;
+    canvas::InPlaceTextEditor* inPlaceText_;
     double zoom_ = 1.0;
     std::optional<QRect> drawnBand_;
     // Where each object was last drawn (frame, handles and picture), to repaint its old place.

@@ -4,6 +4,7 @@
 
 #include <QAbstractItemView>
 #include <QHelpEvent>
+#include <QLineEdit>
 #include <QPainter>
 #include <QToolTip>
 
@@ -58,6 +59,24 @@ bool NeedsSilverBox(unsigned colour) { return (colour & 0xFFFFFFu) == 0xFFFFFFu;
 
 QColor TitleShade(const QColor& fill, int by) {
     return QColor(std::max(0, fill.red() - by), std::max(0, fill.green() - by), std::max(0, fill.blue() - by));
+}
+
+void GridCellPainter::setEditorData(QWidget* editor, const QModelIndex& index) const {
+    const QVariant editText = index.data(kEditTextRole);
+    auto* line = qobject_cast<QLineEdit*>(editor);
+    if (line && editText.isValid()) {
+        line->setText(editText.toString());
+        return;
+    }
+    QStyledItemDelegate::setEditorData(editor, index);
+}
+
+void GridCellPainter::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                                           const QModelIndex& index) const {
+    QStyledItemDelegate::updateEditorGeometry(editor, option, index);
+    const int reserved = index.data(kReservedRightRole).toInt();
+    if (reserved > 0)
+        editor->setGeometry(editor->geometry().adjusted(0, 0, -reserved, 0));
 }
 
 QColor GridCellPainter::separatorColour(const QPalette& palette) {

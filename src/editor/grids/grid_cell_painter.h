@@ -13,7 +13,8 @@ namespace vantora {
 
 // Item data roles the table stores with each cell.
 // kReservedRightRole: pixels at the cell's right that a button covers.
-enum GridItemRole { kColourRole = Qt::UserRole + 1, kFontRole, kFontColourRole, kIconRole, kReservedRightRole };
+// kEditTextRole: the text typing starts from, where it differs from the shown text.
+enum GridItemRole { kColourRole = Qt::UserRole + 1, kFontRole, kFontColourRole, kIconRole, kReservedRightRole, kEditTextRole };
 
 constexpr unsigned kSilverBox = 0xC0C0C0;
 
@@ -31,6 +32,11 @@ public:
     // A value cell whose text is cut shows the whole text as its tooltip.
     bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
                    const QModelIndex& index) override;
+
+    // Typing starts from the cell's edit text where it has one, left of any button.
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override;
+    void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                              const QModelIndex& index) const override;
 
     // The text of a value cell when the cell cannot show all of it, else nothing.
     static QString hiddenValueText(const QStyleOptionViewItem& option, const QModelIndex& index);

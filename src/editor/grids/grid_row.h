@@ -24,6 +24,9 @@ struct GridRow {
     std::optional<TColor> colour;      // colour rows draw a swatch
     std::optional<TObjectFont> font;   // font rows draw the name in the font itself
     GridRowIcon icon = GridRowIcon::None; // the mark left of the name where a group begins
+    // An ellipsis row that also takes typing: the text an edit starts from, which the cell may
+    // show otherwise ("[Text]" for a one-line text).
+    std::optional<QString> typedText;
 };
 
 } // namespace vantora

@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QTimer>
 #include <QToolButton>
 
 #include <algorithm>
@@ -38,6 +39,10 @@ NameValueTable::NameValueTable(QWidget* parent) : QTableWidget(parent) {
     setShowGrid(false); // the cell painter draws the separators, and none under the title
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     connect(this, &QTableWidget::itemChanged, this, &NameValueTable::onItemChanged);
+    connect(itemDelegate(), &QAbstractItemDelegate::closeEditor, this, [this] {
+        typingRow_ = -1;
+        QTimer::singleShot(0, this, &NameValueTable::restoreValueWidgets); // once the editor is gone
+    });
     setRows({});
 }
 
@@ -59,10 +64,13 @@ void NameValueTable::setRows(const std::vector<GridRow>& rows) {
         name->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
         name->setData(kIconRole, int(row.icon));
         auto* value = new QTableWidgetItem(row.value);
-        const bool editable = row.style == GridEditStyle::Typed || row.style == GridEditStyle::TypedAtOnce;
+        const bool editable = row.style == GridEditStyle::Typed || row.style == GridEditStyle::TypedAtOnce ||
+                              row.typedText.has_value();
         value->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | (editable ? Qt::ItemIsEditable : Qt::NoItemFlags));
         if (row.colour)
             value->setData(kColourRole, QVariant::fromValue(unsigned(*row.colour)));
+        if (row.typedText)
+            value->setData(kEditTextRole, *row.typedText);
         if (row.style == GridEditStyle::Ellipsis)
             value->setData(kReservedRightRole, verticalHeader()->defaultSectionSize()); // the button
         if (row.font) {
@@ -147,7 +155,38 @@ void NameValueTable::addValueWidget(int tableRow, const GridRow& row) {
         button->setFixedWidth(rowHeight(tableRow));
         layout->addWidget(button);
         connect(button, &QToolButton::clicked, this, [this, index] { emit ellipsisPressed(index); });
+        if (row.typedText) {
+            holder->setProperty("tableRow", tableRow);
+            holder->installEventFilter(this);
+        }
         setCellWidget(tableRow, 1, holder);
+    }
+}
+
+bool NameValueTable::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonDblClick && watched->property("tableRow").isValid()) {
+        const int tableRow = watched->property("tableRow").toInt();
+        QTimer::singleShot(0, this, [this, tableRow] { startTyping(tableRow); }); // not inside its own event
+        return true;
+    }
+    return QTableWidget::eventFilter(watched, event);
+}
+
+void NameValueTable::startTyping(int tableRow) {
+    QTableWidgetItem* cell = item(tableRow, 1);
+    if (!cell || !cell->flags().testFlag(Qt::ItemIsEditable))
+        return;
+    removeCellWidget(tableRow, 1);
+    setCurrentItem(cell);
+    editItem(cell); // closes any other editor first
+    typingRow_ = tableRow;
+}
+
+void NameValueTable::restoreValueWidgets() {
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        const int tableRow = int(i) + 1;
+        if (rows_[i].style == GridEditStyle::Ellipsis && tableRow != typingRow_ && !cellWidget(tableRow, 1))
+            addValueWidget(tableRow, rows_[i]);
     }
 }
 

@@ -59,16 +59,23 @@ signals:
 
 protected:
     bool viewportEvent(QEvent* event) override;
+    // A double click on an ellipsis row that takes typing opens the cell's editor.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void onItemChanged(QTableWidgetItem* item);
     void addValueWidget(int tableRow, const GridRow& row);
+    // Edits the cell of an ellipsis row that takes typing: its button widget stands aside (the
+    // table would take it for the cell's editor) until the editor closes.
+    void startTyping(int tableRow);
+    void restoreValueWidgets();
     PickListBox* makePickList(int index, const GridRow& row);
     void layoutColumns();
     int widthWithValueColumn(const std::vector<GridRow>& rows, int valueWidth) const;
 
     std::vector<GridRow> rows_;
     bool filling_ = false;
+    int typingRow_ = -1; // the ellipsis row whose cell is being typed in
 };
 
 } // namespace vantora

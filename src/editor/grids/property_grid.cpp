@@ -1,5 +1,6 @@
 #include "editor/grids/property_grid.h"
 
+#include "editor/canvas/in_place_text.h"
 #include "editor/document/editor_document.h"
 #include "model/demo.h"
 #include "model/demo_frame.h"
@@ -52,6 +53,9 @@ std::vector<GridRow> TPropertyGrid::buildRows() {
                 g.colour = *colour;
         if (row.dialog == DialogKind::Font && subject().object)
             g.font = subject().object->Font;
+        if (row.dialog == DialogKind::TextEditor)
+            if (const std::string* text = TextField(subject(), row.field); text && canvas::IsSingleLine(*text))
+                g.typedText = Q(*text); // a text of several lines keeps to the dialog
         rows.push_back(std::move(g));
     }
     return rows;
@@ -95,7 +99,12 @@ void TPropertyGrid::finish(int index, const EditResult& result) {
 void TPropertyGrid::onTyped(int index, const QString& text) {
     if (!accepts(index))
         return;
-    finish(index, document().applyTyped(sheet_.rows[std::size_t(index)], freshSubject(), text.toStdString()));
+    const PropertyRow& row = sheet_.rows[std::size_t(index)];
+    if (row.dialog == DialogKind::TextEditor) {
+        finish(index, document().applyTextBody(freshSubject(), text.toStdString()));
+        return;
+    }
+    finish(index, document().applyTyped(row, freshSubject(), text.toStdString()));
 }
 
 void TPropertyGrid::onPicked(int index, const QString& text) {

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QTest>
 
 #include <map>
 #include <set>
@@ -207,6 +208,44 @@ TEST_F(GridTest, TextRouteShowsTextAndCancelChangesNothing) {
     settle();
     EXPECT_EQ(cell(grid, "Text"), "[Text]");
     EXPECT_EQ(stack().count(), 1);
+}
+
+// The Text row of a one-line text takes typing in the cell, started from the text itself (the
+// cell shows "[Text]"); a text of several lines keeps to the dialog.
+TEST_F(GridTest, OneLineTextIsTypedInTheTextRow) {
+    TPropertyGrid grid(document, dialogs);
+    grid.resize(300, 500);
+    grid.show();
+    TDemoObject& object = pick(TObjectKind::Text);
+    object.Text = "Old";
+    grid.refill();
+    const int row = grid.table()->tableRowOf("Text");
+    ASSERT_GT(row, 0);
+    EXPECT_EQ(cell(grid, "Text"), "[Text]");
+    // A double click on the cell left of the "..." button, where its holder widget lies.
+    const QRect area = grid.table()->visualRect(grid.table()->model()->index(row, 1));
+    const QPoint at = area.topLeft() + QPoint(10, area.height() / 2);
+    QWidget* target = grid.table()->viewport()->childAt(at);
+    QTest::mouseDClick(target ? target : grid.table()->viewport(), Qt::LeftButton, Qt::NoModifier,
+                       target ? target->mapFrom(grid.table()->viewport(), at) : at);
+    settle();
+    auto* editor = grid.table()->viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->text(), QStringLiteral("Old"));
+    EXPECT_LE(editor->geometry().right(), area.right() - area.height() + 1); // the button stays free
+    editor->setText(QStringLiteral("Typed here"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    settle();
+    EXPECT_EQ(object.Text, "Typed here");
+    EXPECT_EQ(cell(grid, "Text"), "[Text]");
+    EXPECT_EQ(stack().count(), 1);
+    settle(); // the refill and the button's return wait for the editor to be gone
+    EXPECT_NE(grid.table()->cellWidget(grid.table()->tableRowOf("Text"), 1), nullptr); // "..." is back
+
+    object.Text = "Two\r\nlines";
+    grid.refill();
+    const QTableWidgetItem* value = grid.table()->item(grid.table()->tableRowOf("Text"), 1);
+    EXPECT_FALSE(value->flags().testFlag(Qt::ItemIsEditable));
 }
 
 TEST_F(GridTest, SoundRouteRefusesOtherFileTypes) {
