@@ -14,6 +14,7 @@ public:
     std::string_view FileFilter() const override {
         return "MP4 video (*.mp4)|*.mp4|WebM video (*.webm)|*.webm|Animated GIF (*.gif)|*.gif";
     }
+    SettingsDialog Settings() const override { return SettingsDialog::Video; }
     PublishResult Publish(const TVantora& demo, const PublishSettings& settings, const std::filesystem::path& target,
                           const PublishContext& context) const override;
 };

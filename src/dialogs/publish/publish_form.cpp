@@ -2,6 +2,7 @@
 
 #include "dialogs/publish/exe_settings_form.h"
 #include "dialogs/publish/html_settings_form.h"
+#include "dialogs/publish/video_settings_form.h"
 #include "dialogs/radio_tab_stop.h"
 #include "publish/web/web_publisher.h"
 #include "storage/app_settings_file.h"
@@ -127,6 +128,9 @@ void TPublishForm::openSettings(int target) {
     case publish::SettingsDialog::ExecutableLauncher:
         RunExeSettingsForm(settings_, publishers_[target]->Settings() == publish::SettingsDialog::Executable, prompts_,
                            this, driveSettings_);
+        break;
+    case publish::SettingsDialog::Video:
+        RunVideoSettingsForm(settings_, this, driveSettings_);
         break;
     case publish::SettingsDialog::None:
         break;
