@@ -33,6 +33,7 @@ using test::Child;
 struct FakePublishPrompts final : PublishPrompts {
     QStringList errors;
     QStringList folderTitles;
+    QStringList folderStarts;
     QString folderAnswer;
     QStringList opened;
     QStringList burned;
@@ -40,8 +41,9 @@ struct FakePublishPrompts final : PublishPrompts {
     std::function<void()> whileBurning;
 
     void error(QWidget*, const QString& text) override { errors << text; }
-    QString chooseFolder(QWidget*, const QString& title) override {
+    QString chooseFolder(QWidget*, const QString& title, const QString& startFolder) override {
         folderTitles << title;
+        folderStarts << startFolder;
         return folderAnswer;
     }
     void openFile(const QString& path) override { opened << path; }
@@ -330,6 +332,15 @@ TEST_F(PublishForm, SaveInAFolderAsksForTheFolder) {
     EXPECT_TRUE(form.runSelectedTarget());
     EXPECT_TRUE(fs::exists(out_ / "cd" / "autorun.htm"));
     EXPECT_TRUE(publishPrompts_.burned.isEmpty());
+    EXPECT_EQ(publishPrompts_.folderStarts, (QStringList{QString(), QString()}));
+
+    // The next time the browser opens in the folder chosen last.
+    TPublishForm& again = open();
+    EXPECT_EQ(again.selectedTarget(), 4);
+    Child<QRadioButton>(again, "FolderRadio")->click();
+    publishPrompts_.folderAnswer.clear();
+    EXPECT_FALSE(again.runSelectedTarget());
+    EXPECT_EQ(publishPrompts_.folderStarts.back(), QString::fromStdString((out_ / "cd").string()) + "/");
 }
 
 } // namespace

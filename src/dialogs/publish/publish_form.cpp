@@ -187,7 +187,8 @@ void TPublishForm::rememberChoice(const publish::TPublisher& publisher, const st
     WritePublishChoice(SettingsFile(), choice);
 }
 
-// The save dialog opens in the folder of the last output while that folder is still there.
+// The save dialog and the folder browser open in the folder of the last output while that folder
+// is still there.
 QString TPublishForm::lastFolder() const {
     const std::filesystem::path folder = ReadPublishChoice(SettingsFile()).folder;
     std::error_code error;
@@ -200,7 +201,7 @@ std::filesystem::path TPublishForm::askTarget(const publish::TPublisher& publish
     if (publisher.IsAutoRun()) {
         if (settings_.burnCdDirectly)
             return {};
-        return publishPrompts_.chooseFolder(this, "Select Folder for Burning CD/DVD").toStdString();
+        return publishPrompts_.chooseFolder(this, "Select Folder for Burning CD/DVD", lastFolder()).toStdString();
     }
     const QString filter = QString::fromUtf8(publisher.FileFilter().data(), publisher.FileFilter().size());
     const std::filesystem::path typed = prompts_.saveFileName(this, filter, lastFolder()).toStdString();

@@ -19,8 +19,8 @@ class SystemPrompts final : public PublishPrompts {
 public:
     void error(QWidget* parent, const QString& text) override { QMessageBox::critical(parent, "Error", text); }
 
-    QString chooseFolder(QWidget* parent, const QString& title) override {
-        return QFileDialog::getExistingDirectory(parent, title);
+    QString chooseFolder(QWidget* parent, const QString& title, const QString& startFolder) override {
+        return QFileDialog::getExistingDirectory(parent, title, startFolder);
     }
 
     void openFile(const QString& path) override { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }

@@ -15,8 +15,8 @@ public:
     virtual ~PublishPrompts() = default;
     // A message box captioned "Error" with an error icon.
     virtual void error(QWidget* parent, const QString& text) = 0;
-    // The folder browser; empty when cancelled.
-    virtual QString chooseFolder(QWidget* parent, const QString& title) = 0;
+    // The folder browser, opening at `startFolder` (empty: its own choice); empty when cancelled.
+    virtual QString chooseFolder(QWidget* parent, const QString& title, const QString& startFolder) = 0;
     // Opens the file as the desktop's "Open" does.
     virtual void openFile(const QString& path) = 0;
     // Starts the disc burner on `folder` and returns once it has ended, keeping the windows

@@ -24,7 +24,7 @@ struct FakeBurner final : PublishPrompts {
     std::function<void(const fs::path&)> whileBurning;
 
     void error(QWidget*, const QString& text) override { errors << text; }
-    QString chooseFolder(QWidget*, const QString&) override { return {}; }
+    QString chooseFolder(QWidget*, const QString&, const QString&) override { return {}; }
     void openFile(const QString&) override {}
     bool runDiscBurner(const QString& folder, QString&) override {
         burned.push_back(folder.toStdString());
