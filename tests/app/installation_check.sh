@@ -13,7 +13,8 @@ cmake --install "$build" --prefix "$prefix" >"$work/install.log"
 missing=0
 for file in bin/vantora bin/vantora-build bin/vantora-player bin/discora bin/Grabbit \
   share/vantora/Player.exe share/vantora/autorun.exe share/vantora/Default.ico \
-  share/vantora/ruffle/ruffle.js share/vantora/DefaultClick.wav share/applications/vantora.desktop; do
+  share/vantora/ruffle/ruffle.js share/vantora/DefaultClick.wav share/applications/vantora.desktop \
+  share/vantora/manual/index.html share/vantora/manual/images/check-demo.png; do
   if [ ! -s "$prefix/$file" ]; then
     echo "missing from the installation: $file"
     missing=1
