@@ -5,6 +5,8 @@
 #include "dialogs/dialog_buttons.h"
 
 #include <QComboBox>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -47,7 +49,8 @@ TNewForm::TNewForm(UserPrompts& prompts, QWidget* parent) : QDialog(parent) {
     presetBox_->setObjectName(QStringLiteral("PresetBox"));
     for (const TSizePreset& preset : kPresets)
         presetBox_->addItem(QString::fromLatin1(preset.caption));
-    presetBox_->setCurrentIndex(-1);
+    presetBox_->addItem(QString::fromLatin1(kScreenSizePreset));
+    presetBox_->addItem(QString::fromLatin1(kCustomPreset));
     presetBox_->setMinimumWidth(110);
     colourBox_ = new TColorBox(prompts, TColorBox::CustomEntry::Offered, this);
     colourBox_->setObjectName(QStringLiteral("BackColorBox"));
@@ -92,16 +95,47 @@ TNewForm::TNewForm(UserPrompts& prompts, QWidget* parent) : QDialog(parent) {
     layout->addLayout(MakeOkCancelRow(*this));
 
     connect(presetBox_, &QComboBox::activated, this, &TNewForm::applyPreset);
+    connect(widthEdit_, &QSpinBox::valueChanged, this, &TNewForm::showMatchingPreset);
+    connect(heightEdit_, &QSpinBox::valueChanged, this, &TNewForm::showMatchingPreset);
+    showMatchingPreset();
     SetTabChain({titleEdit_, widthEdit_, heightEdit_, presetBox_, colourBox_, frameRate_->button(1),
                  frameRate_->button(2), frameRate_->button(4), oneBlank_, takeShots_});
     titleEdit_->setFocus();
 }
 
+QSize ScreenSizeInDevicePixels() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return {};
+    return (QSizeF(screen->size()) * screen->devicePixelRatio()).toSize();
+}
+
 void TNewForm::applyPreset(int index) {
-    if (index < 0 || index >= int(std::size(kPresets)))
-        return;
-    widthEdit_->setValue(kPresets[index].width);
-    heightEdit_->setValue(kPresets[index].height);
+    const int fixed = int(std::size(kPresets));
+    QSize size;
+    if (index >= 0 && index < fixed)
+        size = QSize(kPresets[index].width, kPresets[index].height);
+    else if (index == fixed)
+        size = ScreenSizeInDevicePixels();
+    if (size.isValid()) {
+        widthEdit_->setValue(size.width());
+        heightEdit_->setValue(size.height());
+    }
+    showMatchingPreset(); // "Custom", or a screen larger than the largest demo, shows what it is
+}
+
+void TNewForm::showMatchingPreset() {
+    const QSize size(widthEdit_->value(), heightEdit_->value());
+    const int fixed = int(std::size(kPresets));
+    int index = fixed + 1; // "Custom"
+    for (int i = 0; i < fixed; ++i)
+        if (size == QSize(kPresets[i].width, kPresets[i].height)) {
+            index = i;
+            break;
+        }
+    if (index > fixed && size == ScreenSizeInDevicePixels())
+        index = fixed;
+    presetBox_->setCurrentIndex(index);
 }
 
 TNewDemoChoice TNewForm::choice() const {

@@ -8,6 +8,8 @@
 
 #include <QDialog>
 
+#include <QSize>
+
 #include <span>
 
 class QComboBox;
@@ -37,6 +39,14 @@ struct TSizePreset {
 // The preset list, in its order.
 std::span<const TSizePreset> SizePresets();
 
+// The entries the Preset box offers after the fixed sizes: the screen's size, and what it shows
+// for a size that is no preset.
+inline constexpr const char* kScreenSizePreset = "Screen size";
+inline constexpr const char* kCustomPreset = "Custom";
+
+// The primary screen's size in device pixels (a high-density screen's shots keep all of them).
+QSize ScreenSizeInDevicePixels();
+
 class TNewForm : public QDialog {
     Q_OBJECT
 public:
@@ -47,6 +57,8 @@ public:
 
 private:
     void applyPreset(int index);
+    // Shows the entry matching the size in the edits: a fixed size, the screen's, or "Custom".
+    void showMatchingPreset();
 
     QLineEdit* titleEdit_;
     QSpinBox* widthEdit_;

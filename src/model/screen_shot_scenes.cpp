@@ -4,6 +4,7 @@
 #include "model/object_operations.h"
 
 #include <algorithm>
+#include <optional>
 #include <set>
 
 namespace vantora {
@@ -27,6 +28,13 @@ constexpr std::int32_t kClickMoveDuration = 5;
 constexpr std::int32_t kRingLead = 10;
 constexpr std::int32_t kSoundLead = 7;
 constexpr std::int32_t kBalloonDelay = 5;
+// Typing starts this long after the cursor has reached the clicked spot.
+constexpr std::int32_t kTypingLead = 2;
+// Room per typed character in the InputText's box (its default font), and round the text.
+constexpr std::int32_t kTypedCharWidth = 9;
+constexpr std::int32_t kTypedTextPadding = 10;
+// Typed text comes from another program's file; longer text is cut here.
+constexpr std::size_t kLongestTypedText = 4096;
 // Click positions come from another program's file; beyond this they mean nothing on any screen
 // and would only overflow the sums below.
 constexpr std::int32_t kFarthestClick = 1 << 20;
@@ -61,9 +69,16 @@ void setInOutScale(TAnimationChannel& channel) {
     channel.OutSteps = kRingSteps;
 }
 
+// Where and when a click happened on its scene: typing after it goes there.
+struct ClickSpot {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    std::int32_t arrival = 0; // the cursor is on the spot
+};
+
 // The click at (x, y) shown on the scene it happened on: the cursor moves there quickly, the
 // ring and the sound come just before, and the balloon once the cursor is there.
-void addClick(TDemoFrame& scene, std::int32_t x, std::int32_t y, const TVantora& demo,
+ClickSpot addClick(TDemoFrame& scene, std::int32_t x, std::int32_t y, const TVantora& demo,
               const std::vector<std::uint8_t>& clickSound) {
     TDemoObject& cursor = NewObject(scene, TObjectKind::Cursor, x - kCursorHotSpotX, y - kCursorHotSpotY);
     cursor.StartTime += kClickMoveDelay;
@@ -99,6 +114,24 @@ void addClick(TDemoFrame& scene, std::int32_t x, std::int32_t y, const TVantora&
     const OriginPoint tip = BalloonArrowPoint(balloon.Option, balloon.Width, balloon.Height);
     balloon.Left = x - tip.x;
     balloon.Top = y - tip.y;
+    return ClickSpot{x, y, cursor.EndTime};
+}
+
+// The text typed after a click: an InputText whose box starts at the clicked spot, typing from
+// the first character once the cursor is there, one character per unit.
+void addTyping(TDemoFrame& scene, const ClickSpot& click, const std::string& typed, const TVantora& demo) {
+    const std::string text = typed.substr(0, kLongestTypedText);
+    TDemoObject& input = NewObject(scene, TObjectKind::InputText, click.x, 0);
+    input.Text = text;
+    input.Top = click.y - input.Height / 2;
+    const auto characters = static_cast<std::int32_t>(text.size());
+    input.Width = std::max(input.Width, std::min(characters * kTypedCharWidth + kTypedTextPadding,
+                                                 std::max(demo.Width - click.x, kTypedCharWidth)));
+    input.Angle = 1;  // InputFrom: type every character
+    input.Margin = 0; // InputDelay
+    input.Spacing = kTypedCharDelay;
+    input.StartTime = click.arrival + kTypingLead;
+    input.EndTime = input.StartTime + characters * kTypedCharDelay + kTypedTextStay;
 }
 
 void delayCursors(TDemoFrame& scene) {
@@ -132,6 +165,20 @@ std::int32_t ClickBalloonArrow(std::int32_t x, std::int32_t y, std::int32_t widt
     return right ? kTopRight : kTopLeft;
 }
 
+std::optional<ShotSize> FullScreenShotSize(std::span<const TScreenShot> shots) {
+    for (const TScreenShot& shot : shots)
+        for (const TShotEvent& event : shot.Events) {
+            if (event.Kind != static_cast<std::int32_t>(TShotEventKind::Click))
+                continue;
+            const std::int32_t width = event.Extra[0], height = event.Extra[1];
+            if (event.Extra[4] != kFullScreenMark || width < kMinDemoSize || width > kMaxDemoSize ||
+                height < kMinDemoSize || height > kMaxDemoSize)
+                return std::nullopt;
+            return ShotSize{width, height};
+        }
+    return std::nullopt;
+}
+
 std::vector<std::unique_ptr<TDemoFrame>> BuildScreenShotScenes(const TVantora& demo,
                                                                std::span<const TScreenShot> shots,
                                                                const std::vector<std::uint8_t>& clickSound) {
@@ -144,13 +191,19 @@ std::vector<std::unique_ptr<TDemoFrame>> BuildScreenShotScenes(const TVantora& d
         TDemoFrame* previous = scenes.empty() ? nullptr : scenes.back().get();
         if (!previous)
             NewObject(*scene, TObjectKind::Cursor, demo.Width / 2, demo.Height / 2);
+        std::optional<ClickSpot> lastClick; // on the previous scene
         for (const TShotEvent& event : shot.Events) {
+            if (event.Kind == static_cast<std::int32_t>(TShotEventKind::TypedText)) {
+                if (lastClick && !event.Text.empty())
+                    addTyping(*previous, *lastClick, event.Text, demo);
+                continue;
+            }
             if (event.Kind != static_cast<std::int32_t>(TShotEventKind::Click))
                 continue;
             const std::int32_t x = clampClick(event.X), y = clampClick(event.Y);
             NewObject(*scene, TObjectKind::Cursor, x - kCursorHotSpotX, y - kCursorHotSpotY);
             if (previous)
-                addClick(*previous, x, y, demo, clickSound);
+                lastClick = addClick(*previous, x, y, demo, clickSound);
         }
         delayCursors(*scene);
         scenes.push_back(std::move(scene));

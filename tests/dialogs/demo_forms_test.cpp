@@ -12,6 +12,7 @@
 #include <QSpinBox>
 #include <QTest>
 
+#include <tuple>
 #include <utility>
 
 #include <gtest/gtest.h>
@@ -82,6 +83,37 @@ TEST(NewForm, EveryPresetSetsItsSize) {
         EXPECT_EQ(QStringLiteral("%1x%2").arg(choice.Settings.Width).arg(choice.Settings.Height),
                   QString::fromLatin1(preset.caption));
     }
+}
+
+// The Preset box names the size the edits hold: its preset, or "Custom" for any other size.
+TEST(NewForm, PresetBoxFollowsTheTypedSize) {
+    FakePrompts prompts;
+    RunNewForm(nullptr, prompts, EditThenPress("&Cancel", [](QDialog& dialog) {
+        auto* box = Child<QComboBox>(dialog, "PresetBox");
+        auto* width = Child<QSpinBox>(dialog, "WidthEdit");
+        auto* height = Child<QSpinBox>(dialog, "HeightEdit");
+        EXPECT_EQ(box->currentText(), "640x480"); // the opening size
+        const std::tuple<int, int, QString> table[] = {
+            {641, 480, "Custom"}, {1024, 768, "1024x768"}, {768, 1024, "Custom"}, {980, 640, "980x640"},
+        };
+        for (const auto& [w, h, shown] : table) {
+            width->setValue(w);
+            height->setValue(h);
+            EXPECT_EQ(box->currentText(), shown) << w << "x" << h;
+        }
+        ChoosePreset(dialog, "Custom"); // names a size, sets none
+        EXPECT_EQ(QSize(width->value(), height->value()), QSize(980, 640));
+    }));
+}
+
+TEST(NewForm, ScreenSizePresetTakesTheScreenInDevicePixels) {
+    FakePrompts prompts;
+    const QSize screen = ScreenSizeInDevicePixels();
+    ASSERT_TRUE(screen.isValid());
+    const TNewDemoChoice choice = RunNewForm(nullptr, prompts, EditThenPress("&OK", [](QDialog& dialog) {
+        ChoosePreset(dialog, "Screen size");
+    }));
+    EXPECT_EQ(QSize(choice.Settings.Width, choice.Settings.Height), screen);
 }
 
 TEST(NewForm, TitleIsTrimmedAndBlanksOnlyGiveAnEmptyName) {

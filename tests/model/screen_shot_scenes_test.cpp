@@ -209,6 +209,66 @@ TEST_F(ScreenShotScenes, OtherEventsAreIgnoredAndSoundIsOptional) {
     EXPECT_TRUE(sound->AudioData.empty());
 }
 
+TShotEvent typedText(std::string text) {
+    TShotEvent event;
+    event.Kind = static_cast<std::int32_t>(TShotEventKind::TypedText);
+    event.Text = std::move(text);
+    return event;
+}
+
+// Text typed after a click is typed by an InputText at the click's spot on the scene the click
+// was made on, once the cursor is there; typing with no click before it in the shot has no spot.
+TEST_F(ScreenShotScenes, TypedTextIsTypedAtTheLastClickAfterIt) {
+    TScreenShot second = shotWithClicks({{100, 90}, {300, 200}}, 2);
+    second.Events.push_back(typedText("Hello"));
+    TScreenShot third = shotWithClicks({}, 3);
+    third.Events.push_back(typedText("no click before"));
+    const auto scenes = BuildScreenShotScenes(demo, std::vector{shotWithClicks({}, 1), second, third}, clickSound);
+    ASSERT_EQ(countOf(*scenes[0], TObjectKind::InputText), 1u);
+    const TDemoObject& input = *nth(*scenes[0], TObjectKind::InputText, 0);
+    EXPECT_EQ(input.Text, "Hello");
+    EXPECT_EQ(input.Left, 300);
+    EXPECT_EQ(input.Top + input.Height / 2, 200);
+    EXPECT_GE(input.Width, 5 * 9); // room for every character
+    EXPECT_EQ(input.Angle, 1);     // InputFrom: the whole text is typed
+    EXPECT_EQ(input.Margin, 0);    // InputDelay
+    EXPECT_EQ(input.Spacing, kTypedCharDelay);
+    const TDemoObject& clickingCursor = *nth(*scenes[0], TObjectKind::Cursor, 2);
+    EXPECT_GE(input.StartTime, clickingCursor.EndTime); // once the cursor has clicked
+    EXPECT_EQ(input.EndTime, input.StartTime + 5 * kTypedCharDelay + kTypedTextStay);
+    EXPECT_GE(scenes[0]->Length, input.EndTime);
+    EXPECT_EQ(countOf(*scenes[1], TObjectKind::InputText), 0u);
+    EXPECT_EQ(countOf(*scenes[2], TObjectKind::InputText), 0u);
+}
+
+TEST_F(ScreenShotScenes, TypedTextFromADamagedFileIsCutShort) {
+    TScreenShot second = shotWithClicks({{630, 10}}, 2);
+    second.Events.push_back(typedText(std::string(60000, 'x')));
+    const auto scenes = BuildScreenShotScenes(demo, std::vector{shotWithClicks({}, 1), second}, clickSound);
+    const TDemoObject* input = nth(*scenes[0], TObjectKind::InputText, 0);
+    ASSERT_NE(input, nullptr);
+    EXPECT_LT(input->Text.size(), 60000u);
+    EXPECT_LE(input->Width, 640); // no wider than the movie needs
+}
+
+// The first click tells whether the shots are of the whole screen, and how large they are.
+TEST(FullScreenShotSize, TheFirstClickOfAWholeScreenShotGivesTheSize) {
+    const auto shotsWith = [](std::int32_t mark, std::int32_t width, std::int32_t height) {
+        TScreenShot first, second;
+        TShotEvent click;
+        click.Extra = {width, height, 0, 0, mark, 0};
+        second.Events = {click};
+        return std::vector{first, second};
+    };
+    const auto size = FullScreenShotSize(shotsWith(kFullScreenMark, 1600, 1000));
+    ASSERT_TRUE(size);
+    EXPECT_EQ(std::pair(size->width, size->height), std::pair(1600, 1000));
+    EXPECT_FALSE(FullScreenShotSize(shotsWith(0, 1600, 1000)));               // of the frame
+    EXPECT_FALSE(FullScreenShotSize(shotsWith(kFullScreenMark, 0, 1000)));    // damaged sizes
+    EXPECT_FALSE(FullScreenShotSize(shotsWith(kFullScreenMark, 1600, 10000)));
+    EXPECT_FALSE(FullScreenShotSize(std::vector<TScreenShot>(2)));           // no clicks at all
+}
+
 // Positions from a damaged file near the integer limits are clamped instead of overflowing.
 TEST_F(ScreenShotScenes, ExtremeClickPositionsStayInRange) {
     const auto scenes = BuildScreenShotScenes(

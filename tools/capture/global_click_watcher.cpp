@@ -53,7 +53,9 @@ bool GlobalClickWatcher::start(QString& error) {
     struct {
         xcb_input_event_mask_t head;
         std::uint32_t bits;
-    } mask{{XCB_INPUT_DEVICE_ALL_MASTER, 1}, XCB_INPUT_XI_EVENT_MASK_RAW_BUTTON_PRESS};
+    } mask{{XCB_INPUT_DEVICE_ALL_MASTER, 1},
+           XCB_INPUT_XI_EVENT_MASK_RAW_BUTTON_PRESS | XCB_INPUT_XI_EVENT_MASK_RAW_KEY_PRESS |
+               XCB_INPUT_XI_EVENT_MASK_RAW_KEY_RELEASE};
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data->root;
     XcbPointer<xcb_generic_error_t> failed(
         xcb_request_check(connection_, xcb_input_xi_select_events_checked(connection_, root, 1, &mask.head)));
@@ -73,11 +75,18 @@ bool GlobalClickWatcher::nativeEventFilter(const QByteArray& eventType, void* me
     if ((event->response_type & 0x7f) != XCB_GE_GENERIC)
         return false;
     const auto* generic = static_cast<const xcb_ge_generic_event_t*>(message);
-    if (generic->extension != inputOpcode_ || generic->event_type != XCB_INPUT_RAW_BUTTON_PRESS)
+    if (generic->extension != inputOpcode_)
+        return false;
+    if (generic->event_type == XCB_INPUT_RAW_KEY_PRESS || generic->event_type == XCB_INPUT_RAW_KEY_RELEASE) {
+        const auto* key = static_cast<const xcb_input_raw_key_press_event_t*>(message);
+        emit keyChanged(quint8(key->detail), generic->event_type == XCB_INPUT_RAW_KEY_PRESS);
+        return false;
+    }
+    if (generic->event_type != XCB_INPUT_RAW_BUTTON_PRESS)
         return false;
     const auto* press = static_cast<const xcb_input_raw_button_press_event_t*>(message);
     if (press->detail == kLeftButton)
-        emit leftButtonPressed();
+        emit leftButtonPressed(press->time);
     return false; // watched, never taken: Qt and the application under the pointer see it as usual
 }
 

@@ -1,5 +1,6 @@
 #include "screen_grab.h"
 
+#include "capture_area.h"
 #include "picture/jpeg_codec.h"
 
 #include <QGuiApplication>
@@ -31,14 +32,23 @@ std::int32_t modifierBits() {
            (held.testFlag(Qt::AltModifier) ? 4 : 0);
 }
 
-// The screen in device pixels, encoded; `grabbed` keeps the picture for its size and scale.
-std::optional<TScreenShot> grabEncoded(QImage& grabbed, QString& error) {
+// The screen in device pixels, or the region at its size, encoded; `grabbed` keeps the picture
+// for its size and scale.
+std::optional<TScreenShot> grabEncoded(const std::optional<ShotRegion>& region, QImage& grabbed, QString& error) {
     QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) {
         error = QStringLiteral("There is no screen to take a shot of.");
         return std::nullopt;
     }
-    grabbed = screen->grabWindow(0).toImage();
+    if (region) {
+        const QRect on = region->area.translated(-screen->geometry().topLeft());
+        grabbed = screen->grabWindow(0, on.x(), on.y(), on.width(), on.height()).toImage();
+        // Parts of the area beyond the screen's edge come out black, at the region's size.
+        if (!grabbed.isNull() && grabbed.size() != region->size)
+            grabbed = grabbed.scaled(region->size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    } else {
+        grabbed = screen->grabWindow(0).toImage();
+    }
     if (grabbed.isNull()) {
         error = QStringLiteral("The screen could not be read.");
         return std::nullopt;
@@ -55,25 +65,32 @@ std::optional<TScreenShot> grabEncoded(QImage& grabbed, QString& error) {
 
 } // namespace
 
-std::optional<TScreenShot> GrabScreenPicture(QString& error) {
+std::optional<TScreenShot> GrabScreenPicture(const std::optional<ShotRegion>& region, QString& error) {
     QImage grabbed;
-    return grabEncoded(grabbed, error);
+    return grabEncoded(region, grabbed, error);
 }
 
-std::optional<GrabbedClick> GrabScreenShot(QPoint click, std::int32_t elapsedMs, QString& error) {
+std::optional<GrabbedClick> GrabScreenShot(QPoint click, const std::optional<ShotRegion>& region,
+                                           std::int32_t elapsedMs, QString& error) {
     QImage grabbed;
-    std::optional<TScreenShot> shot = grabEncoded(grabbed, error);
+    std::optional<TScreenShot> shot = grabEncoded(region, grabbed, error);
     if (!shot)
         return std::nullopt;
     // The grab is in device pixels; the click is in the screen's logical coordinates.
-    const qreal scale = grabbed.devicePixelRatio();
-    const QPoint onScreen = click - QGuiApplication::primaryScreen()->geometry().topLeft();
+    QPoint at;
+    if (region) {
+        at = ShotPoint(click, region->area, region->size).value_or(QPoint(0, 0));
+    } else {
+        const qreal scale = grabbed.devicePixelRatio();
+        const QPoint onScreen = click - QGuiApplication::primaryScreen()->geometry().topLeft();
+        at = QPoint(int(onScreen.x() * scale), int(onScreen.y() * scale));
+    }
     TShotEvent event;
     event.Kind = static_cast<std::int32_t>(TShotEventKind::Click);
     event.Value = kLeftButtonValue;
-    event.X = static_cast<std::int32_t>(onScreen.x() * scale);
-    event.Y = static_cast<std::int32_t>(onScreen.y() * scale);
-    event.Extra = {grabbed.width(), grabbed.height(), elapsedMs, modifierBits(), 0, 0};
+    event.X = at.x();
+    event.Y = at.y();
+    event.Extra = {grabbed.width(), grabbed.height(), elapsedMs, modifierBits(), region ? 0 : kFullScreenMark, 0};
     return GrabbedClick{std::move(*shot), std::move(event)};
 }
 

@@ -5,19 +5,29 @@
 namespace vantora::grabbit {
 
 void ShotSequence::clicked(TScreenShot picture, const TShotEvent& click) {
-    picture.Events.clear();
-    if (pendingClick_)
-        picture.Events.push_back(*pendingClick_);
+    picture.Events = std::move(pending_);
     shots_.push_back(std::move(picture));
-    pendingClick_ = click;
+    pending_.assign(1, click);
+}
+
+void ShotSequence::typed(const std::string& text) {
+    if (pending_.empty() || text.empty())
+        return;
+    if (pending_.back().Kind != static_cast<std::int32_t>(TShotEventKind::TypedText)) {
+        TShotEvent typing = pending_.front(); // the click's spot and fields, for readers of the file
+        typing.Kind = static_cast<std::int32_t>(TShotEventKind::TypedText);
+        typing.Text.clear();
+        pending_.push_back(std::move(typing));
+    }
+    pending_.back().Text += text;
 }
 
 void ShotSequence::close(std::optional<TScreenShot> picture) {
-    if (pendingClick_ && picture) {
-        picture->Events.assign(1, *pendingClick_);
+    if (!pending_.empty() && picture) {
+        picture->Events = std::move(pending_);
         shots_.push_back(std::move(*picture));
     }
-    pendingClick_.reset();
+    pending_.clear();
 }
 
 void ShotSequence::single(TScreenShot picture, const TShotEvent& click) {

@@ -6,6 +6,7 @@
 #include "editor/capture/screen_capture.h"
 #include "editor/commands/add_scene_command.h"
 #include "editor/commands/add_scenes_command.h"
+#include "editor/commands/edit_macro.h"
 #include "editor/document/editor_document.h"
 #include "editor/main_window/enabling_rules.h"
 #include "editor/timeline/preview_playhead.h"
@@ -124,6 +125,18 @@ void TMainForm::AddScenesFromScreenShots() {
         return;
     case CaptureOutcome::Status::Shots: break;
     }
+    if (outcome.shots.Shots.empty())
+        return;
+    const QString text = QStringLiteral("Add Scenes From Screen Shots");
+    EditMacro step(document_->undoStack(), text);
+    // Shots of the whole screen ("Full screen" in the tool) make the demo the screen's size.
+    if (const std::optional<ShotSize> screen = FullScreenShotSize(outcome.shots.Shots);
+        screen && (screen->width != demo.Width || screen->height != demo.Height)) {
+        TDemoSettings settings = DemoSettingsOf(demo);
+        settings.Width = screen->width;
+        settings.Height = screen->height;
+        document_->setDemoSettings(settings);
+    }
     // A damaged file still gives the scenes of the shots read before the damage.
     std::vector<std::unique_ptr<TDemoFrame>> scenes =
         BuildScreenShotScenes(demo, outcome.shots.Shots, DefaultClickSound());
@@ -132,8 +145,7 @@ void TMainForm::AddScenesFromScreenShots() {
     for (const auto& scene : scenes)
         for (const auto& object : scene->Objects)
             TakeNaturalSize(*object);
-    document_->push(new AddScenesCommand(demo, &document_->selection(), std::move(scenes),
-                                         QStringLiteral("Add Scenes From Screen Shots")));
+    document_->push(new AddScenesCommand(demo, &document_->selection(), std::move(scenes), text));
 }
 
 void TMainForm::DeleteScene1Click() { document_->deleteCurrentScene(); }

@@ -142,6 +142,25 @@ TEST_F(ScreenShotCommands, ShotsBecomeScenesInOneUndoableStep) {
     EXPECT_EQ(sized, 5); // three cursors and the click sound on the first scene, one cursor on the second
 }
 
+// Shots the tool took of the whole screen make the demo the screen's size, in the same step.
+TEST_F(ScreenShotCommands, FullScreenShotsGiveTheDemoTheScreensSize) {
+    form->show();
+    TScreenShot wholeScreen = shotClickingAt(1500, 900);
+    wholeScreen.Events[0].Extra = {1600, 1000, 0, 0, kFullScreenMark, 0};
+    TScreenShot first = shotClickingAt(0, 0);
+    first.Events.clear(); // the screen clicked on first; its click travels with the next shot
+    tool.shots = {first, wholeScreen};
+    action("AddScenesFromScreenShots1")->trigger();
+    const TVantora& demo = form->document().demo();
+    EXPECT_EQ(std::pair(demo.Width, demo.Height), std::pair(1600, 1000));
+    ASSERT_EQ(sceneCount(), 2u);
+    QUndoStack& history = form->document().undoStack();
+    EXPECT_EQ(history.count(), 1);
+    history.undo();
+    EXPECT_EQ(std::pair(demo.Width, demo.Height), std::pair(640, 480));
+    EXPECT_EQ(sceneCount(), 0u);
+}
+
 TEST_F(ScreenShotCommands, AnOldShotsFileIsRemovedBeforeTheToolRuns) {
     writeFileBytes(ShotsFilePath(), {1, 2, 3});
     action("AddScenesFromScreenShots1")->trigger();

@@ -1,8 +1,9 @@
 // The capture tool on a real X server (Xvfb on display :97): another program's window is clicked
-// three times with xdotool, "Finish" is pressed, and the shots file must hold four pictures of
-// the whole screen: the three clicked on, and the one after the last click; each click is filed
-// with the picture after the one it landed on. Skipped when Xvfb, xdotool or xmessage is
-// missing. Every wait is bounded.
+// three times inside the capture frame with xdotool (once after the frame was dragged aside) and
+// once outside it, "Finish" is pressed, and the shots file must hold four pictures of what the
+// frame showed: the three clicked on, and the one after the last click; each click is filed with
+// the picture after the one it landed on, in the frame's pixels. Skipped when Xvfb, xdotool or
+// xmessage is missing. Every wait is bounded.
 
 #include "grabbit_process.h"
 #include "picture/jpeg_codec.h"
@@ -11,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QPoint>
 #include <QStandardPaths>
 
 #include <array>
@@ -96,6 +98,14 @@ protected:
                                      QString::number(y), QStringLiteral("click"), QStringLiteral("1")});
         return run.finished && run.exitCode == 0;
     }
+    // Presses at `from`, moves to `to` and lets go there.
+    bool dragFrom(QPoint from, QPoint to) {
+        const ToolRun run = xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(from.x()),
+                                     QString::number(from.y()), QStringLiteral("mousedown"), QStringLiteral("1"),
+                                     QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(to.x()),
+                                     QString::number(to.y()), QStringLiteral("mouseup"), QStringLiteral("1")});
+        return run.finished && run.exitCode == 0;
+    }
     // Left, top, width and height of a window from xdotool's shell-style report.
     std::array<int, 4> geometryOf(const QString& window) {
         const ToolRun run = xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window});
@@ -118,6 +128,11 @@ int brightness(const RgbaImage& image, int x, int y) {
     return (redOf(p) + greenOf(p) + blueOf(p)) / 3;
 }
 
+// A 640 x 480 demo's frame starts centred on the 1024 x 768 screen.
+constexpr QPoint kFrameCorner(192, 144);
+constexpr int kDemoWidth = 640;
+constexpr int kDemoHeight = 480;
+
 TEST_F(GrabbitOnXvfb, ThreeClicksOnAnotherWindowGiveFourShots) {
     Background target(QStringLiteral("xmessage"),
                       {QStringLiteral("-geometry"), QStringLiteral("500x300+50+50"), QStringLiteral("-buttons"),
@@ -133,10 +148,23 @@ TEST_F(GrabbitOnXvfb, ThreeClicksOnAnotherWindowGiveFourShots) {
                                  << grabbit.process().exitCode() << "): "
                                  << grabbit.process().readAll().toStdString();
 
-    const std::pair<int, int> clicks[] = {{150, 120}, {400, 200}, {520, 250}};
-    for (auto [x, y] : clicks)
-        ASSERT_TRUE(clickAt(x, y));
-    ASSERT_TRUE(grabbit.waitForOutput(QStringLiteral("shot 3 at 520,250"))) << grabbit.output().toStdString();
+    ASSERT_TRUE(clickAt(400, 200));
+    // Typing after the first click, with a shortcut that types nothing.
+    const ToolRun typing = xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"),
+                                    QStringLiteral("Hi There!")});
+    ASSERT_TRUE(typing.finished && typing.exitCode == 0) << typing.output.toStdString();
+    ASSERT_TRUE(xdotool({QStringLiteral("key"), QStringLiteral("ctrl+a")}).finished);
+    ASSERT_TRUE(clickAt(520, 250));
+    ASSERT_TRUE(clickAt(150, 120)); // on the message window, but above the frame
+    ASSERT_TRUE(grabbit.waitForOutput(QStringLiteral("click outside at 150,120"))) << grabbit.output().toStdString();
+    // The frame's left border dragged 100 pixels to the left: the last click is on the moved frame.
+    const QPoint border = kFrameCorner + QPoint(-2, 200);
+    ASSERT_TRUE(dragFrom(border, border - QPoint(100, 0)));
+    ASSERT_TRUE(clickAt(400, 200));
+    ASSERT_TRUE(grabbit.waitForOutput(QStringLiteral("shot 3 at 400,200"))) << grabbit.output().toStdString();
+    EXPECT_EQ(grabbit.output().count(QStringLiteral("outside")), 1) << grabbit.output().toStdString(); // the border drag is no click
+    // Where the clicks landed in the frame's pixels.
+    const std::pair<int, int> clicks[] = {{400 - 192, 200 - 144}, {520 - 192, 250 - 144}, {400 - 92, 200 - 144}};
     const auto [left, top, width, height] = geometryOf(tool);
     ASSERT_GT(width, 0);
     // "Finish" is the left one of the two buttons along the window's bottom.
@@ -155,29 +183,58 @@ TEST_F(GrabbitOnXvfb, ThreeClicksOnAnotherWindowGiveFourShots) {
         std::string error;
         const RgbaImage picture = decodeJpeg(shot.Jpeg, error);
         ASSERT_FALSE(picture.empty()) << error;
-        EXPECT_EQ(picture.width, kScreenWidth);
-        EXPECT_EQ(picture.height, kScreenHeight);
-        // The pale message window on the black screen of the server.
-        EXPECT_GT(brightness(picture, 300, 300), 128);
-        EXPECT_LT(brightness(picture, 800, 700), 40);
+        EXPECT_EQ(picture.width, kDemoWidth);
+        EXPECT_EQ(picture.height, kDemoHeight);
+        // The pale message window (50 ... 549, 50 ... 349 on the screen) on the black screen of
+        // the server, seen through the frame at its place for the shot.
+        const QPoint corner = i < 2 ? kFrameCorner : kFrameCorner - QPoint(100, 0);
+        EXPECT_GT(brightness(picture, 300 - corner.x(), 200 - corner.y()), 128) << "shot " << i + 1;
+        EXPECT_LT(brightness(picture, 600 - corner.x(), 500 - corner.y()), 40) << "shot " << i + 1;
+        EXPECT_LT(brightness(picture, 560 - corner.x(), 200 - corner.y()), 40) << "shot " << i + 1;
         if (i == 0)
             continue;
-        ASSERT_EQ(shot.Events.size(), 1u);
+        ASSERT_EQ(shot.Events.size(), i == 1 ? 2u : 1u) << "shot " << i + 1;
         EXPECT_EQ(shot.Events[0].Kind, 0);
         EXPECT_EQ(shot.Events[0].Value, 1);
         EXPECT_EQ(std::pair(shot.Events[0].X, shot.Events[0].Y), clicks[i - 1]) << "shot " << i + 1;
-        EXPECT_EQ(shot.Events[0].Extra[0], kScreenWidth);
-        EXPECT_EQ(shot.Events[0].Extra[1], kScreenHeight);
+        EXPECT_EQ(shot.Events[0].Extra[0], kDemoWidth);
+        EXPECT_EQ(shot.Events[0].Extra[1], kDemoHeight);
     }
     EXPECT_LE(read.Shots[1].Events[0].Extra[2], read.Shots[3].Events[0].Extra[2]); // milliseconds go on
+    // The typing travels with the click it followed.
+    EXPECT_EQ(read.Shots[1].Events[1].Kind, static_cast<std::int32_t>(TShotEventKind::TypedText));
+    EXPECT_EQ(read.Shots[1].Events[1].Text, "Hi There!");
+}
+
+// The frame resized by its corner square keeps the demo's shape; its shots are scaled to the
+// demo's size, and pressing the square is no click on the recording.
+TEST_F(GrabbitOnXvfb, AResizedFrameGivesShotsOfTheDemosSize) {
+    Background grabbit(QStringLiteral(GRABBIT_PROGRAM), {QStringLiteral("0000064004800000")}, environment_);
+    ASSERT_FALSE(waitForWindow(QStringLiteral("^Screen Capture$")).isEmpty());
+    const QPoint grip = kFrameCorner + QPoint(kDemoWidth + 5, kDemoHeight + 5);
+    ASSERT_TRUE(dragFrom(grip, grip - QPoint(320, 100))); // the height follows the width
+    ASSERT_TRUE(clickAt(352, 264));
+    ASSERT_TRUE(grabbit.waitForOutput(QStringLiteral("at 352,264"))) << grabbit.output().toStdString();
+    EXPECT_TRUE(grabbit.output().startsWith(QStringLiteral("Grabbit: shot 1 at 352,264")))
+        << grabbit.output().toStdString();
+    grabbit.process().terminate();
+    ASSERT_TRUE(grabbit.process().waitForFinished(kWaitMs));
+    const ShotsReadResult read = ReadShotsFile(home_.path() / "ScreenShots");
+    ASSERT_EQ(read.Shots.size(), 2u) << read.Error;
+    std::string error;
+    const RgbaImage picture = decodeJpeg(read.Shots[1].Jpeg, error);
+    EXPECT_EQ(std::pair(picture.width, picture.height), std::pair(kDemoWidth, kDemoHeight)) << error;
+    ASSERT_EQ(read.Shots[1].Events.size(), 1u);
+    // The frame is 320 x 240 now: a click 160 right of and 120 below its corner is the middle.
+    EXPECT_EQ(std::pair(read.Shots[1].Events[0].X, read.Shots[1].Events[0].Y), std::pair(320, 240));
 }
 
 // A close request (SIGTERM, as the editor's restore hook sends) saves like "Finish".
 TEST_F(GrabbitOnXvfb, ATerminationRequestSavesTheShots) {
     Background grabbit(QStringLiteral(GRABBIT_PROGRAM), {QStringLiteral("0000064004800000")}, environment_);
     ASSERT_FALSE(waitForWindow(QStringLiteral("^Screen Capture$")).isEmpty());
-    ASSERT_TRUE(clickAt(100, 100));
-    ASSERT_TRUE(grabbit.waitForOutput(QStringLiteral("shot 1 at 100,100"))) << grabbit.output().toStdString();
+    ASSERT_TRUE(clickAt(300, 300));
+    ASSERT_TRUE(grabbit.waitForOutput(QStringLiteral("shot 1 at 300,300"))) << grabbit.output().toStdString();
     grabbit.process().terminate();
     ASSERT_TRUE(grabbit.process().waitForFinished(kWaitMs));
     EXPECT_EQ(grabbit.process().exitCode(), 0);
@@ -186,10 +243,10 @@ TEST_F(GrabbitOnXvfb, ATerminationRequestSavesTheShots) {
     ASSERT_EQ(read.Shots.size(), 2u); // the screen clicked on, and the one after
     EXPECT_TRUE(read.Shots[0].Events.empty());
     ASSERT_EQ(read.Shots[1].Events.size(), 1u);
-    EXPECT_EQ(std::pair(read.Shots[1].Events[0].X, read.Shots[1].Events[0].Y), std::pair(100, 100));
+    EXPECT_EQ(std::pair(read.Shots[1].Events[0].X, read.Shots[1].Events[0].Y), std::pair(300 - 192, 300 - 144));
 }
 
-// One click in single-picture mode is the whole capture.
+// One click in single-picture mode is the whole capture, of the whole screen.
 TEST_F(GrabbitOnXvfb, SinglePictureModeEndsAfterOneClick) {
     Background grabbit(QStringLiteral(GRABBIT_PROGRAM), {QStringLiteral("0001064004800001")}, environment_);
     ASSERT_FALSE(waitForWindow(QStringLiteral("^Screen Capture$")).isEmpty());

@@ -81,6 +81,30 @@ TEST(ShotSequence, ASinglePictureKeepsItsOwnClick) {
     EXPECT_EQ(clicksOf(sequence.shots()[0]), (std::vector<std::pair<int, int>>{{3, 4}}));
 }
 
+// Text typed after a click travels with that click, after it; typing before the first click has
+// no spot and is dropped; typing after the last click reaches the closing shot.
+TEST(ShotSequence, TypedTextFollowsTheClickBeforeIt) {
+    ShotSequence sequence;
+    sequence.typed("lost");
+    sequence.clicked(screen(1), clickAt(10, 20));
+    sequence.typed("Hel");
+    sequence.typed("lo");
+    sequence.typed("");
+    sequence.clicked(screen(2), clickAt(30, 40));
+    sequence.typed("end");
+    sequence.close(screen(3));
+    const auto& shots = sequence.shots();
+    ASSERT_EQ(shots.size(), 3u);
+    EXPECT_TRUE(shots[0].Events.empty());
+    ASSERT_EQ(shots[1].Events.size(), 2u);
+    EXPECT_EQ(shots[1].Events[0].Kind, 0);
+    EXPECT_EQ(shots[1].Events[1].Kind, static_cast<std::int32_t>(TShotEventKind::TypedText));
+    EXPECT_EQ(shots[1].Events[1].Text, "Hello");
+    EXPECT_EQ(std::pair(shots[1].Events[1].X, shots[1].Events[1].Y), std::pair(10, 20));
+    ASSERT_EQ(shots[2].Events.size(), 2u);
+    EXPECT_EQ(shots[2].Events[1].Text, "end");
+}
+
 // The scene whose background is `picture`.
 const TDemoFrame* sceneShowing(const std::vector<std::unique_ptr<TDemoFrame>>& scenes, const TScreenShot& picture) {
     for (const auto& scene : scenes)
