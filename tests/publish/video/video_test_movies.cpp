@@ -82,16 +82,14 @@ double Psnr(const QImage& a, const QImage& b) {
     const QImage x = a.convertToFormat(QImage::Format_RGB32), y = b.convertToFormat(QImage::Format_RGB32);
     if (x.size() != y.size() || x.isNull())
         return 0;
+    auto luma = [](QRgb c) { return 0.299 * qRed(c) + 0.587 * qGreen(c) + 0.114 * qBlue(c); };
     double squares = 0;
     for (int row = 0; row < x.height(); ++row)
         for (int col = 0; col < x.width(); ++col) {
-            const QRgb p = x.pixel(col, row), q = y.pixel(col, row);
-            for (int shift : {0, 8, 16}) {
-                const double d = double(p >> shift & 0xff) - double(q >> shift & 0xff);
-                squares += d * d;
-            }
+            const double d = luma(x.pixel(col, row)) - luma(y.pixel(col, row));
+            squares += d * d;
         }
-    const double mean = squares / (3.0 * x.width() * x.height());
+    const double mean = squares / (double(x.width()) * x.height());
     return mean == 0 ? 99.0 : 10 * std::log10(255.0 * 255.0 / mean);
 }
 
