@@ -47,21 +47,40 @@ std::string RectText(const SwfRect& r) {
            std::to_string(r.yMax) + "]";
 }
 
-// A path as SVG-style commands in twips: M x y, L x y, C x1 y1 x2 y2 x y.
+// A coordinate in twips to a tenth: far below a pixel at any scale a stage is shown.
+std::string Coord(double value) {
+    if (!std::isfinite(value))
+        return "0";
+    char buffer[32];
+    const double rounded = std::round(value * 10) / 10;
+    std::snprintf(buffer, sizeof buffer, "%.10g", rounded == 0 ? 0.0 : rounded);
+    return buffer;
+}
+
+// A path as SVG path data in twips: M x y, L x y, and the curves as Q x1 y1 x y where they are
+// quadratic (as every curve of a movie is) or C x1 y1 x2 y2 x y.
 std::string PathText(const QPainterPath& path) {
     std::string out;
+    QPointF current;
+    auto point = [](double x, double y) { return Coord(x) + " " + Coord(y); };
     for (int i = 0; i < path.elementCount(); ++i) {
         const QPainterPath::Element e = path.elementAt(i);
-        if (e.type == QPainterPath::MoveToElement)
-            out += "M" + Number(e.x) + " " + Number(e.y);
-        else if (e.type == QPainterPath::LineToElement)
-            out += "L" + Number(e.x) + " " + Number(e.y);
-        else if (e.type == QPainterPath::CurveToElement && i + 2 < path.elementCount()) {
-            const QPainterPath::Element c2 = path.elementAt(i + 1), to = path.elementAt(i + 2);
-            out += "C" + Number(e.x) + " " + Number(e.y) + " " + Number(c2.x) + " " + Number(c2.y) + " " + Number(to.x) + " " +
-                   Number(to.y);
+        if (e.type == QPainterPath::MoveToElement) {
+            out += "M" + point(e.x, e.y);
+        } else if (e.type == QPainterPath::LineToElement) {
+            out += "L" + point(e.x, e.y);
+        } else if (e.type == QPainterPath::CurveToElement && i + 2 < path.elementCount()) {
+            const QPointF c1 = e, c2 = path.elementAt(i + 1), to = path.elementAt(i + 2);
+            const QPointF q1 = (3 * c1 - current) / 2, q2 = (3 * c2 - to) / 2;
+            if (std::abs(q1.x() - q2.x()) < 0.05 && std::abs(q1.y() - q2.y()) < 0.05)
+                out += "Q" + point(q1.x(), q1.y()) + " " + point(to.x(), to.y());
+            else
+                out += "C" + point(c1.x(), c1.y()) + " " + point(c2.x(), c2.y()) + " " + point(to.x(), to.y());
             i += 2;
+            current = to;
+            continue;
         }
+        current = e;
     }
     return ScriptString(out);
 }
