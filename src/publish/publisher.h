@@ -22,6 +22,7 @@ enum class SettingsDialog {
     Executable,         // "Executable File Settings" with Style and Key For Exit
     ExecutableLauncher, // the same without them: the settings go to the CD launcher
     Html,               // "HTML File Settings"
+    Web,                // "Web Page Settings" with Title and Show controls
     Video,              // "Video Settings": hold, size, frame rate, quality
 };
 

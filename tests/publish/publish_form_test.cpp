@@ -4,6 +4,7 @@
 
 #include "dialogs/publish/exe_settings_form.h"
 #include "dialogs/publish/html_settings_form.h"
+#include "dialogs/publish/web_settings_form.h"
 #include "dialogs/publish/publish_form.h"
 #include "fake_prompts.h"
 #include "model/scene_operations.h"
@@ -21,6 +22,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 
@@ -215,6 +217,37 @@ TEST(HtmlSettingsForm, BrowserPlayerIsOnByDefaultAndCopiedBackOnOk) {
     EXPECT_FALSE(settings.includeBrowserPlayer);
     EXPECT_EQ(settings.swfName, "movie");
     EXPECT_EQ(settings.title, "T");
+}
+
+TEST(WebSettingsForm, ShowControlsIsOnByDefaultAndCopiedBackOnOk) {
+    publish::PublishSettings settings;
+    const bool ok = RunWebSettingsForm(settings, nullptr, settingsDriver([](QDialog& dialog) {
+        auto* check = Child<QCheckBox>(dialog, "ShowControlsCheck");
+        EXPECT_TRUE(check->isChecked());
+        EXPECT_EQ(check->text(), "Show controls");
+        check->setChecked(false);
+        Child<QLineEdit>(dialog, "TitleEdit")->setText("Tour <1>");
+    }));
+    EXPECT_TRUE(ok);
+    EXPECT_FALSE(settings.showControls);
+    EXPECT_EQ(settings.title, "Tour <1>");
+}
+
+// The web page goes into the chosen folder; the question after it opens its index.html.
+TEST_F(PublishForm, WebPageTargetOffersToOpenItsIndexPage) {
+    TPublishForm& form = open();
+    const auto buttons = form.findChildren<QRadioButton*>();
+    const auto web = std::find_if(buttons.begin(), buttons.end(), [](QRadioButton* r) { return r->text() == "Web Page (HTML5)"; });
+    ASSERT_NE(web, buttons.end());
+    QTest::mouseClick(*web, Qt::LeftButton);
+    prompts_.saveNames.push_back(QString::fromStdString((out_ / "site").string()));
+    prompts_.yesNoAnswers.push_back(true);
+    ASSERT_TRUE(form.runSelectedTarget()) << publishPrompts_.errors.join("\n").toStdString();
+    ASSERT_EQ(prompts_.questions.size(), 1u);
+    EXPECT_EQ(prompts_.questions[0].caption, "Web Page (HTML5)");
+    EXPECT_EQ(prompts_.questions[0].text, "Web page created, open it?");
+    EXPECT_EQ(publishPrompts_.opened, QStringList{QString::fromStdString((out_ / "site" / "index.html").string())});
+    EXPECT_TRUE(fs::exists(out_ / "site" / "movie.js"));
 }
 
 TEST_F(PublishForm, CancelledSaveDialogKeepsTheDialogOpenWithoutAMessage) {

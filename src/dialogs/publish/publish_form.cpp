@@ -2,6 +2,7 @@
 
 #include "dialogs/publish/exe_settings_form.h"
 #include "dialogs/publish/html_settings_form.h"
+#include "dialogs/publish/web_settings_form.h"
 #include "dialogs/publish/video_settings_form.h"
 #include "dialogs/radio_tab_stop.h"
 #include "publish/web/web_publisher.h"
@@ -123,6 +124,9 @@ void TPublishForm::openSettings(int target) {
     switch (publishers_[target]->Settings()) {
     case publish::SettingsDialog::Html:
         RunHtmlSettingsForm(settings_, this, driveSettings_);
+        break;
+    case publish::SettingsDialog::Web:
+        RunWebSettingsForm(settings_, this, driveSettings_);
         break;
     case publish::SettingsDialog::Executable:
     case publish::SettingsDialog::ExecutableLauncher:

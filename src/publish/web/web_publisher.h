@@ -11,6 +11,7 @@ public:
     std::string_view Name() const override { return "Web Page (HTML5)"; }
     // The chosen file's folder takes index.html and the files it loads.
     std::string_view FileFilter() const override { return "Web pages (index.html)|index.html"; }
+    SettingsDialog Settings() const override { return SettingsDialog::Web; }
     PublishResult Publish(const TVantora& demo, const PublishSettings& settings, const std::filesystem::path& target,
                           const PublishContext& context) const override;
 };
