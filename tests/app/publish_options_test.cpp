@@ -30,6 +30,11 @@ TEST(PublishOptions, EachTargetWithItsOutput) {
     EXPECT_EQ(autorun.publish.target, PublishTarget::AutoRun);
     EXPECT_EQ(autorun.publish.autorunWithHtml, true);
     EXPECT_EQ(parsed({"a.vtp", "--autorun-with", "exe", "--autorun", "cd"}).publish.autorunWithHtml, false);
+    EXPECT_TRUE(parsed({"a.vtp", "--autorun", "cd", "--autorun-with", "web"}).publish.autorunWithWeb);
+    const CommandLine web = parsed({"a.vtp", "--web", "site", "--title", "Tour", "--no-controls"});
+    EXPECT_EQ(web.publish.target, PublishTarget::Web);
+    EXPECT_EQ(web.publish.output, "site");
+    EXPECT_TRUE(web.publish.noControls);
 }
 
 TEST(PublishOptions, SettingsAreParsedAndRangeChecked) {
@@ -54,7 +59,7 @@ TEST(PublishOptions, SettingsMustSuitTheTarget) {
     EXPECT_NE(refused({"a.vtp", "--title", "T"}).find("go with a target"), std::string::npos);
     EXPECT_NE(refused({"a.vtp", "--html", "p.htm", "--exe", "x.exe"}).find("only one"), std::string::npos);
     EXPECT_NE(refused({"a.vtp", "--autorun", "cd"}).find("--autorun-with"), std::string::npos);
-    EXPECT_NE(refused({"a.vtp", "--autorun", "cd", "--autorun-with", "iso"}).find("exe or html"), std::string::npos);
+    EXPECT_NE(refused({"a.vtp", "--autorun", "cd", "--autorun-with", "iso"}).find("exe, html or web"), std::string::npos);
     EXPECT_NE(refused({"a.vtp", "--exe", "x", "--autorun-with", "exe"}).find("goes with --autorun"), std::string::npos);
     EXPECT_NE(refused({"a.vtp", "--exe", "x", "--swf-name", "m"}).find("--swf-name"), std::string::npos);
     EXPECT_NE(refused({"a.vtp", "--exe", "x", "--no-browser-player"}).find("HTML page"), std::string::npos);
