@@ -48,30 +48,30 @@ swf::TFlashButton* makeButton(swf::TFlashMovie& movie, StopButton kind) {
 
 } // namespace
 
-std::vector<std::uint8_t> MakeMovie(const TestMovie& spec, const std::filesystem::path& workFolder) {
+std::vector<std::uint8_t> MakeMovie(const TestMovie& wanted, const std::filesystem::path& workFolder) {
     auto movie = player_test::NewMovie(kStageWidth, kStageHeight);
     auto* square = movie->AddRectangle(0, 0, 20, 20);
     square->SetSolidColor(0x506a8a);
-    swf::TFlashButton* button = spec.button == StopButton::None ? nullptr : makeButton(*movie, spec.button);
-    for (int f = 0; f < spec.frames; ++f) {
+    swf::TFlashButton* button = wanted.button == StopButton::None ? nullptr : makeButton(*movie, wanted.button);
+    for (int f = 0; f < wanted.frames; ++f) {
         if (f == 0)
             movie->PlaceObject(square, 1)->SetTranslate(0, 10);
         else
             movie->MoveObject(1)->SetTranslate(f * 7 % 80, 10);
-        if (f == 0 && spec.sound) {
+        if (f == 0 && wanted.sound) {
             auto* sprite = movie->AddSprite();
             sprite->StartSound(movie->AddSound(writeTone(workFolder)));
             sprite->ShowFrame();
             movie->PlaceObject(sprite, 3);
         }
-        if (f == spec.stopAt) {
+        if (f == wanted.stopAt) {
             if (button)
                 movie->PlaceObject(button, 2)->SetTranslate(int(kButtonX) - 15, int(kButtonY) - 10);
             movie->FrameActions()->Stop();
         }
-        if (f == spec.stopAt + 1 && button)
+        if (f == wanted.stopAt + 1 && button)
             movie->RemoveObject(2);
-        if (f == spec.frames - 1 && spec.loops)
+        if (f == wanted.frames - 1 && wanted.loops)
             movie->FrameActions()->GotoFrame(1);
         movie->ShowFrame();
     }

@@ -28,7 +28,7 @@ inline constexpr double kMovieRate = 20;
 // The middle of the stop point's button, in stage pixels.
 inline constexpr double kButtonX = 75, kButtonY = 60;
 
-std::vector<std::uint8_t> MakeMovie(const TestMovie& spec, const std::filesystem::path& workFolder);
+std::vector<std::uint8_t> MakeMovie(const TestMovie& wanted, const std::filesystem::path& workFolder);
 
 // Keeps every frame and counts the sound it is given.
 class CapturingSink : public vantora::video::VideoSink {
