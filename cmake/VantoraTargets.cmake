@@ -12,8 +12,10 @@ endfunction()
 # vantora_test(<name> [GUI | WIDGETS] SOURCES ... DEPS ... [LABELS ...])
 # GUI: the program paints (fonts, QPainter), so it gets one QGuiApplication for its whole run.
 # WIDGETS: the program opens windows or dialogs, so it gets one QApplication instead.
-# One GoogleTest executable; every case becomes a CTest test, discovered when the tests run so
-# that the build never has to start test programs. Paths reach tests as compile definitions.
+# One GoogleTest executable, one CTest test that runs all its cases in one process: starting a
+# sanitized Qt program costs more than most cases, so a process per case would double the suite's
+# time. With VANTORA_TEST_EACH_CASE every case becomes a CTest test of its own instead, discovered
+# when the tests run. Paths reach tests as compile definitions.
 function(vantora_test name)
   cmake_parse_arguments(ARG "GUI;WIDGETS" "" "SOURCES;DEPS;LABELS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
@@ -25,11 +27,16 @@ function(vantora_test name)
     target_link_libraries(${name} PRIVATE Qt6::Widgets)
   endif()
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} vantora_test_support GTest::gmock GTest::gtest_main vantora_warnings)
-  gtest_discover_tests(${name}
-    DISCOVERY_MODE PRE_TEST
-    DISCOVERY_TIMEOUT 60
-    PROPERTIES LABELS "${ARG_LABELS}"
-               ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+  if(VANTORA_TEST_EACH_CASE)
+    gtest_discover_tests(${name}
+      DISCOVERY_MODE PRE_TEST
+      DISCOVERY_TIMEOUT 60
+      PROPERTIES LABELS "${ARG_LABELS}"
+                 ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+  else()
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES LABELS "${ARG_LABELS}" ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 1800)
+  endif()
 endfunction()
 
 # The programs' version, from project(): one generated header for every program (--version).
